@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+QT_BEGIN_NAMESPACE
+class QWidget;
+QT_END_NAMESPACE
+
+// The program's modal message boxes. Windows show every box through this service so that tests
+// can answer the boxes without a person.
+class MessageBoxes
+{
+public:
+    enum class Icon { Question, Warning, Information };
+    enum class Buttons { Ok, OkCancel };
+    enum class Answer { Ok, Cancel };
+
+    virtual ~MessageBoxes() = default;
+
+    // Shows the box modally and returns the button pressed; closing the box counts as Cancel where
+    // there is one and as OK otherwise.
+    virtual Answer show(QWidget *parent, Icon icon, Buttons buttons, const QString &title,
+                        const QString &text)
+        = 0;
+
+    void warning(QWidget *parent, const QString &title, const QString &text)
+    {
+        show(parent, Icon::Warning, Buttons::Ok, title, text);
+    }
+};

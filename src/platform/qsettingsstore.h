@@ -1,0 +1,12 @@
+#pragma once
+
+#include "settingsstore.h"
+
+// The settings store backed by QSettings in its native per-user format: the registry on Windows,
+// <config>/<appName>/<appName>.conf on Linux, with the section as the group.
+class QSettingsStore : public SettingsStore
+{
+public:
+    bool SaveSetting(const QString &appName, const QString &section, const QString &key,
+                     const QString &value) override;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "messageboxes.h"
+
+// Message boxes shown with QMessageBox.
+class QtMessageBoxes : public MessageBoxes
+{
+public:
+    Answer show(QWidget *parent, Icon icon, Buttons buttons, const QString &title,
+                const QString &text) override;
+};

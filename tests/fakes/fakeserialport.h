@@ -1,0 +1,70 @@
+#pragma once
+
+#include "serialport.h"
+
+#include <QHash>
+#include <QList>
+#include <QStringList>
+
+// A serial port for tests. It behaves like the real layer (settings read back in lower case, no
+// renumbering while open, no writes while closed) and records every call, and it can be told to
+// refuse an open, a settings text, a handshaking value or a write.
+class FakeSerialPort : public SerialPort
+{
+    Q_OBJECT
+
+public:
+    explicit FakeSerialPort(QObject *parent = nullptr);
+
+    int CommPort() const override { return m_commPort; }
+    CommError setCommPort(int port) override;
+    QString Settings() const override { return m_settings; }
+    CommError setSettings(const QString &settings) override;
+    bool PortOpen() const override { return m_open; }
+    CommError setPortOpen(bool open) override;
+    int RThreshold() const override { return m_rThreshold; }
+    void setRThreshold(int threshold) override;
+    int Handshaking() const override { return m_handshaking; }
+    CommError setHandshaking(int handshaking) override;
+    CommError Output(const QByteArray &bytes) override;
+    QByteArray Input() override;
+    int CommEvent() const override { return m_commEvent; }
+    QString devicePath() const override;
+    QString closedReason() const override { return m_closedReason; }
+
+    // Scripting.
+    void refuseOpen(int port, const QString &description = QStringLiteral("no such port"));
+    void refuseSettings(const QString &settings,
+                        const QString &description = QStringLiteral("settings refused"));
+    void refuseHandshaking(int value, const QString &description = QStringLiteral("refused"));
+    // The write that comes `writesFromNow` successful writes from now fails, once.
+    void failWrite(int writesFromNow, const QString &description = QStringLiteral("write failed"));
+    // Characters from the device: raise OnComm as the real layer would.
+    void receive(const QByteArray &bytes);
+    // The device disappears while open.
+    void unplug();
+
+    // What happened. Every successful Output is one entry; calls records each setter call that was
+    // accepted, as "Name=value" (for example "PortOpen=true").
+    QList<QByteArray> writes;
+    QStringList calls;
+    int inputReads = 0;
+
+private:
+    CommError refuse(int number, const QString &description) const;
+
+    int m_commPort = 1;
+    QString m_settings = QStringLiteral("9600,n,8,1");
+    bool m_open = false;
+    int m_rThreshold = 0;
+    int m_handshaking = 0;
+    int m_commEvent = NoEvent;
+    QByteArray m_received;
+    QString m_closedReason;
+
+    QHash<int, QString> m_refusedPorts;
+    QHash<QString, QString> m_refusedSettings;
+    QHash<int, QString> m_refusedHandshaking;
+    int m_failWriteCountdown = -1;
+    QString m_failWriteDescription;
+};
