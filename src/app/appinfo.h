@@ -2,9 +2,10 @@
 
 #include "version.h"
 
+#include <QIcon>
 #include <QString>
 
-// The facts every window shares: the application title and the version.
+// The facts every window shares: the application title, the version and the program's icon.
 namespace AppInfo {
 
 // Begins the captions of the main window and the calculator, titles every message box that names
@@ -19,5 +20,9 @@ inline QString versionText()
 {
     return QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
 }
+
+// The standard window icon of the main window, the calculator and the About box: a block on a
+// tilted ramp, 16 colours, 32 x 32 and 16 x 16.
+QIcon windowIcon();
 
 } // namespace AppInfo
