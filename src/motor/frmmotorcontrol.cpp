@@ -1,0 +1,469 @@
+#include "frmmotorcontrol.h"
+
+#include "appinfo.h"
+#include "messageboxes.h"
+#include "motorcommands.h"
+#include "serialport.h"
+#include "twipslayout.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStatusBar>
+
+#include <limits>
+
+namespace {
+
+// The design table of the window, in twips; controls inside a frame are placed relative to it.
+constexpr TwipsRect kClientArea { 0, 0, 6255, 5085 };
+constexpr TwipsRect kFrmSettings { 240, 120, 4452, 2532 };
+constexpr TwipsRect kOptMN { 1200, 240, 3000, 300 };
+constexpr TwipsRect kOptMC { 1200, 600, 3000, 300 };
+// Each motion row: the name label ends at 1572, the scroll bar runs from 1800 to 3372, the value
+// label starts at 3720.
+constexpr int kRowTops[] = { 1080, 1560, 2040 };
+constexpr TwipsRect rowName(int row)
+{
+    return { 60, kRowTops[row], 1512, 252 };
+}
+constexpr TwipsRect rowScroll(int row)
+{
+    return { 1800, kRowTops[row], 1572, 252 };
+}
+constexpr TwipsRect rowValue(int row)
+{
+    return { 3720, kRowTops[row], 492, 252 };
+}
+constexpr TwipsRect kBtnUp { 5040, 600, 852, 372 };
+constexpr TwipsRect kBtnDown { 5040, 1200, 852, 372 };
+constexpr TwipsRect kBtnStop { 5040, 1800, 852, 372 };
+constexpr TwipsRect kFrmCalib { 240, 2880, 2772, 1212 };
+constexpr TwipsRect kBtnCalibReset { 240, 600, 972, 372 };
+constexpr TwipsRect kLblStep { 1440, 240, 1212, 252 };
+constexpr TwipsRect kLblStepValue { 1440, 720, 1212, 252 };
+constexpr TwipsRect kLblCommand { 240, 4320, 3675, 252 };
+constexpr TwipsRect kCmbCommand { 240, 4560, 3675, 315 };
+constexpr TwipsRect kBtnSend { 3960, 4560, 735, 315 };
+
+enum Row { AccelRow, VelRow, DistRow };
+enum Direction { Up, Down };
+
+template<typename Widget> Widget *make(QWidget *parent, const char *name, const TwipsRect &rect)
+{
+    auto *widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    TwipsLayout::place(widget, rect);
+    return widget;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const TwipsRect &rect, const QString &text,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *label = make<QLabel>(parent, name, rect);
+    label->setText(text);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const TwipsRect &rect,
+                        const QString &text)
+{
+    auto *button = make<QPushButton>(parent, name, rect);
+    button->setText(text);
+    // Outside a dialog a push button ignores Enter unless it is auto-default; with it, Enter on a
+    // focused button presses that button, as on a dialog.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QScrollBar *makeScrollBar(QWidget *parent, const char *name, const TwipsRect &rect)
+{
+    auto *scrollBar = make<QScrollBar>(parent, name, rect);
+    scrollBar->setOrientation(Qt::Horizontal);
+    scrollBar->setFocusPolicy(Qt::StrongFocus);
+    return scrollBar;
+}
+
+} // namespace
+
+frmMotorControl::frmMotorControl(SerialPort &port, MessageBoxes &messageBoxes, QWidget *parent)
+    : QMainWindow(parent)
+    , MSComm1(port)
+    , m_messageBoxes(messageBoxes)
+{
+    setObjectName(QStringLiteral("frmMotorControl"));
+    setWindowTitle(AppInfo::title() + QStringLiteral(" - Motor Control"));
+    setWindowIcon(AppInfo::windowIcon());
+
+    createControls();
+    createMenus();
+
+    lblPortState = new QLabel(this);
+    lblPortState->setObjectName(QStringLiteral("lblPortState"));
+    statusBar()->addWidget(lblPortState, 1);
+    statusBar()->setSizeGripEnabled(false);
+
+    connect(btnUp, &QPushButton::clicked, this, &frmMotorControl::btnUp_Click);
+    connect(btnDown, &QPushButton::clicked, this, &frmMotorControl::btnDown_Click);
+    connect(btnStop, &QPushButton::clicked, this, &frmMotorControl::btnStop_Click);
+    connect(btnCalibReset, &QPushButton::clicked, this, &frmMotorControl::btnCalibReset_Click);
+    connect(btnSend, &QPushButton::clicked, this, &frmMotorControl::btnSend_Click);
+    connect(optMN, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            optMN_Click();
+    });
+    connect(optMC, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            optMC_Click();
+    });
+    connect(hscrollAccel, &QScrollBar::valueChanged, this, &frmMotorControl::hscrollAccel_Change);
+    connect(hscrollAccel, &QScrollBar::sliderMoved, this, &frmMotorControl::hscrollAccel_Scroll);
+    connect(hscrollVel, &QScrollBar::valueChanged, this, &frmMotorControl::hscrollVel_Change);
+    connect(hscrollVel, &QScrollBar::sliderMoved, this, &frmMotorControl::hscrollVel_Scroll);
+    connect(hscrollDist, &QScrollBar::valueChanged, this, &frmMotorControl::hscrollDist_Change);
+    connect(hscrollDist, &QScrollBar::sliderMoved, this, &frmMotorControl::hscrollDist_Scroll);
+    connect(&MSComm1, &SerialPort::OnComm, this, &frmMotorControl::MSComm1_OnComm);
+    connect(&MSComm1, &SerialPort::stateChanged, this, &frmMotorControl::showPortState);
+
+    Form_Load();
+    showPortState();
+
+    // The client area keeps its design size; the menu and status bars come on top of it.
+    setFixedSize(sizeHint());
+}
+
+void frmMotorControl::createControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(TwipsLayout::toPixels(kClientArea.width, kClientArea.height));
+    setCentralWidget(client);
+
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
+
+    frmSettings = make<QGroupBox>(client, "frmSettings", kFrmSettings);
+    frmSettings->setTitle(QStringLiteral("Motor Settings"));
+    optMN = make<QRadioButton>(frmSettings, "optMN", kOptMN);
+    optMN->setText(QStringLiteral("Normal Mode"));
+    optMN->setToolTip(QStringLiteral("Motor moves a set distance"));
+    optMN->setChecked(true);
+    optMC = make<QRadioButton>(frmSettings, "optMC", kOptMC);
+    optMC->setText(QStringLiteral("Continuous Mode (resets counter)"));
+    optMC->setToolTip(QStringLiteral("Motor moves continously until Stop button pressed"));
+
+    lblAccel = makeLabel(frmSettings, "lblAccel", rowName(AccelRow),
+                         QStringLiteral("Acceleration (rps^2)"), right);
+    lblAccel->setToolTip(QStringLiteral("Adjust acceleration of motor (rps^2)"));
+    hscrollAccel = makeScrollBar(frmSettings, "hscrollAccel", rowScroll(AccelRow));
+    lblAccelValue = makeLabel(frmSettings, "lblAccelValue", rowValue(AccelRow), {}, right);
+    lblAccelValue->setToolTip(QStringLiteral("Value of acceleration of motor (rps^2)"));
+
+    lblVel = makeLabel(frmSettings, "lblVel", rowName(VelRow), QStringLiteral("Velocity (rps)"),
+                       right);
+    lblVel->setToolTip(QStringLiteral("Adjust velocity of motor (rps)"));
+    hscrollVel = makeScrollBar(frmSettings, "hscrollVel", rowScroll(VelRow));
+    lblVelValue = makeLabel(frmSettings, "lblVelValue", rowValue(VelRow), {}, right);
+    lblVelValue->setToolTip(QStringLiteral("Value of velocity of motor (rps)"));
+
+    lblDist = makeLabel(frmSettings, "lblDist", rowName(DistRow),
+                        QStringLiteral("Distance (rotations)"), right);
+    lblDist->setToolTip(QStringLiteral("Adjust distance for motor to move (rotations)"));
+    hscrollDist = makeScrollBar(frmSettings, "hscrollDist", rowScroll(DistRow));
+    lblDistValue = makeLabel(frmSettings, "lblDistValue", rowValue(DistRow), {}, right);
+    lblDistValue->setToolTip(QStringLiteral("Value of distance for motor to move (rotations)"));
+
+    // The scroll bars have no caption of their own: their row's name label names them.
+    lblAccel->setBuddy(hscrollAccel);
+    lblVel->setBuddy(hscrollVel);
+    lblDist->setBuddy(hscrollDist);
+
+    btnUp = makeButton(client, "btnUp", kBtnUp, QStringLiteral("Up"));
+    btnUp->setToolTip(QStringLiteral("Move ramp up"));
+    btnDown = makeButton(client, "btnDown", kBtnDown, QStringLiteral("Down"));
+    btnDown->setToolTip(QStringLiteral("Move ramp down"));
+    btnStop = makeButton(client, "btnStop", kBtnStop, QStringLiteral("Stop"));
+    btnStop->setToolTip(QStringLiteral("Stop motor immediately"));
+
+    frmCalib = make<QGroupBox>(client, "frmCalib", kFrmCalib);
+    frmCalib->setTitle(QStringLiteral("Step Accumulator"));
+    btnCalibReset = makeButton(frmCalib, "btnCalibReset", kBtnCalibReset, QStringLiteral("Reset"));
+    lblStep = makeLabel(frmCalib, "lblStep", kLblStep, QStringLiteral("Step Counter"), right);
+    lblStepValue = makeLabel(frmCalib, "lblStepValue", kLblStepValue, m_steps.displayText(), right);
+
+    lblCommand = makeLabel(client, "lblCommand", kLblCommand,
+                           QStringLiteral("Enter manual motor commands here:"));
+    cmbCommand = make<QComboBox>(client, "cmbCommand", kCmbCommand);
+    cmbCommand->setEditable(true);
+    // Sent commands are not recorded in the list.
+    cmbCommand->setInsertPolicy(QComboBox::NoInsert);
+    cmbCommand->setToolTip(QStringLiteral("Type or select motor commands here"));
+    lblCommand->setBuddy(cmbCommand);
+    btnSend = makeButton(client, "btnSend", kBtnSend, QStringLiteral("Send"));
+    btnSend->setToolTip(QStringLiteral("Send the command to the motor"));
+    btnSend->setAccessibleDescription(QStringLiteral("Enter anywhere in the window presses Send"));
+
+    const QList<QWidget *> focusOrder { optMN,         optMC,      hscrollAccel, hscrollVel,
+                                        hscrollDist,   btnUp,      btnDown,      btnStop,
+                                        btnCalibReset, cmbCommand, btnSend };
+    for (qsizetype i = 1; i < focusOrder.size(); ++i)
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+}
+
+void frmMotorControl::createMenus()
+{
+    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileExit = mnuFile->addAction(QStringLiteral("Exit"));
+    mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
+    // Ctrl+C would shadow Copy in the command box; the platform's Quit key does not.
+    const QKeySequence quit(QKeySequence::Quit);
+    mnuFileExit->setShortcut(quit.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : quit);
+    connect(mnuFileExit, &QAction::triggered, this, &frmMotorControl::mnuFileExit_Click);
+
+    QMenu *mnuTools = menuBar()->addMenu(QStringLiteral("Tools"));
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    mnuToolsCalc = mnuTools->addAction(QStringLiteral("Friction Calculator"));
+    mnuToolsCalc->setObjectName(QStringLiteral("mnuToolsCalc"));
+    mnuToolsCalc->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(mnuToolsCalc, &QAction::triggered, this, &frmMotorControl::calculatorRequested);
+
+    QMenu *mnuOptions = menuBar()->addMenu(QStringLiteral("Options"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    mnuOptionsPort = mnuOptions->addAction(QStringLiteral("Port Properties..."));
+    mnuOptionsPort->setObjectName(QStringLiteral("mnuOptionsPort"));
+    connect(mnuOptionsPort, &QAction::triggered, this, &frmMotorControl::portPropertiesRequested);
+
+    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("About Tiltbench..."));
+    mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmMotorControl::aboutRequested);
+
+    // Until the window manager says it can open them.
+    for (QAction *action : { mnuToolsCalc, mnuOptionsPort, mnuHelpAbout })
+        action->setEnabled(false);
+}
+
+void frmMotorControl::Form_Load()
+{
+    m_modeCommand = QStringLiteral("MN");
+
+    hscrollVel->setMinimum(0);
+    hscrollVel->setMaximum(10);
+    hscrollVel->setPageStep(2);
+    hscrollVel->setSingleStep(1);
+    hscrollVel->setValue(5);
+
+    hscrollAccel->setMinimum(0);
+    hscrollAccel->setMaximum(10);
+    hscrollAccel->setPageStep(2);
+    hscrollAccel->setSingleStep(1);
+    hscrollAccel->setValue(5);
+
+    hscrollDist->setMinimum(0);
+    hscrollDist->setMaximum(30000);
+    hscrollDist->setPageStep(1000);
+    hscrollDist->setSingleStep(20);
+    hscrollDist->setValue(10000);
+
+    // A missing or busy port 1 does not stop the program: the operator is told, and can still use
+    // the calculator and choose a working port in Port Properties.
+    CommError error = MSComm1.setCommPort(1);
+    if (!error)
+        error = MSComm1.setSettings(QStringLiteral("9600,N,8,1"));
+    if (!error)
+        error = MSComm1.setPortOpen(true);
+    MSComm1.setRThreshold(1);
+    if (error)
+        showError(error.description);
+
+    cmbCommand->addItems({ QStringLiteral("v10"), QStringLiteral("g"), QStringLiteral("s") });
+    cmbCommand->setCurrentIndex(-1);
+    cmbCommand->clearEditText();
+}
+
+void frmMotorControl::btnUp_Click()
+{
+    move(Up);
+}
+
+void frmMotorControl::btnDown_Click()
+{
+    move(Down);
+}
+
+void frmMotorControl::move(int direction)
+{
+    const auto commands = MotorCommands::move(
+        direction == Up ? MotorCommands::Direction::Up : MotorCommands::Direction::Down,
+        hscrollAccel->value(), hscrollVel->value(), hscrollDist->value(), m_modeCommand);
+    if (!write(commands))
+        return;
+    const std::int32_t distance = hscrollDist->value();
+    subStepUpdate(direction == Up ? distance : -distance);
+}
+
+void frmMotorControl::btnStop_Click()
+{
+    if (write({ MotorCommands::stop() }))
+        subStepReset();
+}
+
+void frmMotorControl::btnCalibReset_Click()
+{
+    subStepReset();
+}
+
+void frmMotorControl::optMC_Click()
+{
+    m_modeCommand = QStringLiteral("MC");
+    setDistanceControlsEnabled(false);
+    subStepReset();
+}
+
+void frmMotorControl::optMN_Click()
+{
+    m_modeCommand = QStringLiteral("MN");
+    setDistanceControlsEnabled(true);
+    subStepReset();
+}
+
+void frmMotorControl::setDistanceControlsEnabled(bool enabled)
+{
+    for (QWidget *w : std::initializer_list<QWidget *> {
+             hscrollDist, lblDist, lblDistValue, frmCalib, btnCalibReset, lblStep, lblStepValue })
+        w->setEnabled(enabled);
+}
+
+void frmMotorControl::subStepUpdate(std::int32_t stepincr)
+{
+    if (!m_steps.add(stepincr)) {
+        showError(
+            QStringLiteral(
+                "Overflow: the step count cannot go beyond %1 to %2 steps. The count stays at %3; "
+                "press Reset to start counting again.")
+                .arg(std::numeric_limits<std::int32_t>::min())
+                .arg(std::numeric_limits<std::int32_t>::max())
+                .arg(m_steps.count()));
+        return;
+    }
+    lblStepValue->setText(m_steps.displayText());
+}
+
+void frmMotorControl::subStepReset()
+{
+    m_steps.reset();
+    lblStepValue->setText(m_steps.displayText());
+}
+
+void frmMotorControl::btnSend_Click()
+{
+    if (write({ MotorCommands::console(cmbCommand->currentText()) }))
+        cmbCommand->clearEditText();
+}
+
+void frmMotorControl::MSComm1_OnComm()
+{
+    // Whatever the indexer sends back is taken out of the port and dropped.
+    if (MSComm1.CommEvent() == SerialPort::Receive)
+        MSComm1.Input();
+}
+
+void frmMotorControl::hscrollAccel_Change()
+{
+    lblAccelValue->setText(QString::number(hscrollAccel->value()));
+}
+
+void frmMotorControl::hscrollAccel_Scroll()
+{
+    // While the thumb is dragged its position runs ahead of the value.
+    lblAccelValue->setText(QString::number(hscrollAccel->sliderPosition()));
+}
+
+void frmMotorControl::hscrollVel_Change()
+{
+    lblVelValue->setText(QString::number(hscrollVel->value()));
+}
+
+void frmMotorControl::hscrollVel_Scroll()
+{
+    lblVelValue->setText(QString::number(hscrollVel->sliderPosition()));
+}
+
+void frmMotorControl::hscrollDist_Change()
+{
+    lblDistValue->setText(QString::number(hscrollDist->value()));
+}
+
+void frmMotorControl::hscrollDist_Scroll()
+{
+    lblDistValue->setText(QString::number(hscrollDist->sliderPosition()));
+}
+
+void frmMotorControl::mnuFileExit_Click()
+{
+    const auto answer
+        = m_messageBoxes.show(this, MessageBoxes::Icon::Question, MessageBoxes::Buttons::OkCancel,
+                              QStringLiteral("Confirm Exit"), QStringLiteral("OK to quit?"));
+    if (answer != MessageBoxes::Answer::Ok)
+        return;
+    emit exitConfirmed();
+    close();
+}
+
+bool frmMotorControl::write(const QList<QByteArray> &commands)
+{
+    for (const QByteArray &command : commands) {
+        if (const CommError error = MSComm1.Output(command)) {
+            showError(error.description);
+            return false;
+        }
+    }
+    return true;
+}
+
+void frmMotorControl::showError(const QString &description)
+{
+    m_messageBoxes.warning(this, AppInfo::title(), description);
+}
+
+void frmMotorControl::showPortState()
+{
+    const QString port = QStringLiteral("Com%1").arg(MSComm1.CommPort());
+    if (MSComm1.PortOpen()) {
+        lblPortState->setText(
+            QStringLiteral("%1 open: %2, %3").arg(port, MSComm1.devicePath(), MSComm1.Settings()));
+    } else if (MSComm1.closedReason().isEmpty()) {
+        lblPortState->setText(QStringLiteral("%1 closed").arg(port));
+    } else {
+        lblPortState->setText(QStringLiteral("%1 closed: %2").arg(port, MSComm1.closedReason()));
+    }
+}
+
+void frmMotorControl::keyPressEvent(QKeyEvent *event)
+{
+    // The window's default button: Enter that no control took for itself presses Send.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        btnSend->click();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void frmMotorControl::closeEvent(QCloseEvent *event)
+{
+    // The port closes with the main window, even while the calculator stays open.
+    if (MSComm1.PortOpen())
+        (void)MSComm1.setPortOpen(false);
+    QMainWindow::closeEvent(event);
+}

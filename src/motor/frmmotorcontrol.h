@@ -1,0 +1,117 @@
+#pragma once
+
+#include "stepaccumulator.h"
+
+#include <QMainWindow>
+
+QT_BEGIN_NAMESPACE
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+QT_END_NAMESPACE
+
+class MessageBoxes;
+class SerialPort;
+
+// The motor control station: the program's start-up window and the operator's console for the ramp
+// motor.
+//
+// The window owns nothing of the outside world: the serial port (MSComm1) and the message boxes are
+// handed in, so that tests drive it with fakes. It composes commands with MotorCommands, counts
+// steps with StepAccumulator, and writes through the port; every refusal of the port is shown in a
+// warning box and the window goes on. The other windows are opened by whoever listens to the
+// *Requested signals (the window manager); their menu items stay disabled until it enables them.
+class frmMotorControl : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    frmMotorControl(SerialPort &MSComm1, MessageBoxes &messageBoxes, QWidget *parent = nullptr);
+
+    // "Normal" ("MN") or "Continuous" ("MC"); rides along with every move.
+    QString modeCommand() const { return m_modeCommand; }
+    std::int32_t stepCount() const { return m_steps.count(); }
+
+    void subStepUpdate(std::int32_t stepincr);
+    void subStepReset();
+
+    // The menu items, enabled by the window manager for the windows it can open.
+    QAction *mnuFileExit = nullptr;
+    QAction *mnuToolsCalc = nullptr;
+    QAction *mnuOptionsPort = nullptr;
+    QAction *mnuHelpAbout = nullptr;
+
+signals:
+    void calculatorRequested();
+    void portPropertiesRequested();
+    void aboutRequested();
+    // The operator confirmed File > Exit; emitted before the main window closes, so that the
+    // other windows close first.
+    void exitConfirmed();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void Form_Load();
+
+    void btnUp_Click();
+    void btnDown_Click();
+    void btnStop_Click();
+    void btnCalibReset_Click();
+    void btnSend_Click();
+    void optMN_Click();
+    void optMC_Click();
+    void hscrollAccel_Change();
+    void hscrollAccel_Scroll();
+    void hscrollVel_Change();
+    void hscrollVel_Scroll();
+    void hscrollDist_Change();
+    void hscrollDist_Scroll();
+    void MSComm1_OnComm();
+    void mnuFileExit_Click();
+
+    void move(int direction);
+    void setDistanceControlsEnabled(bool enabled);
+    // Writes the commands one by one; at the first refusal shows it and returns false, so the
+    // commands after it are not sent.
+    bool write(const QList<QByteArray> &commands);
+    void showError(const QString &description);
+    void showPortState();
+
+    SerialPort &MSComm1;
+    MessageBoxes &m_messageBoxes;
+    QString m_modeCommand;
+    StepAccumulator m_steps;
+
+    QGroupBox *frmSettings = nullptr;
+    QRadioButton *optMN = nullptr;
+    QRadioButton *optMC = nullptr;
+    QLabel *lblAccel = nullptr;
+    QScrollBar *hscrollAccel = nullptr;
+    QLabel *lblAccelValue = nullptr;
+    QLabel *lblVel = nullptr;
+    QScrollBar *hscrollVel = nullptr;
+    QLabel *lblVelValue = nullptr;
+    QLabel *lblDist = nullptr;
+    QScrollBar *hscrollDist = nullptr;
+    QLabel *lblDistValue = nullptr;
+    QPushButton *btnUp = nullptr;
+    QPushButton *btnDown = nullptr;
+    QPushButton *btnStop = nullptr;
+    QGroupBox *frmCalib = nullptr;
+    QPushButton *btnCalibReset = nullptr;
+    QLabel *lblStep = nullptr;
+    QLabel *lblStepValue = nullptr;
+    QLabel *lblCommand = nullptr;
+    QComboBox *cmbCommand = nullptr;
+    QPushButton *btnSend = nullptr;
+    QLabel *lblPortState = nullptr;
+};

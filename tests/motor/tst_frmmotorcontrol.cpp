@@ -1,0 +1,604 @@
+#include "fakemessageboxes.h"
+#include "fakeserialport.h"
+#include "frmmotorcontrol.h"
+#include "textfit.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <limits>
+
+using Writes = QList<QByteArray>;
+
+class tst_frmMotorControl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startUpState();
+    void scrollBarRanges_data();
+    void scrollBarRanges();
+    void valueLabelFollowsScrollBar_data();
+    void valueLabelFollowsScrollBar();
+    void moveWrites_data();
+    void moveWrites();
+    void continuousModeDisablesDistanceAndCounter();
+    void countResets_data();
+    void countResets();
+    void overflowIsRefused_data();
+    void overflowIsRefused();
+    void refusedWriteStopsTheSequence_data();
+    void refusedWriteStopsTheSequence();
+    void sendWritesTextAsTyped_data();
+    void sendWritesTextAsTyped();
+    void sendPresetFromList();
+    void enterKey_data();
+    void enterKey();
+    void receivedCharactersChangeNothing();
+    void startUpWithoutPort();
+    void statusFollowsPort();
+    void exitConfirmation_data();
+    void exitConfirmation();
+    void menusAndShortcuts();
+    void focusOrder();
+    void noCaptionClipped();
+
+private:
+    template<typename T> T *child(const char *name)
+    {
+        T *w = m_window->findChild<T *>(QLatin1String(name));
+        if (!w)
+            qFatal("no child %s", name);
+        return w;
+    }
+    QString text(const char *label) { return child<QLabel>(label)->text(); }
+    void click(const char *button)
+    {
+        QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
+    }
+
+    FakeSerialPort *m_port = nullptr;
+    FakeMessageBoxes *m_boxes = nullptr;
+    frmMotorControl *m_window = nullptr;
+};
+
+void tst_frmMotorControl::init()
+{
+    m_port = new FakeSerialPort;
+    m_boxes = new FakeMessageBoxes;
+    m_window = new frmMotorControl(*m_port, *m_boxes);
+}
+
+void tst_frmMotorControl::cleanup()
+{
+    delete m_window;
+    delete m_boxes;
+    delete m_port;
+}
+
+void tst_frmMotorControl::startUpState()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Tiltbench - Motor Control"));
+    QCOMPARE(text("lblAccelValue"), QStringLiteral("5"));
+    QCOMPARE(text("lblVelValue"), QStringLiteral("5"));
+    QCOMPARE(text("lblDistValue"), QStringLiteral("10000"));
+    QCOMPARE(text("lblStepValue"), QStringLiteral("0"));
+    QVERIFY(child<QRadioButton>("optMN")->isChecked());
+    QVERIFY(!child<QRadioButton>("optMC")->isChecked());
+    QCOMPARE(m_window->modeCommand(), QStringLiteral("MN"));
+
+    auto *combo = child<QComboBox>("cmbCommand");
+    QCOMPARE(combo->currentText(), QString());
+    QCOMPARE(combo->count(), 3);
+    QCOMPARE(combo->itemText(0), QStringLiteral("v10"));
+    QCOMPARE(combo->itemText(1), QStringLiteral("g"));
+    QCOMPARE(combo->itemText(2), QStringLiteral("s"));
+
+    // The port is set up in this order, and nothing is sent.
+    QCOMPARE(m_port->calls,
+             QStringList({ "CommPort=1", "Settings=9600,N,8,1", "PortOpen=true", "RThreshold=1" }));
+    QVERIFY(m_port->writes.isEmpty());
+    QVERIFY(m_boxes->boxes.isEmpty());
+    QCOMPARE(text("lblPortState"), QStringLiteral("Com1 open: /dev/fake1, 9600,n,8,1"));
+}
+
+void tst_frmMotorControl::scrollBarRanges_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<int>("smallStep");
+    QTest::addColumn<int>("largeStep");
+
+    QTest::newRow("acceleration") << "hscrollAccel" << 10 << 1 << 2;
+    QTest::newRow("velocity") << "hscrollVel" << 10 << 1 << 2;
+    QTest::newRow("distance") << "hscrollDist" << 30000 << 20 << 1000;
+}
+
+void tst_frmMotorControl::scrollBarRanges()
+{
+    QFETCH(QString, name);
+    QFETCH(int, maximum);
+    QFETCH(int, smallStep);
+    QFETCH(int, largeStep);
+
+    auto *bar = child<QScrollBar>(name.toLatin1());
+    QCOMPARE(bar->minimum(), 0);
+    QCOMPARE(bar->maximum(), maximum);
+    const int start = bar->value();
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(bar->value(), start + smallStep);
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    QCOMPARE(bar->value(), start + smallStep - largeStep);
+}
+
+void tst_frmMotorControl::valueLabelFollowsScrollBar_data()
+{
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("value");
+
+    QTest::newRow("acceleration") << "hscrollAccel"
+                                  << "lblAccelValue" << 7;
+    QTest::newRow("velocity at 0") << "hscrollVel"
+                                   << "lblVelValue" << 0;
+    QTest::newRow("distance") << "hscrollDist"
+                              << "lblDistValue" << 29980;
+}
+
+void tst_frmMotorControl::valueLabelFollowsScrollBar()
+{
+    QFETCH(QString, bar);
+    QFETCH(QString, label);
+    QFETCH(int, value);
+    auto *scrollBar = child<QScrollBar>(bar.toLatin1());
+
+    // While the thumb is dragged, before the value itself changes.
+    scrollBar->setTracking(false);
+    scrollBar->setSliderDown(true);
+    scrollBar->setSliderPosition(value);
+    QCOMPARE(text(label.toLatin1()), QString::number(value));
+
+    // On release, and whenever the value changes.
+    scrollBar->setSliderDown(false);
+    QCOMPARE(scrollBar->value(), value);
+    scrollBar->setValue(3);
+    QCOMPARE(text(label.toLatin1()), QStringLiteral("3"));
+}
+
+void tst_frmMotorControl::moveWrites_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("acceleration");
+    QTest::addColumn<int>("velocity");
+    QTest::addColumn<int>("distance");
+    QTest::addColumn<bool>("continuous");
+    QTest::addColumn<Writes>("writes");
+    QTest::addColumn<QString>("steps");
+
+    QTest::newRow("up, start-up values")
+        << "btnUp" << 5 << 5 << 10000 << false
+        << Writes { "LD0\r", "A5\r", "V5\r", "D10000\r", "MN\r", "G\r" } << " 10000";
+    QTest::newRow("down, start-up values")
+        << "btnDown" << 5 << 5 << 10000 << false
+        << Writes { "LD0\r", "A5\r", "V5\r", "D-10000\r", "MN\r", "G\r" } << "-10000";
+    QTest::newRow("up, zeros") << "btnUp" << 0 << 0 << 0 << false
+                               << Writes { "LD0\r", "A0\r", "V0\r", "D0\r", "MN\r", "G\r" } << " 0";
+    QTest::newRow("down, zeros") << "btnDown" << 0 << 0 << 0 << false
+                                 << Writes { "LD0\r", "A0\r", "V0\r", "D-0\r", "MN\r", "G\r" }
+                                 << " 0";
+    QTest::newRow("up, maxima") << "btnUp" << 10 << 10 << 30000 << false
+                                << Writes { "LD0\r", "A10\r", "V10\r", "D30000\r", "MN\r", "G\r" }
+                                << " 30000";
+    // The distance bar is disabled but still read, sent and counted.
+    QTest::newRow("up, continuous")
+        << "btnUp" << 3 << 8 << 2000 << true
+        << Writes { "LD0\r", "A3\r", "V8\r", "D2000\r", "MC\r", "G\r" } << " 2000";
+    QTest::newRow("down, continuous")
+        << "btnDown" << 3 << 8 << 2000 << true
+        << Writes { "LD0\r", "A3\r", "V8\r", "D-2000\r", "MC\r", "G\r" } << "-2000";
+}
+
+void tst_frmMotorControl::moveWrites()
+{
+    QFETCH(QString, button);
+    QFETCH(int, acceleration);
+    QFETCH(int, velocity);
+    QFETCH(int, distance);
+    QFETCH(bool, continuous);
+    QFETCH(Writes, writes);
+    QFETCH(QString, steps);
+
+    if (continuous)
+        child<QRadioButton>("optMC")->click();
+    child<QScrollBar>("hscrollAccel")->setValue(acceleration);
+    child<QScrollBar>("hscrollVel")->setValue(velocity);
+    child<QScrollBar>("hscrollDist")->setValue(distance);
+
+    click(button.toLatin1());
+    QCOMPARE(m_port->writes, writes);
+    QCOMPARE(text("lblStepValue"), steps);
+
+    // A second move is a complete new sequence; no Stop comes between.
+    click(button.toLatin1());
+    QCOMPARE(m_port->writes, writes + writes);
+    QVERIFY(m_boxes->boxes.isEmpty());
+}
+
+void tst_frmMotorControl::continuousModeDisablesDistanceAndCounter()
+{
+    const char *distanceControls[] = { "hscrollDist",   "lblDist", "lblDistValue", "frmCalib",
+                                       "btnCalibReset", "lblStep", "lblStepValue" };
+    const char *otherControls[]
+        = { "hscrollAccel", "hscrollVel", "btnUp", "btnDown", "btnStop", "cmbCommand", "btnSend" };
+
+    child<QRadioButton>("optMC")->click();
+    QCOMPARE(m_window->modeCommand(), QStringLiteral("MC"));
+    for (const char *name : distanceControls)
+        QVERIFY2(!child<QWidget>(name)->isEnabled(), name);
+    for (const char *name : otherControls)
+        QVERIFY2(child<QWidget>(name)->isEnabled(), name);
+
+    child<QRadioButton>("optMN")->click();
+    QCOMPARE(m_window->modeCommand(), QStringLiteral("MN"));
+    for (const char *name : distanceControls)
+        QVERIFY2(child<QWidget>(name)->isEnabled(), name);
+    // The mode goes out only with the next move.
+    QVERIFY(m_port->writes.isEmpty());
+}
+
+void tst_frmMotorControl::countResets_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<Writes>("writes");
+
+    QTest::newRow("stop") << "btnStop" << Writes { "S\r" };
+    QTest::newRow("reset") << "btnCalibReset" << Writes {};
+    QTest::newRow("continuous mode") << "optMC" << Writes {};
+    QTest::newRow("back to normal mode") << "optMN" << Writes {};
+}
+
+void tst_frmMotorControl::countResets()
+{
+    QFETCH(QString, control);
+    QFETCH(Writes, writes);
+
+    if (control == u"optMN")
+        child<QRadioButton>("optMC")->click();
+    click("btnDown");
+    QCOMPARE(text("lblStepValue"), QStringLiteral("-10000"));
+    m_port->writes.clear();
+
+    child<QAbstractButton>(control.toLatin1())->click();
+    QCOMPARE(m_window->stepCount(), 0);
+    QCOMPARE(text("lblStepValue"), QStringLiteral(" 0"));
+    QCOMPARE(m_port->writes, writes);
+}
+
+void tst_frmMotorControl::overflowIsRefused_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("display");
+
+    QTest::newRow("up past the maximum")
+        << "btnUp" << std::numeric_limits<int>::max() - 5000 << " 2147478647";
+    QTest::newRow("down past the minimum")
+        << "btnDown" << std::numeric_limits<int>::min() + 5000 << "-2147478648";
+}
+
+void tst_frmMotorControl::overflowIsRefused()
+{
+    QFETCH(QString, button);
+    QFETCH(int, start);
+    QFETCH(QString, display);
+
+    m_window->subStepUpdate(start);
+    QCOMPARE(text("lblStepValue"), display);
+
+    click(button.toLatin1());
+    // The move went out; only the count refuses it, and the program goes on.
+    QCOMPARE(m_port->writes.size(), 6);
+    QCOMPARE(m_window->stepCount(), start);
+    QCOMPARE(text("lblStepValue"), display);
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].icon, MessageBoxes::Icon::Warning);
+    QCOMPARE(m_boxes->boxes[0].title, QStringLiteral("Tiltbench"));
+    QVERIFY(m_boxes->boxes[0].text.contains(QStringLiteral("Overflow")));
+
+    click("btnCalibReset");
+    QCOMPARE(text("lblStepValue"), QStringLiteral(" 0"));
+}
+
+void tst_frmMotorControl::refusedWriteStopsTheSequence_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("failingWrite");
+    QTest::addColumn<Writes>("sent");
+
+    QTest::newRow("up, first write") << "btnUp" << 0 << Writes {};
+    QTest::newRow("up, distance") << "btnUp" << 3 << Writes { "LD0\r", "A5\r", "V5\r" };
+    QTest::newRow("down, go") << "btnDown" << 5
+                              << Writes { "LD0\r", "A5\r", "V5\r", "D-10000\r", "MN\r" };
+    QTest::newRow("stop") << "btnStop" << 0 << Writes {};
+    QTest::newRow("send") << "btnSend" << 0 << Writes {};
+}
+
+void tst_frmMotorControl::refusedWriteStopsTheSequence()
+{
+    QFETCH(QString, button);
+    QFETCH(int, failingWrite);
+    QFETCH(Writes, sent);
+
+    click("btnUp");
+    m_port->writes.clear();
+    child<QComboBox>("cmbCommand")->setEditText(QStringLiteral("v10"));
+
+    m_port->failWrite(failingWrite, QStringLiteral("the line is down"));
+    click(button.toLatin1());
+
+    QCOMPARE(m_port->writes, sent);
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].icon, MessageBoxes::Icon::Warning);
+    QCOMPARE(m_boxes->boxes[0].buttons, MessageBoxes::Buttons::Ok);
+    QCOMPARE(m_boxes->boxes[0].title, QStringLiteral("Tiltbench"));
+    QCOMPARE(m_boxes->boxes[0].text, QStringLiteral("Com1: the line is down"));
+    // The count, its label and the typed command stay as they were.
+    QCOMPARE(m_window->stepCount(), 10000);
+    QCOMPARE(text("lblStepValue"), QStringLiteral(" 10000"));
+    QCOMPARE(child<QComboBox>("cmbCommand")->currentText(), QStringLiteral("v10"));
+
+    // The program goes on: the next click works.
+    click("btnStop");
+    QCOMPARE(m_port->writes.last(), QByteArray("S\r"));
+}
+
+void tst_frmMotorControl::sendWritesTextAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("preset text typed") << "v10" << QByteArray("v10\r");
+    QTest::newRow("empty gives a lone carriage return") << "" << QByteArray("\r");
+    QTest::newRow("blanks kept at both ends") << "  A5 " << QByteArray("  A5 \r");
+    QTest::newRow("case kept") << "MixEd" << QByteArray("MixEd\r");
+    QTest::newRow("no check of content") << "D-99999999;x" << QByteArray("D-99999999;x\r");
+}
+
+void tst_frmMotorControl::sendWritesTextAsTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, written);
+
+    auto *combo = child<QComboBox>("cmbCommand");
+    combo->setFocus();
+    QTest::keyClicks(combo->lineEdit(), typed);
+    click("btnSend");
+
+    QCOMPARE(m_port->writes, Writes { written });
+    QCOMPARE(combo->currentText(), QString());
+    QCOMPARE(combo->count(), 3);
+}
+
+void tst_frmMotorControl::sendPresetFromList()
+{
+    auto *combo = child<QComboBox>("cmbCommand");
+    combo->setCurrentIndex(0);
+    QCOMPARE(combo->currentText(), QStringLiteral("v10"));
+    click("btnSend");
+    QCOMPARE(m_port->writes, Writes { "v10\r" });
+    QCOMPARE(combo->currentText(), QString());
+    QCOMPARE(combo->count(), 3);
+    QCOMPARE(combo->itemText(0), QStringLiteral("v10"));
+}
+
+void tst_frmMotorControl::enterKey_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Writes>("writes");
+
+    QTest::newRow("command box, Return") << "cmbCommand" << int(Qt::Key_Return) << Writes { "g\r" };
+    QTest::newRow("command box, keypad Enter")
+        << "cmbCommand" << int(Qt::Key_Enter) << Writes { "g\r" };
+    QTest::newRow("scroll bar") << "hscrollVel" << int(Qt::Key_Return) << Writes { "g\r" };
+    QTest::newRow("option button") << "optMN" << int(Qt::Key_Return) << Writes { "g\r" };
+    QTest::newRow("send button") << "btnSend" << int(Qt::Key_Return) << Writes { "g\r" };
+    QTest::newRow("stop button presses stop")
+        << "btnStop" << int(Qt::Key_Return) << Writes { "S\r" };
+    QTest::newRow("up button presses up")
+        << "btnUp" << int(Qt::Key_Return)
+        << Writes { "LD0\r", "A5\r", "V5\r", "D10000\r", "MN\r", "G\r" };
+}
+
+void tst_frmMotorControl::enterKey()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(Writes, writes);
+
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    auto *combo = child<QComboBox>("cmbCommand");
+    combo->setEditText(QStringLiteral("g"));
+
+    QWidget *target = child<QWidget>(focus.toLatin1());
+    if (auto *box = qobject_cast<QComboBox *>(target))
+        target = box->lineEdit();
+    target->setFocus();
+    QTRY_VERIFY(target->hasFocus());
+    QTest::keyClick(target, Qt::Key(key));
+
+    QCOMPARE(m_port->writes, writes);
+    // Enter never adds the typed text to the list.
+    QCOMPARE(combo->count(), 3);
+}
+
+void tst_frmMotorControl::receivedCharactersChangeNothing()
+{
+    m_window->show();
+    click("btnUp");
+    const auto labels = m_window->findChildren<QLabel *>();
+    QStringList before;
+    for (const QLabel *label : labels)
+        before << label->text();
+    const Writes writesBefore = m_port->writes;
+
+    m_port->receive("*\r\n#garbage\x01\xff");
+    m_port->receive(QByteArray(4096, 'x'));
+
+    QCOMPARE(m_port->inputReads, 2);
+    QCOMPARE(m_port->Input(), QByteArray()); // drained each time
+    QStringList after;
+    for (const QLabel *label : labels)
+        after << label->text();
+    QCOMPARE(after, before);
+    QCOMPARE(m_port->writes, writesBefore);
+    QVERIFY(m_boxes->boxes.isEmpty());
+}
+
+void tst_frmMotorControl::startUpWithoutPort()
+{
+    delete m_window;
+    delete m_port;
+    m_port = new FakeSerialPort;
+    m_port->refuseOpen(1, QStringLiteral("no device /dev/ttyS0"));
+    m_window = new frmMotorControl(*m_port, *m_boxes);
+
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].title, QStringLiteral("Tiltbench"));
+    QCOMPARE(m_boxes->boxes[0].text, QStringLiteral("Com1: no device /dev/ttyS0"));
+    QVERIFY(!m_port->PortOpen());
+    QCOMPARE(text("lblPortState"), QStringLiteral("Com1 closed: no device /dev/ttyS0"));
+    // The rest of the window is set up as usual.
+    QCOMPARE(text("lblDistValue"), QStringLiteral("10000"));
+    QCOMPARE(child<QComboBox>("cmbCommand")->count(), 3);
+
+    click("btnUp");
+    click("btnSend");
+    QVERIFY(m_port->writes.isEmpty());
+    QCOMPARE(m_boxes->boxes.size(), 3);
+    QCOMPARE(m_boxes->boxes[1].text, QStringLiteral("Com1: port not open"));
+    QCOMPARE(text("lblStepValue"), QStringLiteral("0"));
+}
+
+void tst_frmMotorControl::statusFollowsPort()
+{
+    QVERIFY(m_port->setSettings(QStringLiteral("19200,E,7,2")).number == 0);
+    QCOMPARE(text("lblPortState"), QStringLiteral("Com1 open: /dev/fake1, 19200,e,7,2"));
+
+    m_port->unplug();
+    QCOMPARE(text("lblPortState"), QStringLiteral("Com1 closed: the device was disconnected"));
+
+    QVERIFY(m_port->setCommPort(2).number == 0);
+    QVERIFY(m_port->setPortOpen(true).number == 0);
+    QCOMPARE(text("lblPortState"), QStringLiteral("Com2 open: /dev/fake2, 19200,e,7,2"));
+    QVERIFY(m_port->setPortOpen(false).number == 0);
+    QCOMPARE(text("lblPortState"), QStringLiteral("Com2 closed"));
+}
+
+void tst_frmMotorControl::exitConfirmation_data()
+{
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("OK quits") << true;
+    QTest::newRow("Cancel stays") << false;
+}
+
+void tst_frmMotorControl::exitConfirmation()
+{
+    QFETCH(bool, ok);
+    m_window->show();
+    QSignalSpy exitSpy(m_window, &frmMotorControl::exitConfirmed);
+    bool visibleWhenConfirmed = false;
+    connect(m_window, &frmMotorControl::exitConfirmed, this,
+            [&] { visibleWhenConfirmed = m_window->isVisible(); });
+    m_boxes->answers << (ok ? MessageBoxes::Answer::Ok : MessageBoxes::Answer::Cancel);
+
+    m_window->mnuFileExit->trigger();
+
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].icon, MessageBoxes::Icon::Question);
+    QCOMPARE(m_boxes->boxes[0].buttons, MessageBoxes::Buttons::OkCancel);
+    QCOMPARE(m_boxes->boxes[0].title, QStringLiteral("Confirm Exit"));
+    QCOMPARE(m_boxes->boxes[0].text, QStringLiteral("OK to quit?"));
+    QCOMPARE(exitSpy.size(), ok ? 1 : 0);
+    // The other windows are told first, while the main window is still up.
+    QCOMPARE(visibleWhenConfirmed, ok);
+    QCOMPARE(m_window->isVisible(), !ok);
+    QCOMPARE(m_port->PortOpen(), !ok);
+}
+
+void tst_frmMotorControl::menusAndShortcuts()
+{
+    QCOMPARE(m_window->mnuFileExit->text(), QStringLiteral("Exit"));
+    // The platform's Quit key, Ctrl+Q where the platform names none.
+    const QKeySequence quit(QKeySequence::Quit);
+    QCOMPARE(m_window->mnuFileExit->shortcut(),
+             quit.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : quit);
+    QCOMPARE(m_window->mnuToolsCalc->text(), QStringLiteral("Friction Calculator"));
+    QCOMPARE(m_window->mnuToolsCalc->shortcut(), QKeySequence(Qt::Key_F2));
+    QCOMPARE(m_window->mnuOptionsPort->text(), QStringLiteral("Port Properties..."));
+    QCOMPARE(m_window->mnuHelpAbout->text(), QStringLiteral("About Tiltbench..."));
+    QVERIFY(m_window->mnuFileExit->isEnabled());
+
+    QSignalSpy calculator(m_window, &frmMotorControl::calculatorRequested);
+    QSignalSpy port(m_window, &frmMotorControl::portPropertiesRequested);
+    QSignalSpy about(m_window, &frmMotorControl::aboutRequested);
+    for (QAction *action :
+         { m_window->mnuToolsCalc, m_window->mnuOptionsPort, m_window->mnuHelpAbout }) {
+        QVERIFY(!action->isEnabled());
+        action->setEnabled(true);
+        action->trigger();
+    }
+    QCOMPARE(calculator.size(), 1);
+    QCOMPARE(port.size(), 1);
+    QCOMPARE(about.size(), 1);
+}
+
+void tst_frmMotorControl::focusOrder()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    const QStringList expected { "optMN",      "hscrollAccel", "hscrollVel", "hscrollDist",
+                                 "btnUp",      "btnDown",      "btnStop",    "btnCalibReset",
+                                 "cmbCommand", "btnSend",      "optMN" };
+    child<QWidget>("optMN")->setFocus();
+    QStringList visited { QApplication::focusWidget()->objectName() };
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *focus = QApplication::focusWidget();
+        // The command box's text field stands for the box.
+        if (qobject_cast<QLineEdit *>(focus)
+            && focus->parentWidget()->objectName() == u"cmbCommand")
+            focus = focus->parentWidget();
+        visited << focus->objectName();
+    }
+    // The unchecked option of the pair is reached with the arrow keys, as usual for options.
+    QCOMPARE(visited, expected);
+}
+
+void tst_frmMotorControl::noCaptionClipped()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    const QStringList clipped = clippedTexts(m_window);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+    // The widest value the distance label and the step label can show fit too.
+    child<QLabel>("lblDistValue")->setText(QStringLiteral("30000"));
+    child<QLabel>("lblStepValue")->setText(QStringLiteral("-2147483648"));
+    const QStringList clippedValues = clippedTexts(m_window);
+    QVERIFY2(clippedValues.isEmpty(), qPrintable(clippedValues.join(u'\n')));
+}
+
+QTEST_MAIN(tst_frmMotorControl)
+#include "tst_frmmotorcontrol.moc"
