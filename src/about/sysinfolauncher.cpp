@@ -1,0 +1,168 @@
+#include "sysinfolauncher.h"
+
+#include "appinfo.h"
+#include "filechecks.h"
+#include "messageboxes.h"
+#include "programstarter.h"
+
+#include <array>
+
+namespace {
+
+const QString kPathKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+const QString kPathValue = QStringLiteral("PATH");
+const QString kFolderKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
+const QString kFolderValue = QStringLiteral("MSINFO");
+const QString kProgramFile = QStringLiteral("\\MSINFO32.EXE");
+const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
+
+// Closes an opened key on every way out of a read.
+class KeyCloser
+{
+public:
+    KeyCloser(Registry &registry, Registry::Handle handle)
+        : m_registry(registry)
+        , m_handle(handle)
+    {
+    }
+    ~KeyCloser() { m_registry.close(m_handle); }
+    KeyCloser(const KeyCloser &) = delete;
+    KeyCloser &operator=(const KeyCloser &) = delete;
+
+private:
+    Registry &m_registry;
+    Registry::Handle m_handle;
+};
+
+} // namespace
+
+SysInfoLauncher::SysInfoLauncher(Registry &registry, FileChecks &files, ProgramStarter &programs,
+                                 MessageBoxes &boxes)
+    : m_registry(registry)
+    , m_files(files)
+    , m_programs(programs)
+    , m_boxes(boxes)
+{
+}
+
+bool SysInfoLauncher::GetKeyValue(Registry::Root KeyRoot, const QString &KeyName,
+                                  const QString &SubKeyRef, QString &KeyVal)
+{
+    return readKeyValue(KeyRoot, KeyName, SubKeyRef, KeyVal) == Read::Value;
+}
+
+SysInfoLauncher::Read SysInfoLauncher::readKeyValue(Registry::Root root, const QString &keyName,
+                                                    const QString &valueName, QString &keyVal)
+{
+    Registry::Handle handle = 0;
+    if (m_registry.open(root, keyName, kOpenAccess, &handle) != Registry::kSuccess) {
+        keyVal.clear();
+        return Read::Failed;
+    }
+    const KeyCloser closer(m_registry, handle);
+
+    std::array<quint8, kBufferSize> buffer {};
+    quint32 size = kBufferSize;
+    quint32 type = 0;
+    if (m_registry.queryValue(handle, valueName, &type, buffer.data(), &size)
+        != Registry::kSuccess) {
+        keyVal.clear();
+        return Read::Failed;
+    }
+    const Read result = decode(type, buffer.data(), size, keyVal);
+    if (result != Read::Value)
+        keyVal.clear();
+    return result;
+}
+
+SysInfoLauncher::Read SysInfoLauncher::decode(quint32 type, const quint8 *buffer, quint32 size,
+                                              QString &keyVal) const
+{
+    // The trim looks at the last stored position; a value of no bytes has none, and a size beyond
+    // the buffer would point past it.
+    if (size == 0 || size > kBufferSize)
+        return Read::Fault;
+
+    // A string stored with its terminating zero loses it; one stored without keeps every
+    // character. Positions are bytes, and the text is decoded only after the trim, so a character
+    // of several bytes in the code page can neither shift the position nor be cut in two.
+    const quint32 kept = buffer[size - 1] == 0 ? size - 1 : size;
+
+    switch (type) {
+    case Registry::kTypeString:
+        keyVal = QString::fromLocal8Bit(reinterpret_cast<const char *>(buffer), kept);
+        return Read::Value;
+    case Registry::kTypeNumber: {
+        // The stored bytes put the least significant first; reading them from the last to the
+        // first gives the number's hexadecimal digits, two per byte. A number is four bytes at
+        // most; more would not fit, and is treated as unreadable rather than cut short.
+        if (kept > 4)
+            return Read::Fault;
+        quint32 number = 0;
+        for (quint32 i = kept; i > 0; --i)
+            number = (number << 8) | buffer[i - 1];
+        // Unsigned: values of 2^31 and more come out positive, as the registry holds them.
+        keyVal = QString::number(number);
+        return Read::Value;
+    }
+    default:
+        return Read::Value;
+    }
+}
+
+void SysInfoLauncher::StartSysInfo(QWidget *boxParent)
+{
+    QString path;
+    Read read = readKeyValue(Registry::kLocalMachine, kPathKey, kPathValue, path);
+    // A path from the first location is started as it is, without an existence test; if it is
+    // stale the start fails and the second location is not tried.
+    bool havePath = read == Read::Value;
+    if (read == Read::Failed) {
+        read = readKeyValue(Registry::kLocalMachine, kFolderKey, kFolderValue, path);
+        // The file name is appended to the folder text unchanged, so a folder stored with a
+        // trailing backslash gives a doubled one, which Windows accepts.
+        if (read == Read::Value && m_files.fileExists(path + kProgramFile)) {
+            path += kProgramFile;
+            havePath = true;
+        }
+    }
+
+    bool started = false;
+    if (havePath)
+        started = m_programs.start(path);
+    else if (read != Read::Fault)
+        started = startFallbackTool();
+
+    if (!started)
+        m_boxes.show(boxParent, MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok,
+                     AppInfo::title(), kUnavailable);
+}
+
+QStringList SysInfoLauncher::fallbackTools()
+{
+#ifdef Q_OS_LINUX
+    // Well-known system-information programs of the Linux desktops that open their overview when
+    // started without arguments: first the dedicated ones (KDE's Info Center, HardInfo in its new
+    // and old names, CPU-X), then the desktops' system monitors.
+    return { QStringLiteral("kinfocenter"),
+             QStringLiteral("hardinfo2"),
+             QStringLiteral("hardinfo"),
+             QStringLiteral("cpu-x"),
+             QStringLiteral("gnome-system-monitor"),
+             QStringLiteral("mate-system-monitor") };
+#else
+    return {};
+#endif
+}
+
+bool SysInfoLauncher::startFallbackTool()
+{
+    for (const QString &name : fallbackTools()) {
+        const QString program = m_files.findExecutable(name);
+        // Only the first one found is tried: if it will not start, the user gets the message
+        // rather than a different tool than the one the desktop offers.
+        if (!program.isEmpty())
+            return m_programs.start(program);
+    }
+    return false;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+// The About box: the window frmAbout shows the program's title, version and credits, and its
+// "System Info..." button hands over to SysInfoLauncher. The launcher is a plain class over four
+// services (registry, file checks, program starter, message boxes), so it runs and is tested
+// without a window; on systems without a registry the program passes a NullRegistry.
+
+#include "registry.h"
+
+#include <QString>
+#include <QStringList>
+
+QT_BEGIN_NAMESPACE
+class QWidget;
+QT_END_NAMESPACE
+
+class FileChecks;
+class MessageBoxes;
+class ProgramStarter;
+
+// Finds the operating system's system-information tool and starts it, or tells the user that it
+// cannot.
+class SysInfoLauncher
+{
+public:
+    // Rights asked for when a key is opened: query and set value, create and enumerate sub-keys,
+    // notify, create link and read control. They include write rights, so a user who may not
+    // write to the local-machine keys is refused even a read.
+    static constexpr quint32 kOpenAccess = 0x2003F;
+    static constexpr quint32 kBufferSize = 1024;
+
+    SysInfoLauncher(Registry &registry, FileChecks &files, ProgramStarter &programs,
+                    MessageBoxes &boxes);
+
+    // Reads one registry value as text into KeyVal: a string as it is, a 32-bit number as decimal
+    // digits; a value of any other type leaves KeyVal as it was. False, with KeyVal empty, when
+    // the value could not be read.
+    bool GetKeyValue(Registry::Root KeyRoot, const QString &KeyName, const QString &SubKeyRef,
+                     QString &KeyVal);
+
+    // Starts the tool without waiting for it; every failure ends in one message box, shown over
+    // boxParent.
+    void StartSysInfo(QWidget *boxParent = nullptr);
+
+    // The programs tried, in this order, when the registry names no tool: empty except on Linux.
+    static QStringList fallbackTools();
+
+private:
+    enum class Read { Value, Failed, Fault };
+
+    Read readKeyValue(Registry::Root root, const QString &keyName, const QString &valueName,
+                      QString &keyVal);
+    Read decode(quint32 type, const quint8 *buffer, quint32 size, QString &keyVal) const;
+    bool startFallbackTool();
+
+    Registry &m_registry;
+    FileChecks &m_files;
+    ProgramStarter &m_programs;
+    MessageBoxes &m_boxes;
+};
