@@ -1,0 +1,49 @@
+#include "portmap.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString PortMap::linkDirectory()
+{
+#ifdef Q_OS_WIN
+    return {};
+#else
+    // A relative XDG_CONFIG_HOME is to be ignored, as every XDG-aware program does.
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty() || QDir::isRelativePath(config))
+        config = QDir::homePath() + QStringLiteral("/.config");
+    return QDir::cleanPath(config + QStringLiteral("/Tiltbench/ports"));
+#endif
+}
+
+QString PortMap::linkPath(int port)
+{
+    const QString directory = linkDirectory();
+    if (directory.isEmpty() || port < 1)
+        return {};
+    return directory + QStringLiteral("/com%1").arg(port);
+}
+
+QString PortMap::devicePath(int port)
+{
+    if (port < 1)
+        return {};
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(port);
+#else
+    const QFileInfo link(linkPath(port));
+    if (link.isSymLink()) {
+        const QString device = link.canonicalFilePath();
+        // A link to a device that is not there (an adapter unplugged) still names that device, so
+        // the open fails with a message about it instead of silently using another port.
+        return device.isEmpty() ? link.symLinkTarget() : device;
+    }
+    if (link.exists())
+        return link.canonicalFilePath();
+#ifdef Q_OS_LINUX
+    return QStringLiteral("/dev/ttyS%1").arg(port - 1);
+#else
+    return {};
+#endif
+#endif
+}

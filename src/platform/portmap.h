@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Which device a port number stands for. On Windows port N is COMN. On Linux and macOS each user
+// picks the device for port N with a symbolic link <config>/Tiltbench/ports/comN, where <config> is
+// $XDG_CONFIG_HOME or ~/.config, for example
+//     ln -s /dev/ttyUSB0 ~/.config/Tiltbench/ports/com1
+// Without that link, port N is /dev/ttyS<N-1> on Linux and no device at all on macOS.
+class PortMap
+{
+public:
+    // The device to open for port `port`, with the link already resolved to the real device so
+    // that the device's own lock (not the link's) keeps other programs out. Empty when the port
+    // has no device.
+    static QString devicePath(int port);
+
+    // Where the link for port `port` lives (it need not exist); empty where ports are not mapped by
+    // links (Windows).
+    static QString linkPath(int port);
+
+    // The folder holding the links; empty on Windows.
+    static QString linkDirectory();
+};
