@@ -1,0 +1,130 @@
+#include "pseudoterminal.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+QString systemError(const char *what)
+{
+    return QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                        QString::fromLocal8Bit(strerror(errno)));
+}
+
+} // namespace
+
+PseudoTerminal::PseudoTerminal()
+{
+    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (master < 0) {
+        m_error = systemError("posix_openpt");
+        return;
+    }
+    if (grantpt(master) != 0 || unlockpt(master) != 0) {
+        m_error = systemError("grantpt/unlockpt");
+        ::close(master);
+        return;
+    }
+    const char *name = ptsname(master);
+    if (!name) {
+        m_error = systemError("ptsname");
+        ::close(master);
+        return;
+    }
+    m_slavePath = QString::fromLocal8Bit(name);
+
+    // The line discipline's settings belong to the pair and outlive this short open, so the slave
+    // stays raw for whoever opens it next (as long as the master is open).
+    const int slave = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (slave < 0) {
+        m_error = systemError("open slave");
+        ::close(master);
+        return;
+    }
+    termios tio {};
+    const bool raw
+        = tcgetattr(slave, &tio) == 0 && (cfmakeraw(&tio), tcsetattr(slave, TCSANOW, &tio) == 0);
+    if (!raw)
+        m_error = systemError("tcsetattr");
+    ::close(slave);
+    if (!raw) {
+        ::close(master);
+        return;
+    }
+    m_master = master;
+}
+
+PseudoTerminal::~PseudoTerminal()
+{
+    closeMaster();
+}
+
+bool PseudoTerminal::write(const QByteArray &bytes)
+{
+    if (m_master < 0)
+        return false;
+    qsizetype done = 0;
+    QDeadlineTimer deadline(2000);
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(m_master, bytes.constData() + done, bytes.size() - done);
+        if (n > 0) {
+            done += n;
+        } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
+            return false;
+        } else if (deadline.hasExpired()) {
+            return false;
+        } else {
+            // The slave's input queue is full; let the program read some of it.
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+    }
+    return true;
+}
+
+QByteArray PseudoTerminal::readAvailable()
+{
+    QByteArray result;
+    if (m_master < 0)
+        return result;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+        if (n > 0)
+            result.append(buffer, n);
+        else if (n < 0 && errno == EINTR)
+            continue;
+        else
+            break; // EAGAIN: nothing more now; EIO: no slave open
+    }
+    return result;
+}
+
+QByteArray PseudoTerminal::readAtLeast(int count, int timeoutMs)
+{
+    QByteArray result = readAvailable();
+    QDeadlineTimer deadline(timeoutMs);
+    while (result.size() < count && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        // Wait briefly for the program's bytes rather than spinning; any arrival wakes it at once.
+        pollfd pfd { m_master, POLLIN, 0 };
+        ::poll(&pfd, 1, 10);
+        result += readAvailable();
+    }
+    return result;
+}
+
+void PseudoTerminal::closeMaster()
+{
+    if (m_master >= 0) {
+        ::close(m_master);
+        m_master = -1;
+    }
+}
