@@ -1,0 +1,584 @@
+#include "pseudoterminal.h"
+#include "qtserialport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// The kernel's termios2, to read back what the device really runs at (its speed as a number too);
+// it cannot share a file with <termios.h>.
+#include <asm/termbits.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+
+namespace {
+
+// The line of the device as the kernel holds it.
+struct DeviceLine
+{
+    unsigned speed = 0;
+    int dataBits = 0;
+    bool twoStopBits = false;
+    bool parity = false;
+    bool rtsCts = false;
+    bool xonXoff = false;
+};
+
+DeviceLine deviceLine(QtSerialPort &port)
+{
+    auto *serial = port.findChild<QSerialPort *>();
+    termios2 tio {};
+    if (!serial || ioctl(int(serial->handle()), TCGETS2, &tio) != 0)
+        return {};
+    const unsigned size = tio.c_cflag & CSIZE;
+    return { tio.c_ospeed,
+             size == CS5       ? 5
+                 : size == CS6 ? 6
+                 : size == CS7 ? 7
+                               : 8,
+             bool(tio.c_cflag & CSTOPB),
+             bool(tio.c_cflag & PARENB),
+             bool(tio.c_cflag & CRTSCTS),
+             (tio.c_iflag & IXON) && (tio.c_iflag & IXOFF) };
+}
+
+long long cpuMicroseconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000LL + usage.ru_utime.tv_usec
+        + usage.ru_stime.tv_usec;
+}
+
+} // namespace
+
+// The real port over a pseudo-terminal: the test links Com1 to the slave side in a temporary
+// configuration folder and plays the motor indexer on the master side.
+class tst_QtSerialPort : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void mapsPortThroughLink();
+    void writesArriveExactlyAndInOrder();
+    void receivedBytesRaiseOnCommAndInputDrains();
+    void thresholdCountsWaitingBytes();
+    void thresholdZeroRaisesNothing();
+    void openRefusals_data();
+    void openRefusals();
+    void openErrorWording_data();
+    void openErrorWording();
+    void refusedSettingLeavesPortAsItWas_data();
+    void refusedSettingLeavesPortAsItWas();
+    void acceptedSettingsReachDevice_data();
+    void acceptedSettingsReachDevice();
+    void settingsKeptWhileClosedAndAppliedOnOpen();
+    void settingRefusedByDeviceFailsOpen();
+    void commPort();
+    void handshakingRefusals_data();
+    void handshakingRefusals();
+    void handshakingReachesDevice_data();
+    void handshakingReachesDevice();
+    void outputWhileClosedRefused();
+    void unplugClosesAtOnceWithoutSpinning();
+
+private:
+    void linkPort(int port, const QString &device);
+    QString linkFolder() const { return m_config->path() + QStringLiteral("/Tiltbench/ports"); }
+
+    std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<PseudoTerminal> m_pty;
+    std::unique_ptr<QtSerialPort> m_port;
+    QByteArray m_savedXdg;
+};
+
+void tst_QtSerialPort::init()
+{
+    m_savedXdg = qgetenv("XDG_CONFIG_HOME");
+    m_config = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_config->isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
+    QVERIFY(QDir().mkpath(linkFolder()));
+
+    m_pty = std::make_unique<PseudoTerminal>();
+    QVERIFY2(m_pty->isValid(), qPrintable(m_pty->errorString()));
+    linkPort(1, m_pty->slavePath());
+    m_port = std::make_unique<QtSerialPort>();
+}
+
+void tst_QtSerialPort::cleanup()
+{
+    m_port.reset();
+    m_pty.reset();
+    m_config.reset();
+    if (m_savedXdg.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", m_savedXdg);
+}
+
+void tst_QtSerialPort::linkPort(int port, const QString &device)
+{
+    QVERIFY(QFile::link(device, linkFolder() + QStringLiteral("/com%1").arg(port)));
+}
+
+void tst_QtSerialPort::mapsPortThroughLink()
+{
+    QCOMPARE(m_port->CommPort(), 1);
+    QCOMPARE(m_port->devicePath(), m_pty->slavePath());
+    QVERIFY(!m_port->PortOpen());
+
+    QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
+    const CommError error = m_port->setPortOpen(true);
+    QVERIFY2(!error, qPrintable(error.description));
+    QVERIFY(m_port->PortOpen());
+    QCOMPARE(m_port->findChild<QSerialPort *>()->portName(), m_pty->slavePath().mid(5));
+    QCOMPARE(m_port->devicePath(), m_pty->slavePath());
+    QCOMPARE(m_port->closedReason(), QString());
+    QCOMPARE(changed.count(), 1);
+
+    QVERIFY(!m_port->setPortOpen(false));
+    QVERIFY(!m_port->PortOpen());
+    QCOMPARE(m_port->closedReason(), QString());
+    QCOMPARE(changed.count(), 2);
+}
+
+void tst_QtSerialPort::writesArriveExactlyAndInOrder()
+{
+    QVERIFY(!m_port->setPortOpen(true));
+    // Commands as the motor window sends them, then bytes a terminal would translate or eat.
+    const QList<QByteArray> writes = {
+        "LD0\r", "A5\r", "V3\r", "D4000\r", "MN\r", "G\r", QByteArray("\x00\n\x11\x13\xff\r\n", 7)
+    };
+    for (const QByteArray &bytes : writes) {
+        const CommError error = m_port->Output(bytes);
+        QVERIFY2(!error, qPrintable(error.description));
+    }
+    const QByteArray expected("LD0\rA5\rV3\rD4000\rMN\rG\r\x00\n\x11\x13\xff\r\n", 28);
+    QCOMPARE(m_pty->readAtLeast(expected.size()), expected);
+}
+
+void tst_QtSerialPort::receivedBytesRaiseOnCommAndInputDrains()
+{
+    m_port->setRThreshold(1);
+    QVERIFY(!m_port->setPortOpen(true));
+    QByteArray received;
+    QList<int> events;
+    connect(m_port.get(), &SerialPort::OnComm, this, [&] {
+        events << m_port->CommEvent();
+        received += m_port->Input();
+    });
+
+    QVERIFY(m_pty->write("*READY\r"));
+    QTRY_COMPARE(received, QByteArray("*READY\r"));
+    QVERIFY(!events.isEmpty());
+    QCOMPARE(events, QList<int>(events.size(), SerialPort::Receive));
+    QCOMPARE(m_port->CommEvent(), int(SerialPort::NoEvent));
+    QCOMPARE(m_port->Input(), QByteArray());
+}
+
+void tst_QtSerialPort::thresholdCountsWaitingBytes()
+{
+    m_port->setRThreshold(4);
+    QVERIFY(!m_port->setPortOpen(true));
+    QSignalSpy onComm(m_port.get(), &SerialPort::OnComm);
+    auto *serial = m_port->findChild<QSerialPort *>();
+
+    QVERIFY(m_pty->write("OK"));
+    QTRY_COMPARE(serial->bytesAvailable(), 2);
+    QCOMPARE(onComm.count(), 0);
+
+    QVERIFY(m_pty->write("\r\n"));
+    QTRY_COMPARE(onComm.count(), 1);
+    QCOMPARE(m_port->Input(), QByteArray("OK\r\n"));
+}
+
+void tst_QtSerialPort::thresholdZeroRaisesNothing()
+{
+    QCOMPARE(m_port->RThreshold(), 0);
+    QVERIFY(!m_port->setPortOpen(true));
+    QSignalSpy onComm(m_port.get(), &SerialPort::OnComm);
+
+    QVERIFY(m_pty->write("abc"));
+    QByteArray got;
+    QTRY_COMPARE(got += m_port->Input(), QByteArray("abc"));
+    QCOMPARE(onComm.count(), 0);
+}
+
+void tst_QtSerialPort::openRefusals_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QStringList>("wording");
+
+    QTest::newRow("link to a missing device")
+        << "missing" << int(CommError::InvalidPort)
+        << QStringList { "Com2", "/dev/ttyUSB-not-there", "no device", "ln -s" };
+    QTest::newRow("held by another port object")
+        << "second port" << int(CommError::PortAlreadyOpen)
+        << QStringList { "Com2", "<slave>", "another program" };
+    QTest::newRow("locked by another QSerialPort user")
+        << "qserialport" << int(CommError::PortAlreadyOpen)
+        << QStringList { "Com2", "<slave>", "another program" };
+}
+
+void tst_QtSerialPort::openRefusals()
+{
+    QFETCH(QString, how);
+    QFETCH(int, number);
+    QFETCH(QStringList, wording);
+
+    QtSerialPort holder;
+    QSerialPort other;
+    if (how == u"missing") {
+        linkPort(2, QStringLiteral("/dev/ttyUSB-not-there"));
+    } else {
+        linkPort(2, m_pty->slavePath());
+        if (how == u"second port") {
+            QVERIFY(!holder.setPortOpen(true));
+        } else {
+            other.setPortName(m_pty->slavePath());
+            QVERIFY(other.open(QIODevice::ReadWrite));
+        }
+    }
+    QVERIFY(!m_port->setCommPort(2));
+    QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
+
+    const CommError error = m_port->setPortOpen(true);
+    QCOMPARE(error.number, number);
+    for (QString part : wording) {
+        part.replace("<slave>", m_pty->slavePath());
+        QVERIFY2(error.description.contains(part), qPrintable(error.description));
+    }
+    QVERIFY(!m_port->PortOpen());
+    QCOMPARE(m_port->closedReason(), error.description);
+    QCOMPARE(changed.count(), 1);
+
+    // Whoever holds the device keeps it in working order.
+    if (how == u"second port") {
+        QVERIFY(holder.PortOpen());
+        QVERIFY(!holder.Output("G\r"));
+        QCOMPARE(m_pty->readAtLeast(2), QByteArray("G\r"));
+    }
+}
+
+void tst_QtSerialPort::openErrorWording_data()
+{
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QStringList>("wording");
+
+    using F = QtSerialPort::OpenFailure;
+    QTest::newRow("no device") << int(F::NoDevice) << int(CommError::InvalidPort)
+                               << QStringList { "Com3", "/dev/ttyS2", "no device",
+                                                "Tiltbench/ports/com3" };
+    QTest::newRow("busy") << int(F::Busy) << int(CommError::PortAlreadyOpen)
+                          << QStringList { "Com3 (/dev/ttyS2)", "another program" };
+    QTest::newRow("permission") << int(F::AccessDenied) << int(CommError::AccessDenied)
+                                << QStringList { "Com3 (/dev/ttyS2)", "permission denied",
+                                                 "dialout", "sudo adduser $USER dialout",
+                                                 "log in again" };
+    QTest::newRow("other") << int(F::Other) << int(CommError::InvalidPort)
+                           << QStringList { "Com3 (/dev/ttyS2)", "Input/output error",
+                                            "Check the device" };
+}
+
+void tst_QtSerialPort::openErrorWording()
+{
+    QFETCH(int, failure);
+    QFETCH(int, number);
+    QFETCH(QStringList, wording);
+
+    const CommError error = QtSerialPort::openError(3, QStringLiteral("/dev/ttyS2"),
+                                                    QtSerialPort::OpenFailure(failure),
+                                                    QStringLiteral("Input/output error"));
+    QCOMPARE(error.number, number);
+    for (const QString &part : wording)
+        QVERIFY2(error.description.contains(part), qPrintable(error.description));
+}
+
+void tst_QtSerialPort::refusedSettingLeavesPortAsItWas_data()
+{
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("wording");
+
+    QTest::newRow("malformed") << "9600,N,8" << int(CommError::InvalidPropertyValue)
+                               << "for example 9600,N,8,1";
+    QTest::newRow("1.5 stop bits")
+        << "9600,N,8,1.5" << int(CommError::InvalidPropertyValue) << "1.5 stop bits";
+    QTest::newRow("4 data bits") << "9600,N,4,1" << int(CommError::InvalidPropertyValue)
+                                 << "4 data bits";
+    // What a pseudo-terminal cannot do: QSerialPort itself refuses some, and reports success for
+    // the others although the kernel dropped them.
+    QTest::newRow("5 data bits, ignored by the device")
+        << "9600,N,5,1" << int(CommError::SetCommStateFailed) << "5 data bits";
+    QTest::newRow("6 data bits") << "9600,N,6,1" << int(CommError::SetCommStateFailed)
+                                 << "6 data bits";
+    QTest::newRow("7 data bits") << "9600,N,7,1" << int(CommError::SetCommStateFailed)
+                                 << "7 data bits";
+    QTest::newRow("even parity") << "9600,E,8,1" << int(CommError::SetCommStateFailed)
+                                 << "even parity";
+    QTest::newRow("odd parity, ignored by the device")
+        << "9600,O,8,1" << int(CommError::SetCommStateFailed) << "odd parity";
+    QTest::newRow("mark parity, ignored by the device")
+        << "9600,M,8,1" << int(CommError::SetCommStateFailed) << "mark parity";
+    QTest::newRow("space parity, ignored by the device")
+        << "9600,S,8,1" << int(CommError::SetCommStateFailed) << "space parity";
+    QTest::newRow("speed applied before parity refused")
+        << "57600,E,8,1" << int(CommError::SetCommStateFailed) << "even parity";
+}
+
+void tst_QtSerialPort::refusedSettingLeavesPortAsItWas()
+{
+    QFETCH(QString, settings);
+    QFETCH(int, number);
+    QFETCH(QString, wording);
+
+    QVERIFY(!m_port->setSettings(QStringLiteral("19200,N,8,2")));
+    QVERIFY(!m_port->setPortOpen(true));
+    QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
+
+    const CommError error = m_port->setSettings(settings);
+    QCOMPARE(error.number, number);
+    QVERIFY2(error.description.contains(wording), qPrintable(error.description));
+    QVERIFY2(error.description.contains(u"Com1"), qPrintable(error.description));
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(m_port->PortOpen());
+    QCOMPARE(m_port->Settings(), QStringLiteral("19200,n,8,2"));
+
+    const DeviceLine line = deviceLine(*m_port);
+    QCOMPARE(line.speed, 19200u);
+    QCOMPARE(line.dataBits, 8);
+    QVERIFY(line.twoStopBits);
+    QVERIFY(!line.parity);
+    QVERIFY(!m_port->Output("S\r"));
+    QCOMPARE(m_pty->readAtLeast(2), QByteArray("S\r"));
+}
+
+void tst_QtSerialPort::acceptedSettingsReachDevice_data()
+{
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("readBack");
+    QTest::addColumn<unsigned>("speed");
+    QTest::addColumn<bool>("twoStopBits");
+
+    QTest::newRow("115200, two stop bits") << "115200,N,8,2"
+                                           << "115200,n,8,2" << 115200u << true;
+    QTest::newRow("110, lower-case parity") << "110,n,8,1"
+                                            << "110,n,8,1" << 110u << false;
+    // Speeds outside the standard termios list go through the kernel's arbitrary-speed setting.
+    QTest::newRow("14400") << "14400,N,8,1"
+                           << "14400,n,8,1" << 14400u << false;
+    QTest::newRow("28800") << "28800,N,8,1"
+                           << "28800,n,8,1" << 28800u << false;
+    QTest::newRow("56000") << "56000,N,8,1"
+                           << "56000,n,8,1" << 56000u << false;
+    QTest::newRow("128000") << "128000,N,8,1"
+                            << "128000,n,8,1" << 128000u << false;
+    QTest::newRow("256000") << "256000,N,8,2"
+                            << "256000,n,8,2" << 256000u << true;
+}
+
+void tst_QtSerialPort::acceptedSettingsReachDevice()
+{
+    QFETCH(QString, settings);
+    QFETCH(QString, readBack);
+    QFETCH(unsigned, speed);
+    QFETCH(bool, twoStopBits);
+
+    QVERIFY(!m_port->setPortOpen(true));
+    QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
+    const CommError error = m_port->setSettings(settings);
+    QVERIFY2(!error, qPrintable(error.description));
+    QCOMPARE(m_port->Settings(), readBack);
+    QCOMPARE(changed.count(), 1);
+
+    const DeviceLine line = deviceLine(*m_port);
+    QCOMPARE(line.speed, speed);
+    QCOMPARE(line.twoStopBits, twoStopBits);
+    QCOMPARE(line.dataBits, 8);
+}
+
+void tst_QtSerialPort::settingsKeptWhileClosedAndAppliedOnOpen()
+{
+    QCOMPARE(m_port->Settings(), QStringLiteral("9600,n,8,1"));
+    QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
+    QVERIFY(!m_port->setSettings(QStringLiteral("2400,N,8,2")));
+    QCOMPARE(m_port->Settings(), QStringLiteral("2400,n,8,2"));
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(!m_port->PortOpen());
+
+    QVERIFY(!m_port->setPortOpen(true));
+    const DeviceLine line = deviceLine(*m_port);
+    QCOMPARE(line.speed, 2400u);
+    QVERIFY(line.twoStopBits);
+
+    // Reopening applies the text again rather than whatever the device was left at.
+    QVERIFY(!m_port->setPortOpen(false));
+    QVERIFY(!m_port->setSettings(QStringLiteral("4800,N,8,1")));
+    QVERIFY(!m_port->setPortOpen(true));
+    QCOMPARE(deviceLine(*m_port).speed, 4800u);
+    QVERIFY(!deviceLine(*m_port).twoStopBits);
+}
+
+void tst_QtSerialPort::settingRefusedByDeviceFailsOpen()
+{
+    // While closed there is no device to ask; the open then names the setting it refused.
+    QVERIFY(!m_port->setSettings(QStringLiteral("9600,E,7,1")));
+    const CommError error = m_port->setPortOpen(true);
+    QCOMPARE(error.number, int(CommError::SetCommStateFailed));
+    QVERIFY2(error.description.contains(u"7 data bits"), qPrintable(error.description));
+    QVERIFY(!m_port->PortOpen());
+    QCOMPARE(m_port->closedReason(), error.description);
+
+    // The device was released: a good text opens it straight away.
+    QVERIFY(!m_port->setSettings(QStringLiteral("9600,N,8,1")));
+    QVERIFY(!m_port->setPortOpen(true));
+    QCOMPARE(m_port->closedReason(), QString());
+}
+
+void tst_QtSerialPort::commPort()
+{
+    QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
+    CommError error = m_port->setCommPort(0);
+    QCOMPARE(error.number, int(CommError::InvalidPort));
+    QCOMPARE(m_port->CommPort(), 1);
+
+    QVERIFY(!m_port->setPortOpen(true));
+    changed.clear();
+    error = m_port->setCommPort(2);
+    QCOMPARE(error.number, int(CommError::PortOpen));
+    QVERIFY2(error.description.contains(u"Com1"), qPrintable(error.description));
+    QVERIFY2(error.description.contains(u"Close the port"), qPrintable(error.description));
+    QCOMPARE(m_port->CommPort(), 1);
+    QVERIFY(m_port->PortOpen());
+    QCOMPARE(changed.count(), 0);
+
+    QVERIFY(!m_port->setPortOpen(false));
+    QVERIFY(!m_port->setCommPort(2));
+    QCOMPARE(m_port->CommPort(), 2);
+    QCOMPARE(changed.count(), 2);
+}
+
+void tst_QtSerialPort::handshakingRefusals_data()
+{
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("wording");
+
+    QTest::newRow("both kinds, closed") << false << 3 << "together";
+    QTest::newRow("both kinds, open") << true << 3 << "together";
+    QTest::newRow("4") << false << 4 << "0 (None), 1 (Xon/Xoff) or 2 (RTS/CTS)";
+    QTest::newRow("-1") << true << -1 << "0 (None), 1 (Xon/Xoff) or 2 (RTS/CTS)";
+}
+
+void tst_QtSerialPort::handshakingRefusals()
+{
+    QFETCH(bool, open);
+    QFETCH(int, value);
+    QFETCH(QString, wording);
+
+    QVERIFY(!m_port->setHandshaking(SerialPort::RtsCts));
+    if (open)
+        QVERIFY(!m_port->setPortOpen(true));
+    const CommError error = m_port->setHandshaking(value);
+    QCOMPARE(error.number, int(CommError::InvalidPropertyValue));
+    QVERIFY2(error.description.contains(wording), qPrintable(error.description));
+    QCOMPARE(m_port->Handshaking(), int(SerialPort::RtsCts));
+    if (open)
+        QVERIFY(deviceLine(*m_port).rtsCts);
+}
+
+void tst_QtSerialPort::handshakingReachesDevice_data()
+{
+    QTest::addColumn<bool>("setWhileOpen");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("rtsCts");
+    QTest::addColumn<bool>("xonXoff");
+
+    QTest::newRow("Xon/Xoff while open") << true << 1 << false << true;
+    QTest::newRow("RTS/CTS while open") << true << 2 << true << false;
+    QTest::newRow("Xon/Xoff kept while closed") << false << 1 << false << true;
+    QTest::newRow("RTS/CTS kept while closed") << false << 2 << true << false;
+    QTest::newRow("none") << true << 0 << false << false;
+}
+
+void tst_QtSerialPort::handshakingReachesDevice()
+{
+    QFETCH(bool, setWhileOpen);
+    QFETCH(int, value);
+    QFETCH(bool, rtsCts);
+    QFETCH(bool, xonXoff);
+
+    if (setWhileOpen)
+        QVERIFY(!m_port->setPortOpen(true));
+    QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
+    QVERIFY(!m_port->setHandshaking(value));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(m_port->Handshaking(), value);
+    if (!setWhileOpen)
+        QVERIFY(!m_port->setPortOpen(true));
+
+    const DeviceLine line = deviceLine(*m_port);
+    QCOMPARE(line.rtsCts, rtsCts);
+    QCOMPARE(line.xonXoff, xonXoff);
+}
+
+void tst_QtSerialPort::outputWhileClosedRefused()
+{
+    const CommError error = m_port->Output("G\r");
+    QCOMPARE(error.number, int(CommError::PortNotOpen));
+    QVERIFY2(error.description.contains(u"Com1"), qPrintable(error.description));
+    QVERIFY2(error.description.contains(u"not open"), qPrintable(error.description));
+    QVERIFY2(error.description.contains(u"Options > Port Properties..."),
+             qPrintable(error.description));
+    QCOMPARE(m_pty->readAvailable(), QByteArray());
+}
+
+void tst_QtSerialPort::unplugClosesAtOnceWithoutSpinning()
+{
+    m_port->setRThreshold(1);
+    QVERIFY(!m_port->setPortOpen(true));
+    QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
+    int errorsReported = 0;
+    connect(m_port->findChild<QSerialPort *>(), &QSerialPort::errorOccurred, this,
+            [&](QSerialPort::SerialPortError error) {
+                if (error != QSerialPort::NoError)
+                    ++errorsReported;
+            });
+
+    m_pty->closeMaster();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_port->PortOpen(), 1000);
+    QCOMPARE(changed.count(), 1);
+    QVERIFY2(m_port->closedReason().contains(u"disconnected"), qPrintable(m_port->closedReason()));
+    QVERIFY2(m_port->closedReason().contains(m_pty->slavePath()),
+             qPrintable(m_port->closedReason()));
+
+    // Left open, QSerialPort repeats the error on every turn of the event loop: some hundred
+    // thousand reports and a whole core in these 300 ms. The CPU bound leaves room for a machine
+    // busy with other work and for sanitizer builds.
+    const int errorsAtClose = errorsReported;
+    const long long cpuBefore = cpuMicroseconds();
+    QTest::qWait(300);
+    const long long cpuUsed = cpuMicroseconds() - cpuBefore;
+    QCOMPARE(errorsReported, errorsAtClose);
+    QVERIFY2(errorsAtClose <= 3, QByteArray::number(errorsAtClose));
+    QVERIFY2(cpuUsed < 150000, QByteArray::number(cpuUsed) + " us of CPU in 300 ms");
+    QCOMPARE(changed.count(), 1);
+
+    const CommError error = m_port->Output("G\r");
+    QCOMPARE(error.number, int(CommError::DeviceGone));
+    QVERIFY2(error.description.contains(u"disconnected"), qPrintable(error.description));
+}
+
+QTEST_GUILESS_MAIN(tst_QtSerialPort)
+#include "tst_qtserialport.moc"
