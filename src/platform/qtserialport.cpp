@@ -300,8 +300,10 @@ CommError QtSerialPort::setPortOpen(bool wanted)
                        QStringLiteral("%1 is already open.").arg(portLabel()));
     }
     const CommError error = openDevice();
-    if (error)
+    if (error) {
         m_closedReason = error.description;
+        m_unplugged = false;
+    }
     emit stateChanged();
     return error;
 }
