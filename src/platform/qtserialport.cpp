@@ -51,12 +51,16 @@ LineState readLineState([[maybe_unused]] qintptr handle)
 #if defined(Q_OS_UNIX)
 bool dataBitsTook(const LineState &s, int dataBits)
 {
+    if (!s.known)
+        return true; // nothing to check against: QSerialPort's answer stands
     const unsigned long sizes[] = { CS5, CS6, CS7, CS8 };
-    return (s.cflag & CSIZE) == sizes[dataBits - 5];
+    return dataBits >= 5 && dataBits <= 8 && (s.cflag & CSIZE) == sizes[dataBits - 5];
 }
 
 bool parityTook(const LineState &s, char parity)
 {
+    if (!s.known)
+        return true;
     const bool enabled = s.cflag & PARENB;
     const bool odd = s.cflag & PARODD;
 #ifdef CMSPAR
@@ -81,18 +85,15 @@ bool parityTook(const LineState &s, char parity)
 
 bool stopBitsTook(const LineState &s, LineSettings::StopBits stopBits)
 {
+    if (!s.known)
+        return true;
     return bool(s.cflag & CSTOPB) == (stopBits == LineSettings::StopBits::Two);
-}
-
-bool speedTook(const LineState &s, int speed)
-{
-    // Drivers may report the speed their divisor really gives; 2% is well inside what a UART
-    // tolerates.
-    return s.speed < 0 || std::llabs(s.speed - speed) * 50 <= speed;
 }
 
 bool handshakingTook(const LineState &s, int handshaking)
 {
+    if (!s.known)
+        return true;
     const bool hardware = s.cflag & CRTSCTS;
     const bool software = (s.iflag & IXON) && (s.iflag & IXOFF);
     const bool anySoftware = s.iflag & (IXON | IXOFF);
@@ -106,7 +107,32 @@ bool handshakingTook(const LineState &s, int handshaking)
     }
     return false;
 }
+#else
+// Windows reports no line state to compare with; QSerialPort's answer is all there is.
+bool dataBitsTook(const LineState &, int)
+{
+    return true;
+}
+bool parityTook(const LineState &, char)
+{
+    return true;
+}
+bool stopBitsTook(const LineState &, LineSettings::StopBits)
+{
+    return true;
+}
+bool handshakingTook(const LineState &, int)
+{
+    return true;
+}
 #endif
+
+bool speedTook(const LineState &s, int speed)
+{
+    // Drivers may report the speed their divisor really gives; 2% is well inside what a UART
+    // tolerates.
+    return s.speed < 0 || std::llabs(s.speed - speed) * 50 <= speed;
+}
 
 QString parityName(char parity)
 {
@@ -214,23 +240,19 @@ QString QtSerialPort::portLabel() const
     return QStringLiteral("Com%1 (%2)").arg(m_commPort).arg(device);
 }
 
-CommError QtSerialPort::refusal(int number, const QString &text) const
-{
-    return CommError { number, text };
-}
-
 CommError QtSerialPort::setCommPort(int port)
 {
     if (m_port->isOpen()) {
-        return refusal(CommError::PortOpen,
-                       QStringLiteral("%1 is open, so the port number cannot change. Close the "
-                                      "port first, then choose the new one.")
-                           .arg(portLabel()));
+        return CommError { CommError::PortOpen,
+                           QStringLiteral("%1 is open, so the port number cannot change. Close the "
+                                          "port first, then choose the new one.")
+                               .arg(portLabel()) };
     }
     if (port < 1) {
-        return refusal(
+        return CommError {
             CommError::InvalidPort,
-            QStringLiteral("%1 is not a port number. Port numbers start at 1 (Com1).").arg(port));
+            QStringLiteral("%1 is not a port number. Port numbers start at 1 (Com1).").arg(port)
+        };
     }
     m_commPort = port;
     m_closedReason.clear();
@@ -243,27 +265,30 @@ CommError QtSerialPort::setSettings(const QString &settings)
 {
     const auto parsed = LineSettings::parse(settings);
     if (!parsed) {
-        return refusal(CommError::InvalidPropertyValue,
-                       QStringLiteral("\"%1\" is not a line setting Com%2 can use. Give the speed, "
-                                      "parity, data bits and stop bits separated by commas, for "
-                                      "example 9600,N,8,1.")
-                           .arg(settings)
-                           .arg(m_commPort));
+        return CommError { CommError::InvalidPropertyValue,
+                           QStringLiteral(
+                               "\"%1\" is not a line setting Com%2 can use. Give the speed, "
+                               "parity, data bits and stop bits separated by commas, for "
+                               "example 9600,N,8,1.")
+                               .arg(settings)
+                               .arg(m_commPort) };
     }
     // No serial port here has 4 data bits, and termios has no 1.5 stop bits (QSerialPort would
     // quietly use 1): refuse these before they reach a device.
     if (parsed->dataBits == 4) {
-        return refusal(CommError::InvalidPropertyValue,
-                       QStringLiteral("%1 cannot use 4 data bits: serial ports on this computer "
-                                      "send 5 to 8 data bits. %2")
-                           .arg(portLabel(), kChooseAnother));
+        return CommError { CommError::InvalidPropertyValue,
+                           QStringLiteral(
+                               "%1 cannot use 4 data bits: serial ports on this computer "
+                               "send 5 to 8 data bits. %2")
+                               .arg(portLabel(), kChooseAnother) };
     }
 #ifdef Q_OS_UNIX
     if (parsed->stopBits == LineSettings::StopBits::OnePointFive) {
-        return refusal(CommError::InvalidPropertyValue,
-                       QStringLiteral("%1 cannot use 1.5 stop bits: this system offers only 1 or 2 "
-                                      "stop bits. %2")
-                           .arg(portLabel(), kChooseAnother));
+        return CommError { CommError::InvalidPropertyValue,
+                           QStringLiteral(
+                               "%1 cannot use 1.5 stop bits: this system offers only 1 or 2 "
+                               "stop bits. %2")
+                               .arg(portLabel(), kChooseAnother) };
     }
 #endif
     if (m_port->isOpen()) {
@@ -296,8 +321,8 @@ CommError QtSerialPort::setPortOpen(bool wanted)
         return {};
     }
     if (m_port->isOpen()) {
-        return refusal(CommError::PortAlreadyOpen,
-                       QStringLiteral("%1 is already open.").arg(portLabel()));
+        return CommError { CommError::PortAlreadyOpen,
+                           QStringLiteral("%1 is already open.").arg(portLabel()) };
     }
     const CommError error = openDevice();
     if (error) {
@@ -387,45 +412,36 @@ CommError QtSerialPort::closeUnrestorable(const CommError &error)
                                   "be restored either.") };
 }
 
+CommError QtSerialPort::deviceRefused(const QString &what)
+{
+    const QString reason = m_port->error() == QSerialPort::NoError
+        ? QStringLiteral("the device does not support it")
+        : QStringLiteral("the device refused it (%1)").arg(m_port->errorString());
+    m_port->clearError();
+    return {
+        CommError::SetCommStateFailed,
+        QStringLiteral("%1 cannot use %2: %3. %4").arg(portLabel(), what, reason, kChooseAnother)
+    };
+}
+
 CommError QtSerialPort::applyLine(const LineSettings &settings)
 {
-    const auto refused = [&](const QString &what) {
-        const QString reason = m_port->error() == QSerialPort::NoError
-            ? QStringLiteral("the device does not support it")
-            : QStringLiteral("the device refused it (%1)").arg(m_port->errorString());
-        m_port->clearError();
-        return refusal(CommError::SetCommStateFailed,
-                       QStringLiteral("%1 cannot use %2: %3. %4")
-                           .arg(portLabel(), what, reason, kChooseAnother));
-    };
-
     if (!m_port->setBaudRate(settings.baudRate)
-#ifdef Q_OS_UNIX
-        || !speedTook(readLineState(m_port->handle()), settings.baudRate)
-#endif
-    ) {
-        return refused(QStringLiteral("a speed of %1 bits per second").arg(settings.baudRate));
+        || !speedTook(readLineState(m_port->handle()), settings.baudRate)) {
+        return deviceRefused(
+            QStringLiteral("a speed of %1 bits per second").arg(settings.baudRate));
     }
     if (!m_port->setDataBits(QSerialPort::DataBits(settings.dataBits))
-#ifdef Q_OS_UNIX
-        || !dataBitsTook(readLineState(m_port->handle()), settings.dataBits)
-#endif
-    ) {
-        return refused(QStringLiteral("%1 data bits").arg(settings.dataBits));
+        || !dataBitsTook(readLineState(m_port->handle()), settings.dataBits)) {
+        return deviceRefused(QStringLiteral("%1 data bits").arg(settings.dataBits));
     }
     if (!m_port->setParity(toQt(settings.parity))
-#ifdef Q_OS_UNIX
-        || !parityTook(readLineState(m_port->handle()), settings.parity)
-#endif
-    ) {
-        return refused(parityName(settings.parity));
+        || !parityTook(readLineState(m_port->handle()), settings.parity)) {
+        return deviceRefused(parityName(settings.parity));
     }
     if (!m_port->setStopBits(toQt(settings.stopBits))
-#ifdef Q_OS_UNIX
-        || !stopBitsTook(readLineState(m_port->handle()), settings.stopBits)
-#endif
-    ) {
-        return refused(stopBitsName(settings.stopBits));
+        || !stopBitsTook(readLineState(m_port->handle()), settings.stopBits)) {
+        return deviceRefused(stopBitsName(settings.stopBits));
     }
     return {};
 }
@@ -433,17 +449,8 @@ CommError QtSerialPort::applyLine(const LineSettings &settings)
 CommError QtSerialPort::applyHandshaking(int handshaking)
 {
     if (!m_port->setFlowControl(flowToQt(handshaking))
-#ifdef Q_OS_UNIX
-        || !handshakingTook(readLineState(m_port->handle()), handshaking)
-#endif
-    ) {
-        const QString reason = m_port->error() == QSerialPort::NoError
-            ? QStringLiteral("the device does not support it")
-            : QStringLiteral("the device refused it (%1)").arg(m_port->errorString());
-        m_port->clearError();
-        return refusal(CommError::SetCommStateFailed,
-                       QStringLiteral("%1 cannot use %2: %3. %4")
-                           .arg(portLabel(), handshakingName(handshaking), reason, kChooseAnother));
+        || !handshakingTook(readLineState(m_port->handle()), handshaking)) {
+        return deviceRefused(handshakingName(handshaking));
     }
     return {};
 }
@@ -456,17 +463,18 @@ void QtSerialPort::setRThreshold(int threshold)
 CommError QtSerialPort::setHandshaking(int handshaking)
 {
     if (handshaking == XonXoffAndRtsCts) {
-        return refusal(CommError::InvalidPropertyValue,
-                       QStringLiteral("%1 cannot use Xon/Xoff and RTS/CTS flow control together. "
-                                      "Choose one of them, or None.")
-                           .arg(portLabel()));
+        return CommError { CommError::InvalidPropertyValue,
+                           QStringLiteral(
+                               "%1 cannot use Xon/Xoff and RTS/CTS flow control together. "
+                               "Choose one of them, or None.")
+                               .arg(portLabel()) };
     }
     if (handshaking < NoHandshaking || handshaking > XonXoffAndRtsCts) {
-        return refusal(CommError::InvalidPropertyValue,
-                       QStringLiteral("%1 is not a flow control for Com%2. Use 0 (None), 1 "
-                                      "(Xon/Xoff) or 2 (RTS/CTS).")
-                           .arg(handshaking)
-                           .arg(m_commPort));
+        return CommError { CommError::InvalidPropertyValue,
+                           QStringLiteral("%1 is not a flow control for Com%2. Use 0 (None), 1 "
+                                          "(Xon/Xoff) or 2 (RTS/CTS).")
+                               .arg(handshaking)
+                               .arg(m_commPort) };
     }
     if (m_port->isOpen()) {
         if (const CommError error = applyHandshaking(handshaking)) {
@@ -484,26 +492,29 @@ CommError QtSerialPort::Output(const QByteArray &bytes)
 {
     if (!m_port->isOpen()) {
         if (m_unplugged) {
-            return refusal(CommError::DeviceGone,
-                           QStringLiteral("Com%1 is closed because %2, so nothing was sent. Plug "
-                                          "the device back in, then open the port again in Options "
-                                          "> Port Properties...")
-                               .arg(m_commPort)
-                               .arg(m_closedReason));
+            return CommError { CommError::DeviceGone,
+                               QStringLiteral(
+                                   "Com%1 is closed because %2, so nothing was sent. Plug "
+                                   "the device back in, then open the port again in Options "
+                                   "> Port Properties...")
+                                   .arg(m_commPort)
+                                   .arg(m_closedReason) };
         }
-        return refusal(CommError::PortNotOpen,
-                       QStringLiteral("%1 is not open, so nothing was sent. Open it in Options > "
-                                      "Port Properties...")
-                           .arg(portLabel()));
+        return CommError { CommError::PortNotOpen,
+                           QStringLiteral(
+                               "%1 is not open, so nothing was sent. Open it in Options > "
+                               "Port Properties...")
+                               .arg(portLabel()) };
     }
     const qint64 written = m_port->write(bytes);
     if (written != bytes.size()) {
         const QString detail = m_port->errorString();
         m_port->clearError();
-        return refusal(CommError::WriteFailed,
-                       QStringLiteral("%1 did not take the bytes to send (%2). Check the device "
-                                      "and its cable, then try again.")
-                           .arg(portLabel(), detail));
+        return CommError { CommError::WriteFailed,
+                           QStringLiteral(
+                               "%1 did not take the bytes to send (%2). Check the device "
+                               "and its cable, then try again.")
+                               .arg(portLabel(), detail) };
     }
     return {};
 }

@@ -49,7 +49,7 @@ private:
     CommError applyLine(const LineSettings &settings);
     CommError applyHandshaking(int handshaking);
     CommError closeUnrestorable(const CommError &error);
-    CommError refusal(int number, const QString &text) const;
+    CommError deviceRefused(const QString &what);
     QString portLabel() const;
     void onReadyRead();
     void onErrorOccurred(int error);
