@@ -242,6 +242,7 @@ QString QtSerialPort::portLabel() const
 
 CommError QtSerialPort::setCommPort(int port)
 {
+    // Renumbering an open port would leave it talking to the old device under the new name.
     if (m_port->isOpen()) {
         return CommError { CommError::PortOpen,
                            QStringLiteral("%1 is open, so the port number cannot change. Close the "
@@ -255,6 +256,7 @@ CommError QtSerialPort::setCommPort(int port)
         };
     }
     m_commPort = port;
+    // The reason belonged to the old device.
     m_closedReason.clear();
     m_unplugged = false;
     emit stateChanged();
@@ -462,6 +464,8 @@ void QtSerialPort::setRThreshold(int threshold)
 
 CommError QtSerialPort::setHandshaking(int handshaking)
 {
+    // QSerialPort offers one kind of flow control at a time; taking 3 and quietly using one of them
+    // would let the indexer's Xon/Xoff or its RTS line be ignored without anyone knowing.
     if (handshaking == XonXoffAndRtsCts) {
         return CommError { CommError::InvalidPropertyValue,
                            QStringLiteral(
@@ -506,6 +510,8 @@ CommError QtSerialPort::Output(const QByteArray &bytes)
                                "Port Properties...")
                                .arg(portLabel()) };
     }
+    // QSerialPort queues the whole block and sends it from the event loop, so a short count means
+    // the bytes were not taken at all, not that the line is slow.
     const qint64 written = m_port->write(bytes);
     if (written != bytes.size()) {
         const QString detail = m_port->errorString();
@@ -521,6 +527,7 @@ CommError QtSerialPort::Output(const QByteArray &bytes)
 
 QByteArray QtSerialPort::Input()
 {
+    // Closing discards what was waiting, so a closed port has nothing to give.
     return m_port->isOpen() ? m_port->readAll() : QByteArray();
 }
 
@@ -531,6 +538,8 @@ QString QtSerialPort::devicePath() const
 
 void QtSerialPort::onReadyRead()
 {
+    // Bytes left unread by the handler stay waiting and count again at the next arrival, as the
+    // threshold means "this many waiting", not "this many new".
     if (m_rThreshold > 0 && m_port->bytesAvailable() >= m_rThreshold) {
         m_commEvent = Receive;
         emit OnComm();
