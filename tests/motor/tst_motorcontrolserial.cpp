@@ -1,0 +1,100 @@
+#include "fakemessageboxes.h"
+#include "frmmotorcontrol.h"
+#include "pseudoterminal.h"
+#include "qtserialport.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The main window over the real serial layer: a pseudo-terminal stands in for the indexer and
+// receives exactly the bytes the buttons send.
+class tst_MotorControlSerial : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void buttonsSendTheirBytes_data();
+    void buttonsSendTheirBytes();
+    void answersAreDrained();
+
+private:
+    QTemporaryDir m_config;
+    PseudoTerminal m_device;
+    QtSerialPort *m_port = nullptr;
+    FakeMessageBoxes m_boxes;
+    frmMotorControl *m_window = nullptr;
+};
+
+void tst_MotorControlSerial::initTestCase()
+{
+    QVERIFY2(m_device.isValid(), qPrintable(m_device.errorString()));
+    QVERIFY(m_config.isValid());
+    // Port 1 of a private port map is the pseudo-terminal.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+    const QString ports = m_config.filePath(QStringLiteral("Tiltbench/ports"));
+    QVERIFY(QDir().mkpath(ports));
+    QVERIFY(QFile::link(m_device.slavePath(), ports + QStringLiteral("/com1")));
+
+    m_port = new QtSerialPort(this);
+    m_window = new frmMotorControl(*m_port, m_boxes);
+    QVERIFY2(m_boxes.boxes.isEmpty(), qPrintable(m_boxes.boxes.value(0).text));
+    QVERIFY(m_port->PortOpen());
+    QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("lblPortState"))->text(),
+             QStringLiteral("Com1 open: %1, 9600,n,8,1").arg(m_device.slavePath()));
+}
+
+void tst_MotorControlSerial::buttonsSendTheirBytes_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("up") << "btnUp"
+                        << "" << QByteArray("LD0\rA5\rV5\rD10000\rMN\rG\r");
+    QTest::newRow("down") << "btnDown"
+                          << "" << QByteArray("LD0\rA5\rV5\rD-10000\rMN\rG\r");
+    QTest::newRow("stop") << "btnStop"
+                          << "" << QByteArray("S\r");
+    QTest::newRow("send") << "btnSend"
+                          << " v10 " << QByteArray(" v10 \r");
+    QTest::newRow("send empty") << "btnSend"
+                                << "" << QByteArray("\r");
+}
+
+void tst_MotorControlSerial::buttonsSendTheirBytes()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, bytes);
+
+    m_window->findChild<QComboBox *>(QStringLiteral("cmbCommand"))->setEditText(typed);
+    m_window->findChild<QPushButton *>(button)->click();
+
+    QCOMPARE(m_device.readAtLeast(bytes.size()), bytes);
+    // Nothing more follows.
+    QCOMPARE(m_device.readAtLeast(1, 50), QByteArray());
+    QVERIFY(m_boxes.boxes.isEmpty());
+}
+
+void tst_MotorControlSerial::answersAreDrained()
+{
+    auto *steps = m_window->findChild<QLabel *>(QStringLiteral("lblStepValue"));
+    const QString before = steps->text();
+    QSignalSpy arrived(m_port, &SerialPort::OnComm);
+    QVERIFY(m_device.write("*\r\n#ok\r"));
+    QTRY_VERIFY(arrived.size() > 0);
+    // The window's handler ran first and took the answer out of the port.
+    QCOMPARE(m_port->Input(), QByteArray());
+    QCOMPARE(steps->text(), before);
+    QVERIFY(m_boxes.boxes.isEmpty());
+}
+
+QTEST_MAIN(tst_MotorControlSerial)
+#include "tst_motorcontrolserial.moc"
