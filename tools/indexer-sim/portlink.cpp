@@ -1,0 +1,112 @@
+#include "portlink.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool isPseudoTerminalPath(const QString &path)
+{
+    return path.startsWith(QLatin1String("/dev/pts/")) && path.size() > 9;
+}
+
+QString linkTarget(const QString &path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    QByteArray buffer(4096, '\0');
+    const ssize_t length = ::readlink(native.constData(), buffer.data(), buffer.size() - 1);
+    if (length < 0)
+        return {};
+    return QFile::decodeName(buffer.left(length));
+}
+
+} // namespace
+
+QString PortLink::portMapPath(int port)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/Tiltbench/ports/com%1").arg(port);
+}
+
+QString PortLink::refusalToReplace(const QString &path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat entry = {};
+    if (::lstat(native.constData(), &entry) != 0) {
+        if (errno == ENOENT)
+            return {};
+        return QStringLiteral("cannot look at %1: %2")
+            .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    if (!S_ISLNK(entry.st_mode))
+        return QStringLiteral("%1 exists and is not a symbolic link").arg(path);
+
+    const QString target = linkTarget(path);
+    const QString absolute
+        = QDir::cleanPath(QFileInfo(path).absoluteDir().absoluteFilePath(target));
+    struct stat device = {};
+    if (::stat(native.constData(), &device) != 0) {
+        if (isPseudoTerminalPath(absolute))
+            return {};
+        return QStringLiteral("%1 points to %2, which is not a pseudo-terminal (it is missing now: "
+                              "an unplugged device?)")
+            .arg(path, target);
+    }
+    const QString resolved = QFileInfo(path).canonicalFilePath();
+    if (S_ISCHR(device.st_mode) && isPseudoTerminalPath(resolved))
+        return {};
+    return QStringLiteral("%1 points to %2, which is not a pseudo-terminal").arg(path, target);
+}
+
+PortLink::PortLink(const QString &path)
+    : m_path(path)
+{
+}
+
+PortLink::~PortLink()
+{
+    remove();
+}
+
+QString PortLink::publish(const QString &device)
+{
+    const QFileInfo info(m_path);
+    if (!QDir().mkpath(info.absolutePath()))
+        return QStringLiteral("cannot create the folder %1").arg(info.absolutePath());
+    const QString refusal = refusalToReplace(m_path);
+    if (!refusal.isEmpty())
+        return refusal;
+
+    // A new link under a temporary name renamed over the old one: the port map never lacks the
+    // entry half-way, and a link that appeared since the check is replaced only by another link.
+    const QString temporary = m_path + QStringLiteral(".sim-%1").arg(::getpid());
+    const QByteArray nativeTemporary = QFile::encodeName(temporary);
+    ::unlink(nativeTemporary.constData());
+    if (::symlink(QFile::encodeName(device).constData(), nativeTemporary.constData()) != 0)
+        return QStringLiteral("cannot create the link %1: %2")
+            .arg(temporary, QString::fromLocal8Bit(std::strerror(errno)));
+    if (::rename(nativeTemporary.constData(), QFile::encodeName(m_path).constData()) != 0) {
+        const int error = errno;
+        ::unlink(nativeTemporary.constData());
+        return QStringLiteral("cannot create the link %1: %2")
+            .arg(m_path, QString::fromLocal8Bit(std::strerror(error)));
+    }
+    m_device = device;
+    return {};
+}
+
+void PortLink::remove()
+{
+    if (m_device.isEmpty())
+        return;
+    if (linkTarget(m_path) == m_device)
+        ::unlink(QFile::encodeName(m_path).constData());
+    m_device.clear();
+}
