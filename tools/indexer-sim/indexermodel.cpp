@@ -427,7 +427,7 @@ double IndexerModel::position(double now) const
 
 double IndexerModel::speed(double now) const
 {
-    if (!m_moving)
+    if (!m_moving || now >= endTime())
         return 0;
     double position = 0;
     double speed = 0;
