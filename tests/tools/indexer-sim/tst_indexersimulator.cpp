@@ -71,7 +71,6 @@ private slots:
     void endsOnSignal();
     void publishesWhereTold_data();
     void publishesWhereTold();
-    void replacesStaleLink();
     void refusesRealDevice();
     void echoesCommands();
     void sendsNoise();
@@ -239,14 +238,6 @@ void tst_IndexerSimulator::publishesWhereTold()
     m_process->terminate();
     QVERIFY(m_process->waitForFinished(kTimeoutMs));
     QVERIFY(!QFileInfo(m_link).isSymLink());
-}
-
-void tst_IndexerSimulator::replacesStaleLink()
-{
-    QVERIFY(QDir().mkpath(m_config->path() + "/Tiltbench/ports"));
-    QVERIFY(QFile::link("/dev/pts/99999", portLink(1)));
-    QVERIFY(startListening());
-    QCOMPARE(readLink(portLink(1)), m_device);
 }
 
 void tst_IndexerSimulator::refusesRealDevice()
