@@ -1,0 +1,256 @@
+// The whole station against the simulated indexer: the real simulator process publishes a
+// pseudo-terminal as port 1 of a private port map, the main window opens it through the real serial
+// layer, and the simulator's log shows what arrived and where the motor went.
+
+#include "fakemessageboxes.h"
+#include "frmmotorcontrol.h"
+#include "qtserialport.h"
+
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSerialPort>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr int kTimeoutMs = 10000;
+
+// Resident memory of this process in kilobytes.
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+class tst_EndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void movesReachTheMotor();
+    void modeChangeAndStop();
+    void presetsAreSent();
+    void answersChangeNothing_data();
+    void answersChangeNothing();
+
+private:
+    void startSimulator(const QStringList &options);
+    // The simulator's log lines after the given one, up to and including the first that
+    // starts with `until`; fails the test on time-out.
+    QStringList logUntil(const QString &until);
+    // The commands the simulator received, in order, from the lines given.
+    static QStringList commands(const QStringList &lines);
+    QPushButton *button(const char *name) { return m_window->findChild<QPushButton *>(name); }
+    QStringList labelTexts() const;
+
+    QTemporaryDir *m_config = nullptr;
+    QProcess *m_simulator = nullptr;
+    QByteArray m_pending;
+    QtSerialPort *m_port = nullptr;
+    FakeMessageBoxes *m_boxes = nullptr;
+    frmMotorControl *m_window = nullptr;
+};
+
+void tst_EndToEnd::init()
+{
+    m_config = new QTemporaryDir;
+    QVERIFY(m_config->isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
+}
+
+void tst_EndToEnd::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+    delete m_port;
+    m_port = nullptr;
+    delete m_boxes;
+    m_boxes = nullptr;
+    if (m_simulator) {
+        m_simulator->terminate();
+        QVERIFY(m_simulator->waitForFinished(kTimeoutMs));
+        delete m_simulator;
+        m_simulator = nullptr;
+    }
+    m_pending.clear();
+    delete m_config;
+    m_config = nullptr;
+}
+
+void tst_EndToEnd::startSimulator(const QStringList &options)
+{
+    m_simulator = new QProcess;
+    m_simulator->setProgram(QStringLiteral(TILTBENCH_INDEXER_SIM));
+    m_simulator->setArguments(QStringList { QStringLiteral("--port"), QStringLiteral("1") }
+                              + options);
+    m_simulator->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_simulator->start();
+    QVERIFY2(m_simulator->waitForStarted(kTimeoutMs), qPrintable(m_simulator->errorString()));
+    const QStringList listening = logUntil(QStringLiteral("listening"));
+    QVERIFY(!listening.isEmpty());
+
+    m_boxes = new FakeMessageBoxes;
+    m_port = new QtSerialPort;
+    m_window = new frmMotorControl(*m_port, *m_boxes);
+    QVERIFY2(m_boxes->boxes.isEmpty(), qPrintable(m_boxes->boxes.value(0).text));
+    QVERIFY(m_port->PortOpen());
+}
+
+QStringList tst_EndToEnd::logUntil(const QString &until)
+{
+    QStringList lines;
+    QDeadlineTimer deadline(kTimeoutMs);
+    while (!deadline.hasExpired()) {
+        m_pending += m_simulator->readAllStandardOutput();
+        qsizetype end;
+        while ((end = m_pending.indexOf('\n')) >= 0) {
+            // "   1.234 event ..." without the time.
+            const QString line = QString::fromUtf8(m_pending.left(end)).trimmed();
+            m_pending.remove(0, end + 1);
+            const QString event = line.section(u' ', 1);
+            lines << event;
+            if (event.startsWith(until))
+                return lines;
+        }
+        // Lets the window's port notifications run while the simulator works.
+        QTest::qWait(10);
+    }
+    qWarning("no \"%s\" in the simulator's log; got:\n%s", qPrintable(until),
+             qPrintable(lines.join(u'\n')));
+    return {};
+}
+
+QStringList tst_EndToEnd::commands(const QStringList &lines)
+{
+    QStringList received;
+    for (const QString &line : lines) {
+        if (line.startsWith(QStringLiteral("cmd ")))
+            received << line.mid(4);
+    }
+    return received;
+}
+
+QStringList tst_EndToEnd::labelTexts() const
+{
+    QStringList texts;
+    for (const QLabel *label : m_window->findChildren<QLabel *>())
+        texts << label->text();
+    return texts;
+}
+
+void tst_EndToEnd::movesReachTheMotor()
+{
+    startSimulator({});
+
+    button("btnUp")->click();
+    QStringList log = logUntil(QStringLiteral("move-end"));
+    QCOMPARE(commands(log),
+             QStringList({ R"("LD0\r")", R"("A5\r")", R"("V5\r")", R"("D10000\r")", R"("MN\r")",
+                           R"("G\r")" }));
+    QVERIFY(log.contains(QStringLiteral("move-start target=10000 from=0 duration=0.566s")));
+    QCOMPARE(log.last(), QStringLiteral("move-end position=10000"));
+
+    m_window->findChild<QScrollBar *>(QStringLiteral("hscrollDist"))->setValue(4000);
+    button("btnDown")->click();
+    log = logUntil(QStringLiteral("move-end"));
+    QCOMPARE(commands(log).value(3), QStringLiteral(R"("D-4000\r")"));
+    QCOMPARE(log.last(), QStringLiteral("move-end position=6000"));
+
+    // The program's own count agrees with where the simulated motor went.
+    QCOMPARE(m_window->stepCount(), 6000);
+    QVERIFY(m_boxes->boxes.isEmpty());
+}
+
+void tst_EndToEnd::modeChangeAndStop()
+{
+    startSimulator({});
+
+    m_window->findChild<QRadioButton *>(QStringLiteral("optMC"))->click();
+    button("btnUp")->click();
+    QStringList log = logUntil(QStringLiteral("move-start"));
+    QVERIFY(log.contains(QStringLiteral("mode MC")));
+    QVERIFY2(log.last().startsWith(QStringLiteral("move-start continuous from=0")),
+             qPrintable(log.last()));
+
+    // Continuous mode runs until Stop.
+    QVERIFY(!logUntil(QStringLiteral("pos ")).isEmpty());
+    button("btnStop")->click();
+    log = logUntil(QStringLiteral("stop"));
+    QCOMPARE(commands(log), QStringList { QStringLiteral(R"("S\r")") });
+    QVERIFY(!logUntil(QStringLiteral("move-end")).isEmpty());
+    QCOMPARE(m_window->stepCount(), 0);
+    QVERIFY(m_boxes->boxes.isEmpty());
+}
+
+void tst_EndToEnd::presetsAreSent()
+{
+    startSimulator({});
+
+    auto *combo = m_window->findChild<QComboBox *>(QStringLiteral("cmbCommand"));
+    QStringList sent;
+    for (int i = 0; i < combo->count(); ++i) {
+        combo->setCurrentIndex(i);
+        button("btnSend")->click();
+        sent << commands(logUntil(QStringLiteral("cmd "))).value(0);
+    }
+    QCOMPARE(sent, QStringList({ R"("v10\r")", R"("g\r")", R"("s\r")" }));
+    QCOMPARE(combo->count(), 3);
+    QVERIFY(m_boxes->boxes.isEmpty());
+}
+
+void tst_EndToEnd::answersChangeNothing_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("echo") << QStringList { QStringLiteral("--echo") };
+    QTest::newRow("noise") << QStringList { QStringLiteral("--noise"), QStringLiteral("1000000") };
+}
+
+void tst_EndToEnd::answersChangeNothing()
+{
+    QFETCH(QStringList, options);
+    startSimulator(options);
+    auto *device = m_port->findChild<QSerialPort *>();
+    QVERIFY(device);
+
+    button("btnUp")->click();
+    QVERIFY(!logUntil(QStringLiteral("move-end")).isEmpty());
+    const QStringList before = labelTexts();
+    const long residentBefore = residentKilobytes();
+
+    // A second of answers: echoed commands, or a megabyte of noise.
+    for (int i = 0; i < 10; ++i) {
+        button("btnSend")->click();
+        QTest::qWait(100);
+        // Each notification empties the receive buffer; nothing piles up in the port.
+        QVERIFY2(device->bytesAvailable() < 64 * 1024,
+                 qPrintable(QString::number(device->bytesAvailable())));
+    }
+
+    QCOMPARE(labelTexts(), before);
+    QVERIFY(m_boxes->boxes.isEmpty());
+#if !defined(__SANITIZE_ADDRESS__)
+    // The sanitizer holds freed memory back on purpose, so only the plain build can tell.
+    const long grown = residentKilobytes() - residentBefore;
+    QVERIFY2(grown < 512, qPrintable(QStringLiteral("grew by %1 kB").arg(grown)));
+#endif
+}
+
+QTEST_MAIN(tst_EndToEnd)
+#include "tst_endtoend.moc"
