@@ -1,0 +1,369 @@
+#include "frmproperties.h"
+
+#include "appinfo.h"
+#include "messageboxes.h"
+#include "portproperties.h"
+#include "serialport.h"
+#include "settingsstore.h"
+#include "twipslayout.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
+
+namespace {
+
+constexpr int kClientWidth = 6015;
+constexpr int kClientHeight = 4260;
+
+QIcon dialogIcon()
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/portsettings/portproperties-32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/portsettings/portproperties-16.png"), QSize(16, 16));
+    return icon;
+}
+
+template<typename T> T *make(QWidget *parent, const char *name, const TwipsRect &rect)
+{
+    auto *widget = new T(parent);
+    widget->setObjectName(QLatin1String(name));
+    TwipsLayout::place(widget, rect);
+    return widget;
+}
+
+// A pick-only list: QComboBox is not editable unless told so.
+QComboBox *makeList(QWidget *parent, const char *name, const TwipsRect &rect)
+{
+    return make<QComboBox>(parent, name, rect);
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const TwipsRect &rect)
+{
+    auto *label = make<QLabel>(parent, name, rect);
+    label->setText(text);
+    return label;
+}
+
+QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &title, const TwipsRect &rect)
+{
+    auto *frame = make<QGroupBox>(parent, name, rect);
+    frame->setTitle(title);
+    return frame;
+}
+
+void fill(QComboBox *list, const QStringList &entries)
+{
+    list->clear();
+    list->addItems(entries);
+    list->setCurrentIndex(-1);
+}
+
+// Selects the entry with exactly this text, or nothing when the list has no such entry.
+void select(QComboBox *list, const QString &text)
+{
+    list->setCurrentIndex(
+        text.isEmpty() ? -1 : list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+} // namespace
+
+frmProperties::frmProperties(SerialPort &MSComm1, MessageBoxes &messageBoxes, SettingsStore &store,
+                             QWidget *parent)
+    : QDialog(parent)
+    , MSComm1(MSComm1)
+    , m_messageBoxes(messageBoxes)
+    , m_store(store)
+{
+    setObjectName(QStringLiteral("frmProperties"));
+    setWindowTitle(QStringLiteral("Com Port Properties"));
+    setWindowIcon(dialogIcon());
+    // A fixed dialog border: a title bar with the close button only.
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                   | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(TwipsLayout::toPixels(kClientWidth, kClientHeight));
+    setModal(true);
+
+    tabSettings = make<QTabWidget>(this, "tabSettings", { 90, 105, 5820, 4065 });
+    // The tab widget places its page on its client area itself, so the frame needs no moving at
+    // opening; its table position is kept for the size it gives.
+    fraSettings = make<QFrame>(this, "fraSettings", { 255, 570, 5445, 3495 });
+    fraSettings->setFrameShape(QFrame::NoFrame);
+    tabSettings->addTab(fraSettings, QStringLiteral("Properties"));
+
+    Label1 = makeLabel(fraSettings, "Label1", QStringLiteral("Port:"), { 330, 180, 495, 315 });
+    cboPort = makeList(fraSettings, "cboPort", { 900, 150, 1425, 315 });
+
+    Frame1 = makeFrame(fraSettings, "Frame1", QStringLiteral("Maximum Speed"),
+                       { 180, 630, 2340, 870 });
+    cboSpeed = makeList(Frame1, "cboSpeed", { 375, 330, 1695, 315 });
+
+    fraConnection = makeFrame(fraSettings, "fraConnection",
+                              QStringLiteral("Connection Preferences"), { 180, 1635, 2325, 1770 });
+    Label3
+        = makeLabel(fraConnection, "Label3", QStringLiteral("Data Bits:"), { 180, 375, 825, 285 });
+    cboDataBits = makeList(fraConnection, "cboDataBits", { 1050, 330, 1140, 315 });
+    Label4 = makeLabel(fraConnection, "Label4", QStringLiteral("Parity:"), { 180, 855, 615, 285 });
+    cboParity = makeList(fraConnection, "cboParity", { 1050, 810, 1140, 315 });
+    Label5
+        = makeLabel(fraConnection, "Label5", QStringLiteral("Stop Bits:"), { 180, 1320, 885, 285 });
+    cboStopBits = makeList(fraConnection, "cboStopBits", { 1050, 1260, 1140, 315 });
+
+    // The labels name the list next to them for screen readers and mnemonics alike.
+    Label1->setBuddy(cboPort);
+    Label3->setBuddy(cboDataBits);
+    Label4->setBuddy(cboParity);
+    Label5->setBuddy(cboStopBits);
+
+    Frame7 = makeFrame(fraSettings, "Frame7", QStringLiteral("&Echo"), { 2595, 630, 1590, 870 });
+    optEcho[0] = make<QRadioButton>(Frame7, "optEcho0", { 135, 360, 615, 315 });
+    optEcho[0]->setText(QStringLiteral("Off"));
+    optEcho[1] = make<QRadioButton>(Frame7, "optEcho1", { 795, 420, 555, 195 });
+    optEcho[1]->setText(QStringLiteral("On"));
+    m_echoGroup = new QButtonGroup(this);
+    for (int i = 0; i < 2; ++i)
+        m_echoGroup->addButton(optEcho[i], i);
+
+    Frame5 = makeFrame(fraSettings, "Frame5", QStringLiteral("&Flow Control"),
+                       { 2595, 1635, 1620, 1770 });
+    static const struct
+    {
+        const char *name;
+        const char *caption;
+        TwipsRect rect;
+    } kFlow[] = {
+        { "optFlow0", "None", { 180, 345, 855, 255 } },
+        { "optFlow1", "Xon/Xoff", { 180, 645, 1095, 255 } },
+        { "optFlow2", "RTS", { 180, 945, 735, 255 } },
+        { "optFlow3", "Xon/RTS", { 180, 1245, 1155, 255 } },
+    };
+    m_flowGroup = new QButtonGroup(this);
+    for (int i = 0; i < 4; ++i) {
+        optFlow[i] = make<QRadioButton>(Frame5, kFlow[i].name, kFlow[i].rect);
+        optFlow[i]->setText(QLatin1String(kFlow[i].caption));
+        m_flowGroup->addButton(optFlow[i], i);
+    }
+
+    cmdOK = make<QPushButton>(fraSettings, "cmdOK", { 4335, 705, 1080, 300 });
+    cmdOK->setText(QStringLiteral("OK"));
+    cmdOK->setDefault(true);
+    cmdCancel = make<QPushButton>(fraSettings, "cmdCancel", { 4335, 1065, 1080, 300 });
+    cmdCancel->setText(QStringLiteral("Cancel"));
+
+    setTabOrder(tabSettings, cboPort);
+    setTabOrder(cboPort, cboSpeed);
+    setTabOrder(cboSpeed, optEcho[0]);
+    setTabOrder(optEcho[0], optEcho[1]);
+    setTabOrder(optEcho[1], cboDataBits);
+    setTabOrder(cboDataBits, cboParity);
+    setTabOrder(cboParity, cboStopBits);
+    setTabOrder(cboStopBits, optFlow[0]);
+    for (int i = 0; i < 3; ++i)
+        setTabOrder(optFlow[i], optFlow[i + 1]);
+    setTabOrder(optFlow[3], cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
+
+    // idToggled rather than idClicked: the handlers run whenever an option becomes selected, by
+    // the operator or by LoadPropertySettings, so intFlow and blnEcho always match what is shown.
+    connect(m_echoGroup, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            optEcho_Click(id);
+    });
+    connect(m_flowGroup, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            optFlow_Click(id);
+    });
+    connect(cmdOK, &QPushButton::clicked, this, &frmProperties::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmProperties::cmdCancel_Click);
+}
+
+void frmProperties::showEvent(QShowEvent *event)
+{
+    // Every show() is an opening; the window system's own show events (restoring from the task
+    // bar) are not.
+    if (!event->spontaneous())
+        Form_Load();
+    QDialog::showEvent(event);
+}
+
+void frmProperties::keyPressEvent(QKeyEvent *event)
+{
+    // Escape is not bound to Cancel; QDialog would reject on it. The title bar's close button
+    // still cancels.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmProperties::Form_Load()
+{
+    centreOnScreen();
+    LoadPropertySettings();
+}
+
+void frmProperties::centreOnScreen()
+{
+    // The screen the dialog will appear on: its parent's, else the primary one. Its available
+    // area leaves out panels and task bars.
+    QScreen *target = parentWidget() ? parentWidget()->screen() : screen();
+    if (!target)
+        return;
+    const QRect area = target->availableGeometry();
+    // The frame is not known before the first show; the client size stands in for it then.
+    const QSize outer = frameGeometry().size().expandedTo(size());
+    move(area.left() + (area.width() - outer.width()) / 2,
+         area.top() + (area.height() - outer.height()) / 2);
+}
+
+void frmProperties::LoadPropertySettings()
+{
+    fill(cboPort, LineSettingsText::ports());
+    fill(cboSpeed, LineSettingsText::speeds());
+    fill(cboDataBits, LineSettingsText::dataBits());
+    fill(cboParity, LineSettingsText::parities());
+    fill(cboStopBits, LineSettingsText::stopBits());
+
+    m_reported = LineSettingsText::split(MSComm1.Settings());
+    select(cboSpeed, m_reported.speed);
+    select(cboParity, LineSettingsText::parityName(m_reported.parity));
+    select(cboDataBits, m_reported.dataBits);
+    select(cboStopBits, m_reported.stopBits);
+
+    // A port number the list does not offer leaves it without a selection, and OK then keeps the
+    // port as it is.
+    const int port = MSComm1.CommPort();
+    cboPort->setCurrentIndex(port >= 1 && port <= cboPort->count() ? port - 1 : -1);
+
+    const int flow = MSComm1.Handshaking();
+    if (flow >= 0 && flow < 4) {
+        optFlow[flow]->setChecked(true);
+    } else {
+        // No option stands for this value; OK then leaves the port's flow control alone.
+        m_flowGroup->setExclusive(false);
+        for (QRadioButton *option : optFlow)
+            option->setChecked(false);
+        m_flowGroup->setExclusive(true);
+        intFlow = -1;
+    }
+
+    // Nothing remembers the echo choice between openings, so each opening starts from Off.
+    optEcho[0]->setChecked(true);
+}
+
+void frmProperties::optFlow_Click(int Index)
+{
+    intFlow = qint16(Index);
+}
+
+void frmProperties::optEcho_Click(int Index)
+{
+    blnEcho = Index == 1;
+}
+
+QString frmProperties::chosenSettings() const
+{
+    // A list without a selection is one whose reported value it does not offer: keep that value
+    // rather than send an empty field.
+    const auto chosen = [](const QComboBox *list, const QString &reported) {
+        return list->currentIndex() >= 0 ? list->currentText() : reported;
+    };
+    return LineSettingsText::build(
+        chosen(cboSpeed, m_reported.speed), chosen(cboParity, m_reported.parity),
+        chosen(cboDataBits, m_reported.dataBits), chosen(cboStopBits, m_reported.stopBits));
+}
+
+void frmProperties::cmdOK_Click()
+{
+    // The port's refusals are held, not acted on at once: a step that fails does not stop the
+    // steps after it, and only the next check shows the first refusal and stops.
+    CommError held;
+    const auto attempt = [&held](const CommError &error) {
+        if (!held && error)
+            held = error;
+    };
+
+    const bool echo = blnEcho;
+    const int oldPort = MSComm1.CommPort();
+    const int newPort = cboPort->currentIndex() >= 0 ? cboPort->currentIndex() + 1 : oldPort;
+    const bool wasOpen = MSComm1.PortOpen();
+
+    if (newPort != oldPort) {
+        bool reopen = false;
+        if (MSComm1.PortOpen()) {
+            attempt(MSComm1.setPortOpen(false));
+            reopen = true;
+        }
+        attempt(MSComm1.setCommPort(newPort));
+        if (!held && reopen)
+            attempt(MSComm1.setPortOpen(true));
+        if (held) {
+            refusePort(held, oldPort, wasOpen);
+            return;
+        }
+    }
+
+    attempt(MSComm1.setSettings(chosenSettings()));
+    if (held) {
+        showError(held.description);
+        return;
+    }
+
+    if (intFlow >= 0)
+        attempt(MSComm1.setHandshaking(intFlow));
+    if (held) {
+        showError(held.description);
+        return;
+    }
+
+    // A closed port (start-up could not open it, an earlier change was refused, the device went
+    // away) is opened here with everything above applied; otherwise it could never be used again
+    // in this run.
+    if (!MSComm1.PortOpen()) {
+        attempt(MSComm1.setPortOpen(true));
+        if (held) {
+            refusePort(held, oldPort, wasOpen);
+            return;
+        }
+    }
+
+    PortProperties { MSComm1.Settings(), MSComm1.CommPort(), MSComm1.Handshaking(), echo }.record(
+        m_store, AppInfo::title());
+    accept();
+}
+
+void frmProperties::refusePort(const CommError &error, int oldPort, bool wasOpen)
+{
+    // The operator keeps the connection they had: back to the old number and, if it was open,
+    // open again.
+    QString text = error.description;
+    if (MSComm1.CommPort() != oldPort && !MSComm1.PortOpen())
+        (void)MSComm1.setCommPort(oldPort);
+    if (wasOpen && !MSComm1.PortOpen()) {
+        const CommError reopened = MSComm1.setPortOpen(true);
+        if (reopened)
+            text += QStringLiteral("\n\nThe previous port, Com%1, could not be opened again: %2")
+                        .arg(oldPort)
+                        .arg(reopened.description);
+    }
+    showError(text);
+}
+
+void frmProperties::showError(const QString &text)
+{
+    m_messageBoxes.warning(this, AppInfo::title(), text);
+}
+
+void frmProperties::cmdCancel_Click()
+{
+    reject();
+}
