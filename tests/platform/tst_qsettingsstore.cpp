@@ -1,0 +1,68 @@
+#include "qsettingsstore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class tst_QSettingsStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void writesTextUnderAppAndSection();
+    void replacesValue();
+    void reportsAFailedWrite();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_config;
+};
+
+void tst_QSettingsStore::init()
+{
+    // A private per-user configuration folder, so the test never touches the real one.
+    m_config = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_config->isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config->path());
+}
+
+void tst_QSettingsStore::writesTextUnderAppAndSection()
+{
+    QSettingsStore store;
+    QVERIFY(store.SaveSetting("Tiltbench", "Properties", "Settings", "9600,n,8,1"));
+    QVERIFY(store.SaveSetting("Tiltbench", "Properties", "CommPort", "3"));
+    QVERIFY(store.SaveSetting("Tiltbench", "Properties", "Echo", "True"));
+
+    const QString path = m_config->filePath("Tiltbench/Tiltbench.conf");
+    QVERIFY2(QFile::exists(path), qPrintable(path));
+    QSettings file(path, QSettings::IniFormat);
+    QCOMPARE(file.childGroups(), QStringList({ "Properties" }));
+    QCOMPARE(file.value("Properties/Settings").toString(), QString("9600,n,8,1"));
+    QCOMPARE(file.value("Properties/CommPort").toString(), QString("3"));
+    QCOMPARE(file.value("Properties/Echo").toString(), QString("True"));
+}
+
+void tst_QSettingsStore::replacesValue()
+{
+    QSettingsStore store;
+    QVERIFY(store.SaveSetting("Tiltbench", "Properties", "Handshaking", "1"));
+    QVERIFY(store.SaveSetting("Tiltbench", "Properties", "Handshaking", "0"));
+    QSettings file(m_config->filePath("Tiltbench/Tiltbench.conf"), QSettings::IniFormat);
+    QCOMPARE(file.value("Properties/Handshaking").toString(), QString("0"));
+    QCOMPARE(file.allKeys(), QStringList({ "Properties/Handshaking" }));
+}
+
+void tst_QSettingsStore::reportsAFailedWrite()
+{
+    // A folder where the file should be: no permission trick, so this fails even for root.
+    QVERIFY(QDir(m_config->path()).mkpath("Tiltbench/Tiltbench.conf"));
+    QSettingsStore store;
+    QVERIFY(!store.SaveSetting("Tiltbench", "Properties", "Settings", "9600,n,8,1"));
+}
+
+QTEST_APPLESS_MAIN(tst_QSettingsStore)
+#include "tst_qsettingsstore.moc"
