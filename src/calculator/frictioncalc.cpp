@@ -1,0 +1,205 @@
+#include "frictioncalc.h"
+
+#include "numbertext.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string>
+
+namespace {
+
+// The decimal constant the program has always converted degrees with; it falls about 3e-15 short
+// of the double nearest to pi, which can change the last rounded digit of a result.
+constexpr double kPi = 3.14159265358979;
+
+// The program's title, which titles every message that names no title of its own.
+const QString kProgramTitle = QStringLiteral("Tiltbench");
+
+// One input box and the check its text must pass.
+struct Input
+{
+    QString box;
+    QString title;
+    QString text;
+    QString quantity; // how the messages about extreme values name it
+    bool isAngle; // an angle also has an upper bound
+};
+
+const Input kStaticAngle {
+    QStringLiteral("txtStaticAngle"), QStringLiteral("Error in Angle"),
+    QStringLiteral("Please enter a numeric angle less than 90 and greater than 0 degrees."),
+    QStringLiteral("angle"), true
+};
+const Input kKineticAngle { QStringLiteral("txtKineticAngle"), kStaticAngle.title,
+                            kStaticAngle.text, kStaticAngle.quantity, true };
+const Input kKineticLength { QStringLiteral("txtKineticLength"),
+                             QStringLiteral("Error in Length of Block"),
+                             QStringLiteral("Please enter a numeric length greater than 0 cm."),
+                             QStringLiteral("length of block"), false };
+const Input kKineticTime { QStringLiteral("txtKineticTime"), QStringLiteral("Error in delta T"),
+                           QStringLiteral("Please enter a numeric time greater than 0 sec."),
+                           QStringLiteral("delta T"), false };
+const Input kKineticGravity {
+    QStringLiteral("txtKineticGravity"), QStringLiteral("Error in Acceleration Due to Gravity"),
+    QStringLiteral("Please enter a numeric acceleration greater than 0 m/s^2."),
+    QStringLiteral("acceleration due to gravity"), false
+};
+
+// The value of an input that passed its check, or the message about it.
+struct Reading
+{
+    double value = 0.0;
+    std::optional<FrictionOutcome> failure;
+};
+
+Reading read(const QString &text, const Input &input)
+{
+    const auto refuse = [&] {
+        return Reading { 0.0, FrictionOutcome::message(input.title, input.text, input.box) };
+    };
+    if (!NumberText::isNumeric(text))
+        return refuse();
+    const double value = NumberText::value(text);
+    // A number beyond the range of a double cannot be computed with; telling the user so is more
+    // honest than judging an infinity against the bounds. One too small for a double reads as 0
+    // and fails the lower bound like the 0 it is closest to.
+    if (!std::isfinite(value)) {
+        return { 0.0,
+                 FrictionOutcome::message(
+                     kProgramTitle,
+                     QStringLiteral("The %1 entered lies outside the range of numbers the "
+                                    "calculator can compute with.")
+                         .arg(input.quantity),
+                     input.box) };
+    }
+    if (value <= 0.0 || (input.isAngle && value >= 90.0))
+        return refuse();
+    return { value, std::nullopt };
+}
+
+// An intermediate result that left the range of a double. No single box is to blame, so the focus
+// stays where it is.
+FrictionOutcome tooExtreme(const QString &reason)
+{
+    return FrictionOutcome::message(
+        kProgramTitle, QStringLiteral("The inputs are too extreme to compute: %1.").arg(reason),
+        {});
+}
+
+FrictionOutcome resultOrTooExtreme(const QString &prefix, double coefficient, const QLocale &locale)
+{
+    if (!std::isfinite(coefficient))
+        return tooExtreme(QStringLiteral("the coefficient is too large"));
+    return FrictionOutcome::result(prefix + FrictionCalc::format(coefficient, locale));
+}
+
+double radians(double degrees)
+{
+    return (degrees * kPi) / 180.0;
+}
+
+} // namespace
+
+QString FrictionCalc::staticCaptionPrefix()
+{
+    return QStringLiteral("\u00b5_static = ");
+}
+
+QString FrictionCalc::kineticCaptionPrefix()
+{
+    return QStringLiteral("\u00b5_kinetic = ");
+}
+
+QString FrictionCalc::format(double coefficient, const QLocale &locale)
+{
+    if (!std::isfinite(coefficient))
+        return {};
+
+    // Every double is a binary fraction with at most 1074 binary places, so 1074 decimal places
+    // write it out exactly; 309 digits hold the largest integer part. Rounding that exact text by
+    // its fourth decimal rounds true halves away from zero and nothing else: 0.0625 is a half and
+    // goes up, while the double nearest 1.0005 lies just below the half and goes down.
+    constexpr int kExactPlaces = 1074;
+    std::array<char, 309 + 1 + kExactPlaces + 16> buffer;
+    const auto written
+        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(coefficient),
+                        std::chars_format::fixed, kExactPlaces);
+    const std::string exact(buffer.data(), written.ptr);
+    const std::size_t point = exact.find('.');
+    std::string kept = exact.substr(0, point + 4);
+
+    if (exact[point + 4] >= '5') {
+        int i = int(kept.size()) - 1;
+        for (; i >= 0; --i) {
+            if (kept[i] == '.')
+                continue;
+            if (kept[i] != '9') {
+                ++kept[i];
+                break;
+            }
+            kept[i] = '0';
+        }
+        if (i < 0)
+            kept.insert(kept.begin(), '1');
+    }
+
+    const bool roundsToZero = kept.find_first_not_of("0.") == std::string::npos;
+    QString text = QString::fromLatin1(kept.data(), qsizetype(kept.size()));
+    text.replace(QLatin1Char('.'), locale.decimalPoint());
+    if (coefficient < 0.0 && !roundsToZero)
+        text.prepend(QLatin1Char('-'));
+    return text;
+}
+
+FrictionOutcome subStaticCalc(const QString &angleText, const QLocale &locale)
+{
+    const Reading angle = read(angleText, kStaticAngle);
+    if (angle.failure)
+        return *angle.failure;
+
+    const double theta = radians(angle.value);
+    return resultOrTooExtreme(FrictionCalc::staticCaptionPrefix(), std::tan(theta), locale);
+}
+
+FrictionOutcome subKineticCalc(const QString &angleText, const QString &lengthText,
+                               const QString &timeText, const QString &gravityText,
+                               const QLocale &locale)
+{
+    const Reading angle = read(angleText, kKineticAngle);
+    if (angle.failure)
+        return *angle.failure;
+    const Reading length = read(lengthText, kKineticLength);
+    if (length.failure)
+        return *length.failure;
+    const Reading time = read(timeText, kKineticTime);
+    if (time.failure)
+        return *time.failure;
+    const Reading gravity = read(gravityText, kKineticGravity);
+    if (gravity.failure)
+        return *gravity.failure;
+
+    const double theta = radians(angle.value);
+    const double l = length.value / 100.0;
+    const double t = time.value / 1000.0;
+    const double g = gravity.value;
+
+    // The steps keep the order in which the program has always evaluated them (the length is not
+    // cancelled out), so results agree to the last digit; each is checked where it can leave the
+    // range of a double.
+    const double v = l / t;
+    const double s = std::pow(v, 2);
+    if (!std::isfinite(v) || !std::isfinite(s))
+        return tooExtreme(QStringLiteral("the speed of the block (length of block over delta T) "
+                                         "is too large"));
+    const double d = ((2.0 * g) * l) * std::cos(theta);
+    if (d == 0.0)
+        return tooExtreme(QStringLiteral("the length of block and the acceleration due to "
+                                         "gravity are too small"));
+    if (!std::isfinite(d))
+        return tooExtreme(QStringLiteral("the length of block and the acceleration due to "
+                                         "gravity are too large"));
+    const double q = s / d;
+    return resultOrTooExtreme(FrictionCalc::kineticCaptionPrefix(), std::tan(theta) - q, locale);
+}

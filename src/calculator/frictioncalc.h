@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// The calculator's science: the coefficients of static and kinetic friction from the texts of the
+// calculator window's boxes. The calculations are pure: given the texts they return what the window
+// must do (show a message and move the focus, or show a new result caption), and the window
+// frmCalculate carries that out. Nothing here touches a widget.
+
+// What one calculation asks the window to do: either show `caption` in its result label, or show
+// the message (warning icon, OK button) and then give the focus to the box named `focusBox`.
+struct FrictionOutcome
+{
+    QString caption;
+    QString title;
+    QString text;
+    // objectName of the box to focus after the message; empty leaves the focus where it is.
+    QString focusBox;
+
+    bool isMessage() const { return caption.isEmpty(); }
+
+    static FrictionOutcome result(const QString &caption) { return { caption, {}, {}, {} }; }
+    static FrictionOutcome message(const QString &title, const QString &text,
+                                   const QString &focusBox)
+    {
+        return { {}, title, text, focusBox };
+    }
+};
+
+namespace FrictionCalc {
+
+// The captions of the two result labels, without a number; the calculations append one.
+QString staticCaptionPrefix();
+QString kineticCaptionPrefix();
+
+// The coefficient as "###0.000": rounded to thousandths by the exact value of the double, halves
+// away from zero, "-" before negatives (none when the rounded value is zero), no grouping, and the
+// locale's decimal separator. Returns an empty text for an infinity or NaN, which no caption may
+// show.
+QString format(double coefficient, const QLocale &locale = QLocale());
+
+} // namespace FrictionCalc
+
+// The coefficient of static friction from the ramp angle in degrees at which the block slid.
+FrictionOutcome subStaticCalc(const QString &angleText, const QLocale &locale = QLocale());
+
+// The coefficient of kinetic friction from the ramp angle (degrees), the block length (cm), the
+// photogate time (ms) and the gravitational acceleration (m/s^2). The boxes are checked in that
+// order and only the first bad one is reported.
+FrictionOutcome subKineticCalc(const QString &angleText, const QString &lengthText,
+                               const QString &timeText, const QString &gravityText,
+                               const QLocale &locale = QLocale());
