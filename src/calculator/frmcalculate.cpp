@@ -265,7 +265,8 @@ void frmCalculate::carryOut(const FrictionOutcome &outcome, QLabel *resultLabel)
     }
     m_messageBoxes.show(this, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok, outcome.title,
                         outcome.text);
-    // The box's text stays as typed, neither cleared nor selected, so the user can mend it.
+    // The box's text stays as typed, neither cleared nor selected, so the user can mend it. A
+    // message about inputs too extreme to compute names no box; the focus then stays where it was.
     if (auto *box = findChild<QLineEdit *>(outcome.focusBox); box && !outcome.focusBox.isEmpty())
         box->setFocus();
 }

@@ -41,7 +41,6 @@ private slots:
     void format();
     void formatTakesTheLocalesDecimalSeparator();
     void formatRefusesNonFiniteValues();
-    void captionsUseTheMicroSign();
 
     void extremeInputs_data();
     void extremeInputs();
@@ -326,12 +325,6 @@ void tst_FrictionCalc::formatRefusesNonFiniteValues()
     QVERIFY(FrictionCalc::format(std::numeric_limits<double>::infinity()).isEmpty());
     QVERIFY(FrictionCalc::format(-std::numeric_limits<double>::infinity()).isEmpty());
     QVERIFY(FrictionCalc::format(std::numeric_limits<double>::quiet_NaN()).isEmpty());
-}
-
-void tst_FrictionCalc::captionsUseTheMicroSign()
-{
-    QCOMPARE(FrictionCalc::staticCaptionPrefix(), QString(QChar(0xb5)) + "_static = ");
-    QCOMPARE(FrictionCalc::kineticCaptionPrefix(), QString(QChar(0xb5)) + "_kinetic = ");
 }
 
 void tst_FrictionCalc::extremeInputs_data()
