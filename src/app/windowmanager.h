@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class FileChecks;
+class frmCalculate;
+class frmMotorControl;
+class MessageBoxes;
+class ProgramStarter;
+class Registry;
+class SerialPort;
+class SettingsStore;
+
+// The outside world as the program's windows reach it; main() hands in the real services, tests
+// hand in fakes.
+struct Services
+{
+    SerialPort &port;
+    MessageBoxes &messageBoxes;
+    SettingsStore &settingsStore;
+    Registry &registry;
+    FileChecks &fileChecks;
+    ProgramStarter &programStarter;
+};
+
+// Creates the windows and decides how long each lives. The main window lives for the whole run and
+// owns the one serial port; the calculator is modeless and exists at most once, discarded when
+// closed; the port dialog and the About box are modal and made anew for each showing. The program
+// ends when its last window has closed.
+class WindowManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit WindowManager(const Services &services, QObject *parent = nullptr);
+    ~WindowManager() override;
+
+    frmMotorControl *mainWindow() const { return m_main.get(); }
+    // The calculator window while it is open, or null.
+    frmCalculate *calculator() const;
+
+    // Shows the main window, the start-up window of the program.
+    void start();
+
+private:
+    void showCalculator();
+    void closeCalculator();
+    void showPortProperties();
+    void showAbout();
+
+    Services m_services;
+    std::unique_ptr<frmMotorControl> m_main;
+    QPointer<frmCalculate> m_calculator;
+};
