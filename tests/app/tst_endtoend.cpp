@@ -5,6 +5,7 @@
 #include "fakemessageboxes.h"
 #include "frmmotorcontrol.h"
 #include "qtserialport.h"
+#include "temporaryportmap.h"
 
 #include <QComboBox>
 #include <QDeadlineTimer>
@@ -15,7 +16,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSerialPort>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -60,7 +60,7 @@ private:
     QPushButton *button(const char *name) { return m_window->findChild<QPushButton *>(name); }
     QStringList labelTexts() const;
 
-    QTemporaryDir *m_config = nullptr;
+    TemporaryPortMap *m_ports = nullptr;
     QProcess *m_simulator = nullptr;
     QByteArray m_pending;
     QtSerialPort *m_port = nullptr;
@@ -70,9 +70,9 @@ private:
 
 void tst_EndToEnd::init()
 {
-    m_config = new QTemporaryDir;
-    QVERIFY(m_config->isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
+    // The simulator publishes itself in this map, and the window finds it there.
+    m_ports = new TemporaryPortMap;
+    QVERIFY(m_ports->isValid());
 }
 
 void tst_EndToEnd::cleanup()
@@ -90,8 +90,8 @@ void tst_EndToEnd::cleanup()
         m_simulator = nullptr;
     }
     m_pending.clear();
-    delete m_config;
-    m_config = nullptr;
+    delete m_ports;
+    m_ports = nullptr;
 }
 
 void tst_EndToEnd::startSimulator(const QStringList &options)

@@ -2,14 +2,12 @@
 #include "frmmotorcontrol.h"
 #include "pseudoterminal.h"
 #include "qtserialport.h"
+#include "temporaryportmap.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 // The main window over the real serial layer: a pseudo-terminal stands in for the indexer and
@@ -25,7 +23,7 @@ private slots:
     void answersAreDrained();
 
 private:
-    QTemporaryDir m_config;
+    TemporaryPortMap m_ports;
     PseudoTerminal m_device;
     QtSerialPort *m_port = nullptr;
     FakeMessageBoxes m_boxes;
@@ -35,12 +33,8 @@ private:
 void tst_MotorControlSerial::initTestCase()
 {
     QVERIFY2(m_device.isValid(), qPrintable(m_device.errorString()));
-    QVERIFY(m_config.isValid());
-    // Port 1 of a private port map is the pseudo-terminal.
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
-    const QString ports = m_config.filePath(QStringLiteral("Tiltbench/ports"));
-    QVERIFY(QDir().mkpath(ports));
-    QVERIFY(QFile::link(m_device.slavePath(), ports + QStringLiteral("/com1")));
+    QVERIFY(m_ports.isValid());
+    QVERIFY(m_ports.link(1, m_device.slavePath()));
 
     m_port = new QtSerialPort(this);
     m_window = new frmMotorControl(*m_port, m_boxes);

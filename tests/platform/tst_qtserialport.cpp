@@ -1,11 +1,9 @@
 #include "pseudoterminal.h"
 #include "qtserialport.h"
+#include "temporaryportmap.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSerialPort>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -91,26 +89,18 @@ private slots:
     void unplugClosesAtOnceWithoutSpinning();
 
 private:
-    void linkPort(int port, const QString &device);
-    QString linkFolder() const { return m_config->path() + QStringLiteral("/Tiltbench/ports"); }
-
-    std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<TemporaryPortMap> m_ports;
     std::unique_ptr<PseudoTerminal> m_pty;
     std::unique_ptr<QtSerialPort> m_port;
-    QByteArray m_savedXdg;
 };
 
 void tst_QtSerialPort::init()
 {
-    m_savedXdg = qgetenv("XDG_CONFIG_HOME");
-    m_config = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_config->isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
-    QVERIFY(QDir().mkpath(linkFolder()));
-
+    m_ports = std::make_unique<TemporaryPortMap>();
+    QVERIFY(m_ports->isValid());
     m_pty = std::make_unique<PseudoTerminal>();
     QVERIFY2(m_pty->isValid(), qPrintable(m_pty->errorString()));
-    linkPort(1, m_pty->slavePath());
+    QVERIFY(m_ports->link(1, m_pty->slavePath()));
     m_port = std::make_unique<QtSerialPort>();
 }
 
@@ -118,16 +108,7 @@ void tst_QtSerialPort::cleanup()
 {
     m_port.reset();
     m_pty.reset();
-    m_config.reset();
-    if (m_savedXdg.isNull())
-        qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", m_savedXdg);
-}
-
-void tst_QtSerialPort::linkPort(int port, const QString &device)
-{
-    QVERIFY(QFile::link(device, linkFolder() + QStringLiteral("/com%1").arg(port)));
+    m_ports.reset();
 }
 
 void tst_QtSerialPort::mapsPortThroughLink()
@@ -239,9 +220,9 @@ void tst_QtSerialPort::openRefusals()
     QtSerialPort holder;
     QSerialPort other;
     if (how == u"missing") {
-        linkPort(2, QStringLiteral("/dev/ttyUSB-not-there"));
+        QVERIFY(m_ports->link(2, QStringLiteral("/dev/ttyUSB-not-there")));
     } else {
-        linkPort(2, m_pty->slavePath());
+        QVERIFY(m_ports->link(2, m_pty->slavePath()));
         if (how == u"second port") {
             QVERIFY(!holder.setPortOpen(true));
         } else {

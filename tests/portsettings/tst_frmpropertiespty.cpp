@@ -3,12 +3,10 @@
 #include "frmproperties.h"
 #include "pseudoterminal.h"
 #include "qtserialport.h"
+#include "temporaryportmap.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -25,25 +23,19 @@ private slots:
     void refusedParityKeepsThePortOpenAndUsable();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<TemporaryPortMap> m_ports;
     std::unique_ptr<PseudoTerminal> m_pty;
     std::unique_ptr<QtSerialPort> m_port;
-    QByteArray m_savedXdg;
 };
 
 void tst_frmPropertiesPty::init()
 {
     // The port layer finds the device for Com1 through a link in the per-user configuration.
-    m_savedXdg = qgetenv("XDG_CONFIG_HOME");
-    m_config = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_config->isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
-    const QString links = m_config->path() + "/Tiltbench/ports";
-    QVERIFY(QDir().mkpath(links));
-
+    m_ports = std::make_unique<TemporaryPortMap>();
+    QVERIFY(m_ports->isValid());
     m_pty = std::make_unique<PseudoTerminal>();
     QVERIFY2(m_pty->isValid(), qPrintable(m_pty->errorString()));
-    QVERIFY(QFile::link(m_pty->slavePath(), links + "/com1"));
+    QVERIFY(m_ports->link(1, m_pty->slavePath()));
 
     // The main window's start-up configuration.
     m_port = std::make_unique<QtSerialPort>();
@@ -57,11 +49,7 @@ void tst_frmPropertiesPty::cleanup()
 {
     m_port.reset();
     m_pty.reset();
-    m_config.reset();
-    if (m_savedXdg.isNull())
-        qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", m_savedXdg);
+    m_ports.reset();
 }
 
 void tst_frmPropertiesPty::refusedParityKeepsThePortOpenAndUsable()
