@@ -53,6 +53,8 @@ constexpr TwipsRect kLblStepValue { 1440, 720, 1212, 252 };
 constexpr TwipsRect kLblCommand { 240, 4320, 3675, 252 };
 constexpr TwipsRect kCmbCommand { 240, 4560, 3675, 315 };
 constexpr TwipsRect kBtnSend { 3960, 4560, 735, 315 };
+// Room the status bar keeps around its text, in pixels.
+constexpr int kStatusMargin = 16;
 
 enum Row { AccelRow, VelRow, DistRow };
 enum Direction { Up, Down };
@@ -439,14 +441,20 @@ void frmMotorControl::showError(const QString &description)
 void frmMotorControl::showPortState()
 {
     const QString port = QStringLiteral("Com%1").arg(MSComm1.CommPort());
-    if (MSComm1.PortOpen()) {
-        lblPortState->setText(
-            QStringLiteral("%1 open: %2, %3").arg(port, MSComm1.devicePath(), MSComm1.Settings()));
-    } else if (MSComm1.closedReason().isEmpty()) {
-        lblPortState->setText(QStringLiteral("%1 closed").arg(port));
-    } else {
-        lblPortState->setText(QStringLiteral("%1 closed: %2").arg(port, MSComm1.closedReason()));
-    }
+    QString state;
+    if (MSComm1.PortOpen())
+        state
+            = QStringLiteral("%1 open: %2, %3").arg(port, MSComm1.devicePath(), MSComm1.Settings());
+    else if (MSComm1.closedReason().isEmpty())
+        state = QStringLiteral("%1 closed").arg(port);
+    else
+        state = QStringLiteral("%1 closed: %2").arg(port, MSComm1.closedReason());
+
+    // The window has a fixed width; a long device path or reason is cut short with an ellipsis
+    // rather than clipped, and shown whole in the tooltip.
+    const int room = TwipsLayout::toPixels(kClientArea.width) - kStatusMargin;
+    lblPortState->setText(lblPortState->fontMetrics().elidedText(state, Qt::ElideRight, room));
+    lblPortState->setToolTip(state);
 }
 
 void frmMotorControl::keyPressEvent(QKeyEvent *event)

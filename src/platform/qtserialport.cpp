@@ -326,20 +326,23 @@ CommError QtSerialPort::setPortOpen(bool wanted)
         return CommError { CommError::PortAlreadyOpen,
                            QStringLiteral("%1 is already open.").arg(portLabel()) };
     }
-    const CommError error = openDevice();
+    QString reason;
+    const CommError error = openDevice(&reason);
     if (error) {
-        m_closedReason = error.description;
+        m_closedReason = reason;
         m_unplugged = false;
     }
     emit stateChanged();
     return error;
 }
 
-CommError QtSerialPort::openDevice()
+CommError QtSerialPort::openDevice(QString *reason)
 {
     const QString device = PortMap::devicePath(m_commPort);
-    if (device.isEmpty())
+    if (device.isEmpty()) {
+        *reason = openFailureReason(device, OpenFailure::NoDevice);
         return openError(m_commPort, device, OpenFailure::NoDevice, {});
+    }
 
     // Open at a line every device can do, then apply the chosen settings one by one, so that a
     // refusal names the setting instead of failing the whole open.
@@ -373,6 +376,7 @@ CommError QtSerialPort::openDevice()
             break;
         }
         const CommError error = openError(m_commPort, device, failure, m_port->errorString());
+        *reason = openFailureReason(device, failure);
         m_port->clearError();
         return error;
     }
@@ -382,6 +386,7 @@ CommError QtSerialPort::openDevice()
         error = applyHandshaking(m_handshaking);
     if (error) {
         closeDevice();
+        *reason = QStringLiteral("the device %1 refused the settings %2").arg(device, Settings());
         return error;
     }
     m_closedReason.clear();
@@ -566,6 +571,22 @@ void QtSerialPort::onErrorOccurred(int error)
     m_unplugged = true;
     m_closedReason = QStringLiteral("the device %1 was disconnected").arg(device);
     emit stateChanged();
+}
+
+QString QtSerialPort::openFailureReason(const QString &device, OpenFailure failure)
+{
+    switch (failure) {
+    case OpenFailure::NoDevice:
+        return device.isEmpty() ? QStringLiteral("there is no device for this port")
+                                : QStringLiteral("there is no device %1").arg(device);
+    case OpenFailure::Busy:
+        return QStringLiteral("another program is using %1").arg(device);
+    case OpenFailure::AccessDenied:
+        return QStringLiteral("permission denied for %1").arg(device);
+    case OpenFailure::Other:
+        break;
+    }
+    return QStringLiteral("%1 could not be opened").arg(device);
 }
 
 CommError QtSerialPort::openError(int port, const QString &device, OpenFailure failure,

@@ -42,9 +42,12 @@ public:
     // `detail` is the system's own wording, used when nothing better is known.
     static CommError openError(int port, const QString &device, OpenFailure failure,
                                const QString &detail);
+    // What closedReason() says after such a failure: short enough for a status line.
+    static QString openFailureReason(const QString &device, OpenFailure failure);
 
 private:
-    CommError openDevice();
+    // On failure *reason gets the short account of it that the status line shows.
+    CommError openDevice(QString *reason);
     void closeDevice();
     CommError applyLine(const LineSettings &settings);
     CommError applyHandshaking(int handshaking);

@@ -48,6 +48,7 @@ private slots:
     void receivedCharactersChangeNothing();
     void startUpWithoutPort();
     void statusFollowsPort();
+    void longPortStateIsShortenedNotClipped();
     void exitConfirmation_data();
     void exitConfirmation();
     void menusAndShortcuts();
@@ -505,6 +506,27 @@ void tst_frmMotorControl::statusFollowsPort()
     QCOMPARE(text("lblPortState"), QStringLiteral("Com2 open: /dev/fake2, 19200,e,7,2"));
     QVERIFY(m_port->setPortOpen(false).number == 0);
     QCOMPARE(text("lblPortState"), QStringLiteral("Com2 closed"));
+}
+
+void tst_frmMotorControl::longPortStateIsShortenedNotClipped()
+{
+    const QString reason = QStringLiteral("the device /dev/serial/by-id/"
+                                          "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0 was "
+                                          "disconnected while the motor was moving");
+    delete m_window;
+    delete m_port;
+    m_port = new FakeSerialPort;
+    m_port->refuseOpen(1, reason);
+    m_window = new frmMotorControl(*m_port, *m_boxes);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+
+    auto *state = child<QLabel>("lblPortState");
+    QCOMPARE(state->toolTip(), QStringLiteral("Com1 closed: ") + reason);
+    QVERIFY(state->text().startsWith(QStringLiteral("Com1 closed: the device")));
+    QVERIFY(state->text().endsWith(QChar(0x2026)));
+    const QStringList clipped = clippedTexts(m_window);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
 }
 
 void tst_frmMotorControl::exitConfirmation_data()
