@@ -232,12 +232,21 @@ QtSerialPort::~QtSerialPort()
         m_port->close();
 }
 
+QString QtSerialPort::label(int port, const QString &device)
+{
+    const QString name = QStringLiteral("Com%1").arg(port);
+    return device.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, device);
+}
+
+void QtSerialPort::setClosedReason(const QString &reason, bool unplugged)
+{
+    m_closedReason = reason;
+    m_unplugged = unplugged;
+}
+
 QString QtSerialPort::portLabel() const
 {
-    const QString device = m_port->isOpen() ? m_openDevice : PortMap::devicePath(m_commPort);
-    if (device.isEmpty())
-        return QStringLiteral("Com%1").arg(m_commPort);
-    return QStringLiteral("Com%1 (%2)").arg(m_commPort).arg(device);
+    return label(m_commPort, devicePath());
 }
 
 CommError QtSerialPort::setCommPort(int port)
@@ -257,8 +266,7 @@ CommError QtSerialPort::setCommPort(int port)
     }
     m_commPort = port;
     // The reason belonged to the old device.
-    m_closedReason.clear();
-    m_unplugged = false;
+    setClosedReason({});
     emit stateChanged();
     return {};
 }
@@ -272,8 +280,7 @@ CommError QtSerialPort::setSettings(const QString &settings)
                                "\"%1\" is not a line setting Com%2 can use. Give the speed, "
                                "parity, data bits and stop bits separated by commas, for "
                                "example 9600,N,8,1.")
-                               .arg(settings)
-                               .arg(m_commPort) };
+                               .arg(settings, QString::number(m_commPort)) };
     }
     // No serial port here has 4 data bits, and termios has no 1.5 stop bits (QSerialPort would
     // quietly use 1): refuse these before they reach a device.
@@ -316,8 +323,7 @@ CommError QtSerialPort::setPortOpen(bool wanted)
     if (!wanted) {
         if (m_port->isOpen()) {
             closeDevice();
-            m_closedReason.clear();
-            m_unplugged = false;
+            setClosedReason({});
             emit stateChanged();
         }
         return {};
@@ -329,8 +335,7 @@ CommError QtSerialPort::setPortOpen(bool wanted)
     QString reason;
     const CommError error = openDevice(&reason);
     if (error) {
-        m_closedReason = reason;
-        m_unplugged = false;
+        setClosedReason(reason);
     }
     emit stateChanged();
     return error;
@@ -389,8 +394,7 @@ CommError QtSerialPort::openDevice(QString *reason)
         *reason = QStringLiteral("the device %1 refused the settings %2").arg(device, Settings());
         return error;
     }
-    m_closedReason.clear();
-    m_unplugged = false;
+    setClosedReason({});
     return {};
 }
 
@@ -410,8 +414,8 @@ CommError QtSerialPort::closeUnrestorable(const CommError &error)
     // A line in neither the old nor the new state must not carry commands to the indexer.
     const QString device = m_openDevice;
     closeDevice();
-    m_closedReason
-        = QStringLiteral("the previous settings of %1 could not be restored").arg(device);
+    setClosedReason(
+        QStringLiteral("the previous settings of %1 could not be restored").arg(device));
     emit stateChanged();
     return { error.number,
              error.description
@@ -568,8 +572,7 @@ void QtSerialPort::onErrorOccurred(int error)
     // event loop, hundreds of thousands of times a second, until the port is closed.
     const QString device = m_openDevice;
     closeDevice();
-    m_unplugged = true;
-    m_closedReason = QStringLiteral("the device %1 was disconnected").arg(device);
+    setClosedReason(QStringLiteral("the device %1 was disconnected").arg(device), true);
     emit stateChanged();
 }
 
@@ -593,7 +596,7 @@ CommError QtSerialPort::openError(int port, const QString &device, OpenFailure f
                                   const QString &detail)
 {
     const QString name = QStringLiteral("Com%1").arg(port);
-    const QString label = device.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, device);
+    const QString portAndDevice = label(port, device);
     switch (failure) {
     case OpenFailure::NoDevice: {
         const QString link = PortMap::linkPath(port);
@@ -601,7 +604,7 @@ CommError QtSerialPort::openError(int port, const QString &device, OpenFailure f
             return { CommError::InvalidPort,
                      QStringLiteral("%1 could not be opened: there is no such port. Plug in the "
                                     "adapter, or choose another port.")
-                         .arg(label) };
+                         .arg(portAndDevice) };
         }
         const QString what = device.isEmpty()
             ? QStringLiteral("%1 has no device").arg(name)
@@ -615,19 +618,19 @@ CommError QtSerialPort::openError(int port, const QString &device, OpenFailure f
         return { CommError::PortAlreadyOpen,
                  QStringLiteral("%1 could not be opened: another program is using it. Close that "
                                 "program, or choose another port.")
-                     .arg(label) };
+                     .arg(portAndDevice) };
     case OpenFailure::AccessDenied:
 #ifdef Q_OS_LINUX
         return { CommError::AccessDenied,
                  QStringLiteral("%1 could not be opened: permission denied. Your user must be in "
                                 "the dialout group: run sudo adduser $USER dialout, then log out "
                                 "and log in again.")
-                     .arg(label) };
+                     .arg(portAndDevice) };
 #else
         return { CommError::AccessDenied,
                  QStringLiteral("%1 could not be opened: permission denied. Ask the computer's "
                                 "administrator to give your user access to the serial port.")
-                     .arg(label) };
+                     .arg(portAndDevice) };
 #endif
     case OpenFailure::Other:
         break;
@@ -635,5 +638,5 @@ CommError QtSerialPort::openError(int port, const QString &device, OpenFailure f
     return { CommError::InvalidPort,
              QStringLiteral("%1 could not be opened (%2). Check the device and its cable, then "
                             "try again.")
-                 .arg(label, detail) };
+                 .arg(portAndDevice, detail) };
 }

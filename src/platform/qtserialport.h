@@ -42,10 +42,13 @@ public:
     // `detail` is the system's own wording, used when nothing better is known.
     static CommError openError(int port, const QString &device, OpenFailure failure,
                                const QString &detail);
-    // What closedReason() says after such a failure: short enough for a status line.
-    static QString openFailureReason(const QString &device, OpenFailure failure);
 
 private:
+    // What closedReason() says after an open failed: short enough for a status line.
+    static QString openFailureReason(const QString &device, OpenFailure failure);
+    // "Com1 (/dev/ttyUSB0)", or "Com1" without a device.
+    static QString label(int port, const QString &device);
+
     // On failure *reason gets the short account of it that the status line shows.
     CommError openDevice(QString *reason);
     void closeDevice();
@@ -53,6 +56,8 @@ private:
     CommError applyHandshaking(int handshaking);
     CommError closeUnrestorable(const CommError &error);
     CommError deviceRefused(const QString &what);
+    // Why the port is closed, and whether because its device disappeared.
+    void setClosedReason(const QString &reason, bool unplugged = false);
     QString portLabel() const;
     void onReadyRead();
     void onErrorOccurred(int error);
