@@ -12,7 +12,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -70,7 +69,7 @@ template<typename Widget> Widget *make(QWidget *parent, const char *name, const 
 QLabel *makeLabel(QWidget *parent, const char *name, const TwipsRect &rect, const QString &text,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
 {
-    auto *label = make<QLabel>(parent, name, rect);
+    auto *label = TwipsLayout::make<QLabel>(parent, name, rect);
     label->setText(text);
     label->setAlignment(alignment);
     return label;
@@ -79,7 +78,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const TwipsRect &rect, cons
 QPushButton *makeButton(QWidget *parent, const char *name, const TwipsRect &rect,
                         const QString &text)
 {
-    auto *button = make<QPushButton>(parent, name, rect);
+    auto *button = TwipsLayout::make<QPushButton>(parent, name, rect);
     button->setText(text);
     // Outside a dialog a push button ignores Enter unless it is auto-default; with it, Enter on a
     // focused button presses that button, as on a dialog.
@@ -89,7 +88,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const TwipsRect &rect
 
 QScrollBar *makeScrollBar(QWidget *parent, const char *name, const TwipsRect &rect)
 {
-    auto *scrollBar = make<QScrollBar>(parent, name, rect);
+    auto *scrollBar = TwipsLayout::make<QScrollBar>(parent, name, rect);
     scrollBar->setOrientation(Qt::Horizontal);
     scrollBar->setFocusPolicy(Qt::StrongFocus);
     return scrollBar;
@@ -152,13 +151,13 @@ void frmMotorControl::createControls()
 
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
 
-    frmSettings = make<QGroupBox>(client, "frmSettings", kFrmSettings);
+    frmSettings = TwipsLayout::make<QGroupBox>(client, "frmSettings", kFrmSettings);
     frmSettings->setTitle(QStringLiteral("Motor Settings"));
-    optMN = make<QRadioButton>(frmSettings, "optMN", kOptMN);
+    optMN = TwipsLayout::make<QRadioButton>(frmSettings, "optMN", kOptMN);
     optMN->setText(QStringLiteral("Normal Mode"));
     optMN->setToolTip(QStringLiteral("Motor moves a set distance"));
     optMN->setChecked(true);
-    optMC = make<QRadioButton>(frmSettings, "optMC", kOptMC);
+    optMC = TwipsLayout::make<QRadioButton>(frmSettings, "optMC", kOptMC);
     optMC->setText(QStringLiteral("Continuous Mode (resets counter)"));
     optMC->setToolTip(QStringLiteral("Motor moves continously until Stop button pressed"));
 
@@ -195,7 +194,7 @@ void frmMotorControl::createControls()
     btnStop = makeButton(client, "btnStop", kBtnStop, QStringLiteral("Stop"));
     btnStop->setToolTip(QStringLiteral("Stop motor immediately"));
 
-    frmCalib = make<QGroupBox>(client, "frmCalib", kFrmCalib);
+    frmCalib = TwipsLayout::make<QGroupBox>(client, "frmCalib", kFrmCalib);
     frmCalib->setTitle(QStringLiteral("Step Accumulator"));
     btnCalibReset = makeButton(frmCalib, "btnCalibReset", kBtnCalibReset, QStringLiteral("Reset"));
     lblStep = makeLabel(frmCalib, "lblStep", kLblStep, QStringLiteral("Step Counter"), right);
@@ -203,7 +202,7 @@ void frmMotorControl::createControls()
 
     lblCommand = makeLabel(client, "lblCommand", kLblCommand,
                            QStringLiteral("Enter manual motor commands here:"));
-    cmbCommand = make<QComboBox>(client, "cmbCommand", kCmbCommand);
+    cmbCommand = TwipsLayout::make<QComboBox>(client, "cmbCommand", kCmbCommand);
     cmbCommand->setEditable(true);
     // Sent commands are not recorded in the list.
     cmbCommand->setInsertPolicy(QComboBox::NoInsert);
@@ -259,23 +258,9 @@ void frmMotorControl::Form_Load()
 {
     m_modeCommand = QStringLiteral("MN");
 
-    hscrollVel->setMinimum(0);
-    hscrollVel->setMaximum(10);
-    hscrollVel->setPageStep(2);
-    hscrollVel->setSingleStep(1);
-    hscrollVel->setValue(5);
-
-    hscrollAccel->setMinimum(0);
-    hscrollAccel->setMaximum(10);
-    hscrollAccel->setPageStep(2);
-    hscrollAccel->setSingleStep(1);
-    hscrollAccel->setValue(5);
-
-    hscrollDist->setMinimum(0);
-    hscrollDist->setMaximum(30000);
-    hscrollDist->setPageStep(1000);
-    hscrollDist->setSingleStep(20);
-    hscrollDist->setValue(10000);
+    setUpScrollBar(hscrollVel, 10, 2, 1, 5);
+    setUpScrollBar(hscrollAccel, 10, 2, 1, 5);
+    setUpScrollBar(hscrollDist, 30000, 1000, 20, 10000);
 
     // A missing or busy port 1 does not stop the program: the operator is told, and can still use
     // the calculator and choose a working port in Port Properties.
@@ -293,25 +278,37 @@ void frmMotorControl::Form_Load()
     cmbCommand->clearEditText();
 }
 
+void frmMotorControl::setUpScrollBar(QScrollBar *bar, int maximum, int largeStep, int smallStep,
+                                     int value)
+{
+    // In this order: the value comes last, so that it lands inside the new range and its Change
+    // handler writes the label.
+    bar->setMinimum(0);
+    bar->setMaximum(maximum);
+    bar->setPageStep(largeStep);
+    bar->setSingleStep(smallStep);
+    bar->setValue(value);
+}
+
 void frmMotorControl::btnUp_Click()
 {
-    move(Up);
+    move(MotorCommands::Direction::Up);
 }
 
 void frmMotorControl::btnDown_Click()
 {
-    move(Down);
+    move(MotorCommands::Direction::Down);
 }
 
-void frmMotorControl::move(int direction)
+void frmMotorControl::move(MotorCommands::Direction direction)
 {
-    const auto commands = MotorCommands::move(
-        direction == Up ? MotorCommands::Direction::Up : MotorCommands::Direction::Down,
-        hscrollAccel->value(), hscrollVel->value(), hscrollDist->value(), m_modeCommand);
+    const auto commands = MotorCommands::move(direction, hscrollAccel->value(), hscrollVel->value(),
+                                              hscrollDist->value(), m_modeCommand);
     if (!write(commands))
         return;
+    // The count takes the distance the bar shows now, after the writes.
     const std::int32_t distance = hscrollDist->value();
-    subStepUpdate(direction == Up ? distance : -distance);
+    subStepUpdate(direction == MotorCommands::Direction::Up ? distance : -distance);
 }
 
 void frmMotorControl::btnStop_Click()
@@ -385,9 +382,9 @@ void frmMotorControl::hscrollAccel_Change()
     lblAccelValue->setText(QString::number(hscrollAccel->value()));
 }
 
+// While the thumb is dragged, its position runs ahead of the value.
 void frmMotorControl::hscrollAccel_Scroll()
 {
-    // While the thumb is dragged its position runs ahead of the value.
     lblAccelValue->setText(QString::number(hscrollAccel->sliderPosition()));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "motorcommands.h"
 #include "stepaccumulator.h"
 
 #include <QMainWindow>
@@ -78,7 +79,8 @@ private:
     void MSComm1_OnComm();
     void mnuFileExit_Click();
 
-    void move(int direction);
+    void move(MotorCommands::Direction direction);
+    void setUpScrollBar(QScrollBar *bar, int maximum, int largeStep, int smallStep, int value);
     void setDistanceControlsEnabled(bool enabled);
     // Writes the commands one by one; at the first refusal shows it and returns false, so the
     // commands after it are not sent.

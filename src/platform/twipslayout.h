@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 QT_BEGIN_NAMESPACE
 class QFont;
@@ -38,4 +39,15 @@ public:
 
     // Sets the widget's geometry inside its parent.
     static void place(QWidget *widget, const TwipsRect &rect);
+
+    // Creates a control of a window's design table: named, so that tests find it by its name,
+    // and placed.
+    template<typename Widget>
+    static Widget *make(QWidget *parent, const char *name, const TwipsRect &rect)
+    {
+        auto *widget = new Widget(parent);
+        widget->setObjectName(QLatin1String(name));
+        place(widget, rect);
+        return widget;
+    }
 };
