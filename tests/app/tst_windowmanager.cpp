@@ -159,14 +159,18 @@ void tst_WindowManager::dialogsAreModalAndMadeAnew()
     for (int showing = 0; showing < 2; ++showing) {
         QString shown;
         bool modal = false;
-        QTimer::singleShot(0, this, [&] {
+        // Looks for the dialog until it is up, then closes it, which ends its exec().
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
             QWidget *box = QApplication::activeModalWidget();
             if (!box)
                 return;
+            closer.stop();
             shown = box->objectName();
             modal = box->isModal();
             box->close();
         });
+        closer.start(10);
         action->trigger();
         QCOMPARE(shown, dialog);
         QVERIFY(modal);

@@ -1,5 +1,7 @@
 #include "temporaryportmap.h"
 
+#include "portmap.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -19,7 +21,5 @@ TemporaryPortMap::~TemporaryPortMap()
 
 bool TemporaryPortMap::link(int port, const QString &device)
 {
-    const QString folder = m_config.filePath(QStringLiteral("Tiltbench/ports"));
-    return QDir().mkpath(folder)
-        && QFile::link(device, folder + QStringLiteral("/com%1").arg(port));
+    return QDir().mkpath(PortMap::linkDirectory()) && QFile::link(device, PortMap::linkPath(port));
 }

@@ -21,6 +21,7 @@ private slots:
     void buttonsSendTheirBytes_data();
     void buttonsSendTheirBytes();
     void answersAreDrained();
+    void cleanupTestCase();
 
 private:
     TemporaryPortMap m_ports;
@@ -88,6 +89,12 @@ void tst_MotorControlSerial::answersAreDrained()
     QCOMPARE(m_port->Input(), QByteArray());
     QCOMPARE(steps->text(), before);
     QVERIFY(m_boxes.boxes.isEmpty());
+}
+
+void tst_MotorControlSerial::cleanupTestCase()
+{
+    // The window goes before the port it writes to.
+    delete m_window;
 }
 
 QTEST_MAIN(tst_MotorControlSerial)
