@@ -14,13 +14,10 @@ namespace {
 // of the double nearest to pi, which can change the last rounded digit of a result.
 constexpr double kPi = 3.14159265358979;
 
-// The program's title, which titles every message that names no title of its own.
-const QString kProgramTitle = QStringLiteral("Tiltbench");
-
 // One input box and the check its text must pass.
 struct Input
 {
-    QString box;
+    FrictionInput box;
     QString title;
     QString text;
     QString quantity; // how the messages about extreme values name it
@@ -28,21 +25,20 @@ struct Input
 };
 
 const Input kStaticAngle {
-    QStringLiteral("txtStaticAngle"), QStringLiteral("Error in Angle"),
+    FrictionInput::StaticAngle, QStringLiteral("Error in Angle"),
     QStringLiteral("Please enter a numeric angle less than 90 and greater than 0 degrees."),
     QStringLiteral("angle"), true
 };
-const Input kKineticAngle { QStringLiteral("txtKineticAngle"), kStaticAngle.title,
-                            kStaticAngle.text, kStaticAngle.quantity, true };
-const Input kKineticLength { QStringLiteral("txtKineticLength"),
-                             QStringLiteral("Error in Length of Block"),
+const Input kKineticAngle { FrictionInput::KineticAngle, kStaticAngle.title, kStaticAngle.text,
+                            kStaticAngle.quantity, true };
+const Input kKineticLength { FrictionInput::Length, QStringLiteral("Error in Length of Block"),
                              QStringLiteral("Please enter a numeric length greater than 0 cm."),
                              QStringLiteral("length of block"), false };
-const Input kKineticTime { QStringLiteral("txtKineticTime"), QStringLiteral("Error in delta T"),
+const Input kKineticTime { FrictionInput::Time, QStringLiteral("Error in delta T"),
                            QStringLiteral("Please enter a numeric time greater than 0 sec."),
                            QStringLiteral("delta T"), false };
 const Input kKineticGravity {
-    QStringLiteral("txtKineticGravity"), QStringLiteral("Error in Acceleration Due to Gravity"),
+    FrictionInput::Gravity, QStringLiteral("Error in Acceleration Due to Gravity"),
     QStringLiteral("Please enter a numeric acceleration greater than 0 m/s^2."),
     QStringLiteral("acceleration due to gravity"), false
 };
@@ -68,7 +64,7 @@ Reading read(const QString &text, const Input &input)
     if (!std::isfinite(value)) {
         return { 0.0,
                  FrictionOutcome::message(
-                     kProgramTitle,
+                     QString(),
                      QStringLiteral("The %1 entered lies outside the range of numbers the "
                                     "calculator can compute with.")
                          .arg(input.quantity),
@@ -84,8 +80,8 @@ Reading read(const QString &text, const Input &input)
 FrictionOutcome tooExtreme(const QString &reason)
 {
     return FrictionOutcome::message(
-        kProgramTitle, QStringLiteral("The inputs are too extreme to compute: %1.").arg(reason),
-        {});
+        QString(), QStringLiteral("The inputs are too extreme to compute: %1.").arg(reason),
+        FrictionInput::None);
 }
 
 FrictionOutcome resultOrTooExtreme(const QString &prefix, double coefficient, const QLocale &locale)

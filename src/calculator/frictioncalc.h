@@ -8,23 +8,30 @@
 // must do (show a message and move the focus, or show a new result caption), and the window
 // frmCalculate carries that out. Nothing here touches a widget.
 
+// The input box a message is about. The window maps each to its own box.
+enum class FrictionInput { None, StaticAngle, KineticAngle, Length, Time, Gravity };
+
 // What one calculation asks the window to do: either show `caption` in its result label, or show
-// the message (warning icon, OK button) and then give the focus to the box named `focusBox`.
+// the message (warning icon, OK button) and then give the focus to the box for `focus`.
 struct FrictionOutcome
 {
     QString caption;
+    // Empty for the messages about inputs that cannot be computed with: the window titles them
+    // with the program's title, which the calculations do not know.
     QString title;
     QString text;
-    // objectName of the box to focus after the message; empty leaves the focus where it is.
-    QString focusBox;
+    // The box to focus after the message; None leaves the focus where it is.
+    FrictionInput focus = FrictionInput::None;
 
     bool isMessage() const { return caption.isEmpty(); }
 
-    static FrictionOutcome result(const QString &caption) { return { caption, {}, {}, {} }; }
-    static FrictionOutcome message(const QString &title, const QString &text,
-                                   const QString &focusBox)
+    static FrictionOutcome result(const QString &caption)
     {
-        return { {}, title, text, focusBox };
+        return { caption, {}, {}, FrictionInput::None };
+    }
+    static FrictionOutcome message(const QString &title, const QString &text, FrictionInput focus)
+    {
+        return { {}, title, text, focus };
     }
 };
 

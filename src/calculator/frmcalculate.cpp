@@ -68,7 +68,7 @@ frmCalculate::frmCalculate(MessageBoxes &messageBoxes, QWidget *parent)
     , m_messageBoxes(messageBoxes)
 {
     setObjectName(QStringLiteral("frmCalculate"));
-    setWindowTitle(QStringLiteral("Tiltbench - Friction Calculator"));
+    setWindowTitle(AppInfo::title() + QStringLiteral(" - Friction Calculator"));
     setWindowIcon(AppInfo::windowIcon());
     resize(TwipsLayout::toPixels(6870, 4560));
 
@@ -263,10 +263,30 @@ void frmCalculate::carryOut(const FrictionOutcome &outcome, QLabel *resultLabel)
         resultLabel->setText(outcome.caption);
         return;
     }
-    m_messageBoxes.show(this, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok, outcome.title,
+    const QString title = outcome.title.isEmpty() ? AppInfo::title() : outcome.title;
+    m_messageBoxes.show(this, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok, title,
                         outcome.text);
     // The box's text stays as typed, neither cleared nor selected, so the user can mend it. A
     // message about inputs too extreme to compute names no box; the focus then stays where it was.
-    if (auto *box = findChild<QLineEdit *>(outcome.focusBox); box && !outcome.focusBox.isEmpty())
+    if (QLineEdit *box = inputBox(outcome.focus))
         box->setFocus();
+}
+
+QLineEdit *frmCalculate::inputBox(FrictionInput input) const
+{
+    switch (input) {
+    case FrictionInput::StaticAngle:
+        return txtStaticAngle;
+    case FrictionInput::KineticAngle:
+        return txtKineticAngle;
+    case FrictionInput::Length:
+        return txtKineticLength;
+    case FrictionInput::Time:
+        return txtKineticTime;
+    case FrictionInput::Gravity:
+        return txtKineticGravity;
+    case FrictionInput::None:
+        break;
+    }
+    return nullptr;
 }

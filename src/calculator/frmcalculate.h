@@ -11,6 +11,7 @@ QT_END_NAMESPACE
 
 class MessageBoxes;
 struct FrictionOutcome;
+enum class FrictionInput;
 
 // The "Tiltbench - Friction Calculator" window: the static coefficient from a ramp angle in the
 // upper frame, the kinetic one from angle, block length, photogate time and gravity in the lower.
@@ -44,6 +45,7 @@ private:
     void subStaticCalc();
     void subKineticCalc();
     void carryOut(const FrictionOutcome &outcome, QLabel *resultLabel);
+    QLineEdit *inputBox(FrictionInput input) const;
     void enterPressed(QPushButton *button, void (frmCalculate::*click)());
 
     MessageBoxes &m_messageBoxes;

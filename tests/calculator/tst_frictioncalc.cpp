@@ -44,6 +44,8 @@ private slots:
 
     void extremeInputs_data();
     void extremeInputs();
+    void staticAngleOutOfRange_data();
+    void staticAngleOutOfRange();
 };
 
 void tst_FrictionCalc::initTestCase()
@@ -108,8 +110,7 @@ void tst_FrictionCalc::staticAngleRefused()
     QVERIFY(outcome.isMessage());
     QCOMPARE(outcome.title, kAngleTitle);
     QCOMPARE(outcome.text, kAngleText);
-    QCOMPARE(outcome.focusBox, QStringLiteral("txtStaticAngle"));
-    QVERIFY(outcome.caption.isEmpty());
+    QCOMPARE(outcome.focus, FrictionInput::StaticAngle);
 }
 
 void tst_FrictionCalc::kineticCoefficient_data()
@@ -173,12 +174,12 @@ void tst_FrictionCalc::kineticChecksInOrder_data()
     QTest::addColumn<QString>("gravity");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("focusBox");
+    QTest::addColumn<FrictionInput>("focus");
 
-    const QString angleBox = QStringLiteral("txtKineticAngle");
-    const QString lengthBox = QStringLiteral("txtKineticLength");
-    const QString timeBox = QStringLiteral("txtKineticTime");
-    const QString gravityBox = QStringLiteral("txtKineticGravity");
+    const FrictionInput angleBox = FrictionInput::KineticAngle;
+    const FrictionInput lengthBox = FrictionInput::Length;
+    const FrictionInput timeBox = FrictionInput::Time;
+    const FrictionInput gravityBox = FrictionInput::Gravity;
 
     QTest::newRow("all empty: only the angle") << ""
                                                << ""
@@ -252,12 +253,12 @@ void tst_FrictionCalc::kineticChecksInOrder()
     QFETCH(QString, gravity);
     QFETCH(QString, title);
     QFETCH(QString, text);
-    QFETCH(QString, focusBox);
+    QFETCH(FrictionInput, focus);
     const FrictionOutcome outcome = subKineticCalc(angle, length, time, gravity);
     QVERIFY(outcome.isMessage());
     QCOMPARE(outcome.title, title);
     QCOMPARE(outcome.text, text);
-    QCOMPARE(outcome.focusBox, focusBox);
+    QCOMPARE(outcome.focus, focus);
 }
 
 void tst_FrictionCalc::format_data()
@@ -329,50 +330,54 @@ void tst_FrictionCalc::formatRefusesNonFiniteValues()
 
 void tst_FrictionCalc::extremeInputs_data()
 {
-    // Each row ends in a message titled with the program's name instead of a caption.
+    // Each row ends in a message without a title of its own (the window gives it the program's)
+    // instead of a caption.
     QTest::addColumn<QString>("angle");
     QTest::addColumn<QString>("length");
     QTest::addColumn<QString>("time");
     QTest::addColumn<QString>("gravity");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("focusBox");
+    QTest::addColumn<FrictionInput>("focus");
 
     const QString outOfRange = QStringLiteral(
         "The %1 entered lies outside the range of numbers the calculator can compute with.");
     const QString tooExtreme = QStringLiteral("The inputs are too extreme to compute: %1.");
     const QString speed = tooExtreme.arg(
         QStringLiteral("the speed of the block (length of block over delta T) is too large"));
+    const FrictionInput none = FrictionInput::None;
 
     QTest::newRow("angle 1e400") << "1e400"
                                  << "5"
                                  << "100"
-                                 << "9.80665" << outOfRange.arg("angle") << "txtKineticAngle";
+                                 << "9.80665" << outOfRange.arg("angle")
+                                 << FrictionInput::KineticAngle;
     QTest::newRow("angle -1e400") << "-1e400"
                                   << "5"
                                   << "100"
-                                  << "9.80665" << outOfRange.arg("angle") << "txtKineticAngle";
+                                  << "9.80665" << outOfRange.arg("angle")
+                                  << FrictionInput::KineticAngle;
     QTest::newRow("length 1e400") << "30"
                                   << "1e400"
                                   << "100"
                                   << "9.80665" << outOfRange.arg("length of block")
-                                  << "txtKineticLength";
+                                  << FrictionInput::Length;
     QTest::newRow("time 1e400") << "30"
                                 << "5"
                                 << "1e400"
-                                << "9.80665" << outOfRange.arg("delta T") << "txtKineticTime";
+                                << "9.80665" << outOfRange.arg("delta T") << FrictionInput::Time;
     QTest::newRow("gravity 1e400")
         << "30"
         << "5"
         << "100"
-        << "1e400" << outOfRange.arg("acceleration due to gravity") << "txtKineticGravity";
+        << "1e400" << outOfRange.arg("acceleration due to gravity") << FrictionInput::Gravity;
     QTest::newRow("speed overflows") << "30"
                                      << "5"
                                      << "1e-310"
-                                     << "9.80665" << speed << "";
+                                     << "9.80665" << speed << none;
     QTest::newRow("square of the speed overflows") << "30"
                                                    << "5"
                                                    << "1e-300"
-                                                   << "9.80665" << speed << "";
+                                                   << "9.80665" << speed << none;
     QTest::newRow("denominator becomes 0")
         << "30"
         << "1e-320"
@@ -380,7 +385,7 @@ void tst_FrictionCalc::extremeInputs_data()
         << "1e-10"
         << tooExtreme.arg("the length of block and the acceleration due to gravity are too "
                           "small")
-        << "";
+        << none;
     QTest::newRow("denominator overflows")
         << "30"
         << "1000"
@@ -388,12 +393,12 @@ void tst_FrictionCalc::extremeInputs_data()
         << "1e308"
         << tooExtreme.arg("the length of block and the acceleration due to gravity are too "
                           "large")
-        << "";
+        << none;
     QTest::newRow("quotient overflows")
         << "30"
         << "1e-8"
         << "1e-157"
-        << "9.80665" << tooExtreme.arg("the coefficient is too large") << "";
+        << "9.80665" << tooExtreme.arg("the coefficient is too large") << none;
 }
 
 void tst_FrictionCalc::extremeInputs()
@@ -403,19 +408,35 @@ void tst_FrictionCalc::extremeInputs()
     QFETCH(QString, time);
     QFETCH(QString, gravity);
     QFETCH(QString, text);
-    QFETCH(QString, focusBox);
+    QFETCH(FrictionInput, focus);
     const FrictionOutcome outcome = subKineticCalc(angle, length, time, gravity);
     QVERIFY(outcome.isMessage());
-    QCOMPARE(outcome.title, QStringLiteral("Tiltbench"));
+    QVERIFY(outcome.title.isEmpty());
     QCOMPARE(outcome.text, text);
-    QCOMPARE(outcome.focusBox, focusBox);
+    QCOMPARE(outcome.focus, focus);
+}
 
-    // The static calculation reads its angle the same way.
-    if (angle != QLatin1String("30")) {
-        const FrictionOutcome staticOutcome = subStaticCalc(angle);
-        QCOMPARE(staticOutcome.title, QStringLiteral("Tiltbench"));
-        QCOMPARE(staticOutcome.focusBox, QStringLiteral("txtStaticAngle"));
-    }
+void tst_FrictionCalc::staticAngleOutOfRange_data()
+{
+    QTest::addColumn<QString>("angle");
+    QTest::addColumn<QString>("text");
+
+    const QString outOfRange = QStringLiteral("The angle entered lies outside the range of numbers "
+                                              "the calculator can compute with.");
+    QTest::newRow("1e400") << "1e400" << outOfRange;
+    QTest::newRow("-1e400") << "-1e400" << outOfRange;
+    QTest::newRow("1e309, just beyond the largest double") << "1e309" << outOfRange;
+}
+
+void tst_FrictionCalc::staticAngleOutOfRange()
+{
+    QFETCH(QString, angle);
+    QFETCH(QString, text);
+    const FrictionOutcome outcome = subStaticCalc(angle);
+    QVERIFY(outcome.isMessage());
+    QVERIFY(outcome.title.isEmpty());
+    QCOMPARE(outcome.text, text);
+    QCOMPARE(outcome.focus, FrictionInput::StaticAngle);
 }
 
 QTEST_APPLESS_MAIN(tst_FrictionCalc)
