@@ -37,7 +37,6 @@ private slots:
     void extremeInputKeepsTheResultAndNamesTheProblem();
     void defaultWithEmptyBoxes();
     void defaultAfterGravityChangedRecalculates();
-    void aNewWindowStartsFresh();
 
 private:
     template<typename T> T *child(const char *name)
@@ -402,30 +401,6 @@ void tst_frmCalculate::defaultAfterGravityChangedRecalculates()
     QCOMPARE(box("txtKineticGravity")->text(), QStringLiteral("9.80665"));
     QCOMPARE(label("lblKineticCoeff")->text(), QStringLiteral("\u00b5_kinetic = 0.326"));
     QCOMPARE(m_boxes.boxes.size(), 0);
-}
-
-void tst_frmCalculate::aNewWindowStartsFresh()
-{
-    showAndActivate();
-    box("txtStaticAngle")->setText(QStringLiteral("30"));
-    box("txtKineticAngle")->setText(QStringLiteral("30"));
-    box("txtKineticLength")->setText(QStringLiteral("5"));
-    box("txtKineticTime")->setText(QStringLiteral("100"));
-    box("txtKineticGravity")->setText(QStringLiteral("9.8"));
-    QTest::mouseClick(button("btnStaticCalc"), Qt::LeftButton);
-    QTest::mouseClick(button("btnKineticCalc"), Qt::LeftButton);
-    QVERIFY(label("lblKineticCoeff")->text() != kKineticEmpty);
-
-    m_window->close();
-    m_window = std::make_unique<frmCalculate>(m_boxes);
-    showAndActivate();
-    QCOMPARE(label("lblStaticCoeff")->text(), kStaticEmpty);
-    QCOMPARE(label("lblKineticCoeff")->text(), kKineticEmpty);
-    QCOMPARE(box("txtKineticGravity")->text(), QStringLiteral("9.80665"));
-    for (const char *name :
-         { "txtStaticAngle", "txtKineticAngle", "txtKineticLength", "txtKineticTime" })
-        QVERIFY2(box(name)->text().isEmpty(), name);
-    QTRY_COMPARE(QApplication::focusWidget(), box("txtStaticAngle"));
 }
 
 QTEST_MAIN(tst_frmCalculate)
