@@ -181,6 +181,16 @@ FrictionOutcome subKineticCalc(const QString &angleText, const QString &lengthTe
     const double t = time.value / 1000.0;
     const double g = gravity.value;
 
+    // A length or time that passed its check can still be too small to survive the change of
+    // unit. Both gone would make the speed 0/0, which is no number at all; one gone would blame
+    // the speed or the denominator for what is really the box's tiny value.
+    if (l == 0.0 && t == 0.0)
+        return tooExtreme(QStringLiteral("the length of block and delta T are too small"));
+    if (l == 0.0)
+        return tooExtreme(QStringLiteral("the length of block is too small"));
+    if (t == 0.0)
+        return tooExtreme(QStringLiteral("delta T is too small"));
+
     // The steps keep the order in which the program has always evaluated them (the length is not
     // cancelled out), so results agree to the last digit; each is checked where it can leave the
     // range of a double.

@@ -378,6 +378,26 @@ void tst_FrictionCalc::extremeInputs_data()
                                                    << "5"
                                                    << "1e-300"
                                                    << "9.80665" << speed << none;
+    QTest::newRow("length and time both vanish in metres and seconds")
+        << "30"
+        << "1e-322"
+        << "1e-322"
+        << "9.80665" << tooExtreme.arg("the length of block and delta T are too small") << none;
+    QTest::newRow("smallest length and time both vanish")
+        << "30"
+        << "4.9e-324"
+        << "4.9e-324"
+        << "9.80665" << tooExtreme.arg("the length of block and delta T are too small") << none;
+    QTest::newRow("length vanishes in metres")
+        << "30"
+        << "1e-322"
+        << "100"
+        << "9.80665" << tooExtreme.arg("the length of block is too small") << none;
+    QTest::newRow("time vanishes in seconds")
+        << "30"
+        << "5"
+        << "1e-322"
+        << "9.80665" << tooExtreme.arg("delta T is too small") << none;
     QTest::newRow("denominator becomes 0")
         << "30"
         << "1e-320"

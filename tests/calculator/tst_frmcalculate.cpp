@@ -355,11 +355,25 @@ void tst_frmCalculate::extremeInputKeepsTheResultAndNamesTheProblem()
     QCOMPARE(label("lblKineticCoeff")->text(), QStringLiteral("\u00b5_kinetic = 0.283"));
     QCOMPARE(QApplication::focusWidget(), button("btnKineticCalc"));
 
+    // A length and a time that vanish in metres and seconds are named as too small, not as a
+    // speed too large.
+    box("txtKineticLength")->setText(QStringLiteral("1e-322"));
+    box("txtKineticTime")->setText(QStringLiteral("1e-322"));
+    QTest::mouseClick(button("btnKineticCalc"), Qt::LeftButton);
+    QCOMPARE(m_boxes.boxes.size(), 2);
+    QCOMPARE(m_boxes.boxes.last().title, QStringLiteral("Tiltbench"));
+    QCOMPARE(m_boxes.boxes.last().text,
+             QStringLiteral("The inputs are too extreme to compute: the length of block and "
+                            "delta T are too small."));
+    QCOMPARE(label("lblKineticCoeff")->text(), QStringLiteral("\u00b5_kinetic = 0.283"));
+    QCOMPARE(QApplication::focusWidget(), button("btnKineticCalc"));
+
     // A number beyond the range of a double is the fault of its box.
+    box("txtKineticLength")->setText(QStringLiteral("5"));
     box("txtKineticTime")->setText(QStringLiteral("100"));
     box("txtKineticGravity")->setText(QStringLiteral("1e400"));
     QTest::mouseClick(button("btnKineticCalc"), Qt::LeftButton);
-    QCOMPARE(m_boxes.boxes.size(), 2);
+    QCOMPARE(m_boxes.boxes.size(), 3);
     QCOMPARE(m_boxes.boxes.last().title, QStringLiteral("Tiltbench"));
     QCOMPARE(label("lblKineticCoeff")->text(), QStringLiteral("\u00b5_kinetic = 0.283"));
     QCOMPARE(QApplication::focusWidget(), box("txtKineticGravity"));
