@@ -285,60 +285,52 @@ QString frmProperties::chosenSettings() const
 
 void frmProperties::cmdOK_Click()
 {
-    // The port's refusals are held, not acted on at once: a step that fails does not stop the
-    // steps after it, and only the next check shows the first refusal and stops.
-    CommError held;
-    const auto attempt = [&held](const CommError &error) {
-        if (!held && error)
-            held = error;
-    };
-
-    const bool echo = blnEcho;
     const int oldPort = MSComm1.CommPort();
     const int newPort = cboPort->currentIndex() >= 0 ? cboPort->currentIndex() + 1 : oldPort;
     const bool wasOpen = MSComm1.PortOpen();
 
     if (newPort != oldPort) {
-        bool reopen = false;
-        if (MSComm1.PortOpen()) {
+        // A refused step does not stop the ones after it: the number is changed even when the old
+        // port would not close. The first refusal is the one shown.
+        CommError refused;
+        const auto attempt = [&refused](const CommError &error) {
+            if (!refused)
+                refused = error;
+        };
+        if (wasOpen)
             attempt(MSComm1.setPortOpen(false));
-            reopen = true;
-        }
         attempt(MSComm1.setCommPort(newPort));
-        if (!held && reopen)
+        if (!refused && wasOpen)
             attempt(MSComm1.setPortOpen(true));
-        if (held) {
-            refusePort(held, oldPort, wasOpen);
+        if (refused) {
+            refusePort(refused, oldPort, wasOpen);
             return;
         }
     }
 
-    attempt(MSComm1.setSettings(chosenSettings()));
-    if (held) {
-        showError(held.description);
+    if (const CommError error = MSComm1.setSettings(chosenSettings())) {
+        showError(error.description);
         return;
     }
-
-    if (intFlow >= 0)
-        attempt(MSComm1.setHandshaking(intFlow));
-    if (held) {
-        showError(held.description);
-        return;
+    if (intFlow >= 0) {
+        if (const CommError error = MSComm1.setHandshaking(intFlow)) {
+            showError(error.description);
+            return;
+        }
     }
 
     // A closed port (start-up could not open it, an earlier change was refused, the device went
     // away) is opened here with everything above applied; otherwise it could never be used again
     // in this run.
     if (!MSComm1.PortOpen()) {
-        attempt(MSComm1.setPortOpen(true));
-        if (held) {
-            refusePort(held, oldPort, wasOpen);
+        if (const CommError error = MSComm1.setPortOpen(true)) {
+            refusePort(error, oldPort, wasOpen);
             return;
         }
     }
 
-    PortProperties { MSComm1.Settings(), MSComm1.CommPort(), MSComm1.Handshaking(), echo }.record(
-        m_store, AppInfo::title());
+    PortProperties { MSComm1.Settings(), MSComm1.CommPort(), MSComm1.Handshaking(), blnEcho }
+        .record(m_store, AppInfo::title());
     accept();
 }
 
