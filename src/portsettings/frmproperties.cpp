@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShowEvent>
-#include <QStyle>
 #include <QTabWidget>
 
 namespace {
@@ -94,9 +93,9 @@ frmProperties::frmProperties(SerialPort &MSComm1, MessageBoxes &messageBoxes, Se
     setModal(true);
 
     tabSettings = make<QTabWidget>(this, "tabSettings", { 90, 105, 5820, 4065 });
-    // The tab widget places its page on its client area itself, so the frame needs no moving at
-    // opening; its table position is kept for the size it gives.
-    fraSettings = make<QFrame>(this, "fraSettings", { 255, 570, 5445, 3495 });
+    // The tab widget's page: the tab widget sizes and places it on its client area itself.
+    fraSettings = new QFrame;
+    fraSettings->setObjectName(QStringLiteral("fraSettings"));
     fraSettings->setFrameShape(QFrame::NoFrame);
     tabSettings->addTab(fraSettings, QStringLiteral("Properties"));
 

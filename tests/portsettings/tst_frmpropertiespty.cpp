@@ -66,7 +66,8 @@ void tst_frmPropertiesPty::refusedParityKeepsThePortOpenAndUsable()
     auto *ok = dialog.findChild<QPushButton *>("cmdOK");
     ok->click();
 
-    // Check 2: the port's own description, in a warning titled Tiltbench; the dialog stays.
+    // The refusal shows the port's own description, in a warning titled Tiltbench; the dialog
+    // stays.
     QCOMPARE(boxes.boxes.size(), 1);
     QCOMPARE(boxes.boxes[0].icon, MessageBoxes::Icon::Warning);
     QCOMPARE(boxes.boxes[0].title, QString("Tiltbench"));
