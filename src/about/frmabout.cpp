@@ -23,10 +23,10 @@ struct RuleLine
 {
     int x1;
     int x2;
-    int y;
 };
-constexpr RuleLine kGreyLine { 96, 5660, 2682 };
-constexpr RuleLine kWhiteLine { 108, 5657, 2705 };
+constexpr int kRuleTop = 2682;
+constexpr RuleLine kGreyLine { 96, 5660 };
+constexpr RuleLine kWhiteLine { 108, 5657 };
 
 QLabel *makeLabel(QWidget *parent, const char *name, const TwipsRect &place, const QString &text,
                   bool twoLines = false)
@@ -145,7 +145,7 @@ void frmAbout::paintEvent(QPaintEvent *event)
 {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    const int greyY = TwipsLayout::toPixels(kGreyLine.y);
+    const int greyY = TwipsLayout::toPixels(kRuleTop);
     const int greyX = TwipsLayout::toPixels(kGreyLine.x1);
     painter.fillRect(
         QRect(QPoint(greyX, greyY), QPoint(TwipsLayout::toPixels(kGreyLine.x2), greyY)),
@@ -172,5 +172,5 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::cmdSysInfo_Click()
 {
-    StartSysInfo();
+    m_launcher.StartSysInfo(this);
 }
