@@ -34,6 +34,42 @@ private:
     Registry::Handle m_handle;
 };
 
+// Turns the stored bytes of a value into text in keyVal. False when they cannot be a value of their
+// type; a type that is neither string nor number leaves keyVal alone.
+bool decode(quint32 type, const quint8 *buffer, quint32 size, QString &keyVal)
+{
+    // The trim looks at the last stored position; a value of no bytes has none, and a size beyond
+    // the buffer would point past it.
+    if (size == 0 || size > SysInfoLauncher::kBufferSize)
+        return false;
+
+    // A string stored with its terminating zero loses it; one stored without keeps every
+    // character. Positions are bytes, and the text is decoded only after the trim, so a character
+    // of several bytes in the code page can neither shift the position nor be cut in two.
+    const quint32 kept = buffer[size - 1] == 0 ? size - 1 : size;
+
+    switch (type) {
+    case Registry::kTypeString:
+        keyVal = QString::fromLocal8Bit(reinterpret_cast<const char *>(buffer), kept);
+        return true;
+    case Registry::kTypeNumber: {
+        // The stored bytes put the least significant first; reading them from the last to the
+        // first gives the number's hexadecimal digits, two per byte. A number is four bytes at
+        // most; more would not fit, and is treated as unreadable rather than cut short.
+        if (kept > 4)
+            return false;
+        quint32 number = 0;
+        for (quint32 i = kept; i > 0; --i)
+            number = (number << 8) | buffer[i - 1];
+        // Unsigned: values of 2^31 and more come out positive, as the registry holds them.
+        keyVal = QString::number(number);
+        return true;
+    }
+    default:
+        return true;
+    }
+}
+
 } // namespace
 
 SysInfoLauncher::SysInfoLauncher(Registry &registry, FileChecks &files, ProgramStarter &programs,
@@ -69,45 +105,11 @@ SysInfoLauncher::Read SysInfoLauncher::readKeyValue(Registry::Root root, const Q
         keyVal.clear();
         return Read::Failed;
     }
-    const Read result = decode(type, buffer.data(), size, keyVal);
-    if (result != Read::Value)
+    if (!decode(type, buffer.data(), size, keyVal)) {
         keyVal.clear();
-    return result;
-}
-
-SysInfoLauncher::Read SysInfoLauncher::decode(quint32 type, const quint8 *buffer, quint32 size,
-                                              QString &keyVal) const
-{
-    // The trim looks at the last stored position; a value of no bytes has none, and a size beyond
-    // the buffer would point past it.
-    if (size == 0 || size > kBufferSize)
         return Read::Fault;
-
-    // A string stored with its terminating zero loses it; one stored without keeps every
-    // character. Positions are bytes, and the text is decoded only after the trim, so a character
-    // of several bytes in the code page can neither shift the position nor be cut in two.
-    const quint32 kept = buffer[size - 1] == 0 ? size - 1 : size;
-
-    switch (type) {
-    case Registry::kTypeString:
-        keyVal = QString::fromLocal8Bit(reinterpret_cast<const char *>(buffer), kept);
-        return Read::Value;
-    case Registry::kTypeNumber: {
-        // The stored bytes put the least significant first; reading them from the last to the
-        // first gives the number's hexadecimal digits, two per byte. A number is four bytes at
-        // most; more would not fit, and is treated as unreadable rather than cut short.
-        if (kept > 4)
-            return Read::Fault;
-        quint32 number = 0;
-        for (quint32 i = kept; i > 0; --i)
-            number = (number << 8) | buffer[i - 1];
-        // Unsigned: values of 2^31 and more come out positive, as the registry holds them.
-        keyVal = QString::number(number);
-        return Read::Value;
     }
-    default:
-        return Read::Value;
-    }
+    return Read::Value;
 }
 
 void SysInfoLauncher::StartSysInfo(QWidget *boxParent)

@@ -50,7 +50,6 @@ private:
 
     Read readKeyValue(Registry::Root root, const QString &keyName, const QString &valueName,
                       QString &keyVal);
-    Read decode(quint32 type, const quint8 *buffer, quint32 size, QString &keyVal) const;
     bool startFallbackTool();
 
     Registry &m_registry;
