@@ -31,20 +31,18 @@ constexpr RuleLine kWhiteLine { 108, 5657 };
 QLabel *makeLabel(QWidget *parent, const char *name, const TwipsRect &place, const QString &text,
                   bool twoLines = false)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto *label = TwipsLayout::make<QLabel>(parent, name, place);
+    label->setText(text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(twoLines);
-    TwipsLayout::place(label, place);
     return label;
 }
 
 QPushButton *makeButton(QWidget *parent, const char *name, const TwipsRect &place,
                         const QString &text)
 {
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    TwipsLayout::place(button, place);
+    auto *button = TwipsLayout::make<QPushButton>(parent, name, place);
+    button->setText(text);
     return button;
 }
 
@@ -70,13 +68,11 @@ frmAbout::frmAbout(Registry &registry, FileChecks &files, ProgramStarter &progra
 
     // Created in the designer's order, which is also the tab order: the icon takes no focus, so
     // the box opens with the focus on OK.
-    picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon = TwipsLayout::make<QLabel>(this, "picIcon", { 240, 240, 540, 540 });
     picIcon->setFocusPolicy(Qt::NoFocus);
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setPixmap(AppInfo::windowIcon().pixmap(QSize(32, 32)));
     picIcon->setAccessibleDescription(QStringLiteral("Program icon"));
-    TwipsLayout::place(picIcon, { 240, 240, 540, 540 });
 
     cmdOK = makeButton(this, "cmdOK", { 4245, 2985, 1260, 345 }, QStringLiteral("OK"));
     cmdOK->setDefault(true);

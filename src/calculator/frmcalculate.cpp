@@ -17,47 +17,42 @@ namespace {
 constexpr int kEnterKey = 13;
 const QString kStandardGravity = QStringLiteral("9.80665");
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption,
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption,
                   Qt::Alignment alignment, const TwipsRect &place)
 {
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
+    auto *label = TwipsLayout::make<QLabel>(parent, name, place);
+    label->setText(caption);
     label->setAlignment(alignment);
     label->setWordWrap(true);
-    TwipsLayout::place(label, place);
     return label;
 }
 
-QLineEdit *makeBox(QWidget *parent, const QString &name, const QString &toolTip,
+QLineEdit *makeBox(QWidget *parent, const char *name, const QString &toolTip,
                    const TwipsRect &place)
 {
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
+    auto *box = TwipsLayout::make<QLineEdit>(parent, name, place);
     box->setToolTip(toolTip);
     // Numbers are read by their last digits first when compared, as on a calculator's display.
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    TwipsLayout::place(box, place);
     return box;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
                         const QString &toolTip, const TwipsRect &place)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
+    auto *button = TwipsLayout::make<QPushButton>(parent, name, place);
+    button->setText(caption);
     button->setToolTip(toolTip);
     // A window without a default button: Enter belongs to the boxes' own handlers.
     button->setAutoDefault(false);
-    TwipsLayout::place(button, place);
     return button;
 }
 
-QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption,
+QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption,
                      const TwipsRect &place)
 {
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    TwipsLayout::place(frame, place);
+    auto *frame = TwipsLayout::make<QGroupBox>(parent, name, place);
+    frame->setTitle(caption);
     return frame;
 }
 
@@ -95,57 +90,55 @@ void frmCalculate::buildControls()
     // number up with the button's caption.
     const auto leftAligned = Qt::AlignLeft | Qt::AlignVCenter;
 
-    frameStatic
-        = makeFrame(this, QStringLiteral("frameStatic"),
-                    QStringLiteral("Coefficient of Static Friction"), { 1800, 120, 3375, 1695 });
+    frameStatic = makeFrame(this, "frameStatic", QStringLiteral("Coefficient of Static Friction"),
+                            { 1800, 120, 3375, 1695 });
     txtStaticAngle
-        = makeBox(frameStatic, QStringLiteral("txtStaticAngle"),
-                  QStringLiteral("Enter the measured ramp angle"), { 1320, 360, 615, 315 });
-    btnStaticCalc = makeButton(
-        frameStatic, QStringLiteral("btnStaticCalc"), QStringLiteral("Calculate!"),
-        QStringLiteral("Recalculate the static coefficient of friction"), { 360, 1200, 975, 315 });
-    lblStaticAngle = makeLabel(frameStatic, QStringLiteral("lblStaticAngle"),
-                               QStringLiteral("Angle (degrees)"), centred, { 360, 360, 855, 495 });
-    lblStaticCoeff = makeLabel(frameStatic, QStringLiteral("lblStaticCoeff"), QString(),
-                               leftAligned, { 1560, 1200, 1575, 315 });
+        = makeBox(frameStatic, "txtStaticAngle", QStringLiteral("Enter the measured ramp angle"),
+                  { 1320, 360, 615, 315 });
+    btnStaticCalc = makeButton(frameStatic, "btnStaticCalc", QStringLiteral("Calculate!"),
+                               QStringLiteral("Recalculate the static coefficient of friction"),
+                               { 360, 1200, 975, 315 });
+    lblStaticAngle = makeLabel(frameStatic, "lblStaticAngle", QStringLiteral("Angle (degrees)"),
+                               centred, { 360, 360, 855, 495 });
+    lblStaticCoeff = makeLabel(frameStatic, "lblStaticCoeff", QString(), leftAligned,
+                               { 1560, 1200, 1575, 315 });
     lblStaticCoeff->setWordWrap(false);
 
     frameKinetic
-        = makeFrame(this, QStringLiteral("frameKinetic"),
-                    QStringLiteral("Coefficient of Kinetic Friction"), { 240, 2040, 6375, 2295 });
+        = makeFrame(this, "frameKinetic", QStringLiteral("Coefficient of Kinetic Friction"),
+                    { 240, 2040, 6375, 2295 });
     txtKineticAngle
-        = makeBox(frameKinetic, QStringLiteral("txtKineticAngle"),
-                  QStringLiteral("Enter the measured ramp angle"), { 360, 720, 615, 315 });
+        = makeBox(frameKinetic, "txtKineticAngle", QStringLiteral("Enter the measured ramp angle"),
+                  { 360, 720, 615, 315 });
     txtKineticLength
-        = makeBox(frameKinetic, QStringLiteral("txtKineticLength"),
+        = makeBox(frameKinetic, "txtKineticLength",
                   QStringLiteral("Enter the measured block length"), { 1440, 720, 1215, 315 });
     txtKineticTime = makeBox(
-        frameKinetic, QStringLiteral("txtKineticTime"),
+        frameKinetic, "txtKineticTime",
         QStringLiteral("Enter the time it takes for the block to pass through the photogate"),
         { 3240, 720, 855, 315 });
     txtKineticGravity
-        = makeBox(frameKinetic, QStringLiteral("txtKineticGravity"),
+        = makeBox(frameKinetic, "txtKineticGravity",
                   QStringLiteral("Enter acceleration due to gravity"), { 4920, 720, 735, 315 });
     txtKineticGravity->setText(kStandardGravity);
-    btnKineticCalc
-        = makeButton(frameKinetic, QStringLiteral("btnKineticCalc"), QStringLiteral("Calculate!"),
-                     QStringLiteral("Recalculate the coefficient of kinetic friction"),
-                     { 1920, 1800, 975, 315 });
+    btnKineticCalc = makeButton(frameKinetic, "btnKineticCalc", QStringLiteral("Calculate!"),
+                                QStringLiteral("Recalculate the coefficient of kinetic friction"),
+                                { 1920, 1800, 975, 315 });
     btnKineticGravityDefault = makeButton(
-        frameKinetic, QStringLiteral("btnKineticGravityDefault"), QStringLiteral("Default"),
+        frameKinetic, "btnKineticGravityDefault", QStringLiteral("Default"),
         QStringLiteral("Resets acceleration due to gravity on Earth"), { 4920, 1200, 735, 315 });
-    lblKineticAngle = makeLabel(frameKinetic, QStringLiteral("lblKineticAngle"),
-                                QStringLiteral("Angle (degrees)"), centred, { 240, 240, 855, 495 });
+    lblKineticAngle = makeLabel(frameKinetic, "lblKineticAngle", QStringLiteral("Angle (degrees)"),
+                                centred, { 240, 240, 855, 495 });
     lblKineticLength
-        = makeLabel(frameKinetic, QStringLiteral("lblKineticLength"),
-                    QStringLiteral("Length of block (cm)"), centred, { 1440, 240, 1215, 495 });
-    lblKineticTime = makeLabel(frameKinetic, QStringLiteral("lblKineticTime"),
-                               QStringLiteral("delta T (ms)"), centred, { 3360, 240, 615, 495 });
-    lblKineticGravity = makeLabel(frameKinetic, QStringLiteral("lblKineticGravity"),
+        = makeLabel(frameKinetic, "lblKineticLength", QStringLiteral("Length of block (cm)"),
+                    centred, { 1440, 240, 1215, 495 });
+    lblKineticTime = makeLabel(frameKinetic, "lblKineticTime", QStringLiteral("delta T (ms)"),
+                               centred, { 3360, 240, 615, 495 });
+    lblKineticGravity = makeLabel(frameKinetic, "lblKineticGravity",
                                   QStringLiteral("Accel Due to Gravity (m/s^2)"), centred,
                                   { 4440, 240, 1695, 495 });
-    lblKineticCoeff = makeLabel(frameKinetic, QStringLiteral("lblKineticCoeff"), QString(),
-                                leftAligned, { 3120, 1800, 1575, 315 });
+    lblKineticCoeff = makeLabel(frameKinetic, "lblKineticCoeff", QString(), leftAligned,
+                                { 3120, 1800, 1575, 315 });
     lblKineticCoeff->setWordWrap(false);
 
     // The headings name the box below them for screen readers as well.

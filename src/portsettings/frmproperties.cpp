@@ -32,30 +32,22 @@ QIcon dialogIcon()
     return icon;
 }
 
-template<typename T> T *make(QWidget *parent, const char *name, const TwipsRect &rect)
-{
-    auto *widget = new T(parent);
-    widget->setObjectName(QLatin1String(name));
-    TwipsLayout::place(widget, rect);
-    return widget;
-}
-
 // A pick-only list: QComboBox is not editable unless told so.
 QComboBox *makeList(QWidget *parent, const char *name, const TwipsRect &rect)
 {
-    return make<QComboBox>(parent, name, rect);
+    return TwipsLayout::make<QComboBox>(parent, name, rect);
 }
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const TwipsRect &rect)
 {
-    auto *label = make<QLabel>(parent, name, rect);
+    auto *label = TwipsLayout::make<QLabel>(parent, name, rect);
     label->setText(text);
     return label;
 }
 
 QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &title, const TwipsRect &rect)
 {
-    auto *frame = make<QGroupBox>(parent, name, rect);
+    auto *frame = TwipsLayout::make<QGroupBox>(parent, name, rect);
     frame->setTitle(title);
     return frame;
 }
@@ -92,7 +84,7 @@ frmProperties::frmProperties(SerialPort &MSComm1, MessageBoxes &messageBoxes, Se
     setFixedSize(TwipsLayout::toPixels(kClientWidth, kClientHeight));
     setModal(true);
 
-    tabSettings = make<QTabWidget>(this, "tabSettings", { 90, 105, 5820, 4065 });
+    tabSettings = TwipsLayout::make<QTabWidget>(this, "tabSettings", { 90, 105, 5820, 4065 });
     // The tab widget's page: the tab widget sizes and places it on its client area itself.
     fraSettings = new QFrame;
     fraSettings->setObjectName(QStringLiteral("fraSettings"));
@@ -124,9 +116,9 @@ frmProperties::frmProperties(SerialPort &MSComm1, MessageBoxes &messageBoxes, Se
     Label5->setBuddy(cboStopBits);
 
     Frame7 = makeFrame(fraSettings, "Frame7", QStringLiteral("&Echo"), { 2595, 630, 1590, 870 });
-    optEcho[0] = make<QRadioButton>(Frame7, "optEcho0", { 135, 360, 615, 315 });
+    optEcho[0] = TwipsLayout::make<QRadioButton>(Frame7, "optEcho0", { 135, 360, 615, 315 });
     optEcho[0]->setText(QStringLiteral("Off"));
-    optEcho[1] = make<QRadioButton>(Frame7, "optEcho1", { 795, 420, 555, 195 });
+    optEcho[1] = TwipsLayout::make<QRadioButton>(Frame7, "optEcho1", { 795, 420, 555, 195 });
     optEcho[1]->setText(QStringLiteral("On"));
     m_echoGroup = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i)
@@ -147,15 +139,15 @@ frmProperties::frmProperties(SerialPort &MSComm1, MessageBoxes &messageBoxes, Se
     };
     m_flowGroup = new QButtonGroup(this);
     for (int i = 0; i < 4; ++i) {
-        optFlow[i] = make<QRadioButton>(Frame5, kFlow[i].name, kFlow[i].rect);
+        optFlow[i] = TwipsLayout::make<QRadioButton>(Frame5, kFlow[i].name, kFlow[i].rect);
         optFlow[i]->setText(QLatin1String(kFlow[i].caption));
         m_flowGroup->addButton(optFlow[i], i);
     }
 
-    cmdOK = make<QPushButton>(fraSettings, "cmdOK", { 4335, 705, 1080, 300 });
+    cmdOK = TwipsLayout::make<QPushButton>(fraSettings, "cmdOK", { 4335, 705, 1080, 300 });
     cmdOK->setText(QStringLiteral("OK"));
     cmdOK->setDefault(true);
-    cmdCancel = make<QPushButton>(fraSettings, "cmdCancel", { 4335, 1065, 1080, 300 });
+    cmdCancel = TwipsLayout::make<QPushButton>(fraSettings, "cmdCancel", { 4335, 1065, 1080, 300 });
     cmdCancel->setText(QStringLiteral("Cancel"));
 
     setTabOrder(tabSettings, cboPort);
