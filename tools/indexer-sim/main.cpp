@@ -1,5 +1,6 @@
 #include "indexersimulator.h"
 #include "portlink.h"
+#include "portmap.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -118,7 +119,7 @@ int main(int argc, char *argv[])
         return fail(error);
 
     const bool custom = parser.isSet(linkOption);
-    PortLink link(custom ? parser.value(linkOption) : PortLink::portMapPath(port));
+    PortLink link(custom ? parser.value(linkOption) : PortMap::linkPath(port));
     const QString refusal = link.publish(simulator.devicePath());
     if (!refusal.isEmpty())
         return fail(refusal

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstring>
@@ -28,12 +27,6 @@ QString linkTarget(const QString &path)
 }
 
 } // namespace
-
-QString PortLink::portMapPath(int port)
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/Tiltbench/ports/com%1").arg(port);
-}
 
 QString PortLink::refusalToReplace(const QString &path)
 {

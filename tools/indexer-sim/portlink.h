@@ -2,9 +2,8 @@
 
 #include <QString>
 
-// The symbolic link through which Tiltbench finds a port's device: port N is whatever
-// <config>/Tiltbench/ports/comN points to. The simulator publishes its pseudo-terminal there and
-// takes the link away again when it ends.
+// The symbolic link through which Tiltbench finds a port's device (PortMap::linkPath). The
+// simulator publishes its pseudo-terminal there and takes the link away again when it ends.
 //
 // A link is only ever replaced when it points to a pseudo-terminal (a leftover of an earlier
 // simulator run, even one whose terminal is gone). A link to anything else is someone's real
@@ -12,9 +11,6 @@
 class PortLink
 {
 public:
-    // <config>/Tiltbench/ports/comN, with <config> $XDG_CONFIG_HOME or ~/.config.
-    static QString portMapPath(int port);
-
     // Why the link at `path` must not be replaced; empty when nothing is there or it points to a
     // pseudo-terminal, present or gone.
     static QString refusalToReplace(const QString &path);

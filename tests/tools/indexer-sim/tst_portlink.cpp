@@ -1,30 +1,13 @@
 #include "portlink.h"
+#include "pseudoterminal.h"
+#include "temporaryportmap.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+#include <QFileInfo>
 #include <QTest>
 
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
-
-namespace {
-
-QString readLink(const QString &path)
-{
-    char buffer[4096];
-    const ssize_t length = ::readlink(QFile::encodeName(path).constData(), buffer, sizeof buffer);
-    return length < 0 ? QString() : QFile::decodeName(QByteArray(buffer, length));
-}
-
-bool makeLink(const QString &target, const QString &path)
-{
-    return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData())
-        == 0;
-}
-
-} // namespace
+#include <memory>
 
 class tst_PortLink : public QObject
 {
@@ -33,7 +16,6 @@ class tst_PortLink : public QObject
 private slots:
     void init();
     void cleanup();
-    void portMapPathFollowsConfigHome();
     void mayReplace_data();
     void mayReplace();
     void publishCreatesFoldersAndRemoves();
@@ -42,28 +24,21 @@ private slots:
     void destructorRemoves();
 
 private:
-    QString linkPath() const { return m_config->path() + "/Tiltbench/ports/com1"; }
+    QString linkPath() const { return m_portMap->path() + "/Tiltbench/ports/com1"; }
 
-    std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<TemporaryPortMap> m_portMap;
 };
 
 void tst_PortLink::init()
 {
-    m_config = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_config->isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
-    QVERIFY(QDir().mkpath(m_config->path() + "/Tiltbench/ports"));
+    m_portMap = std::make_unique<TemporaryPortMap>();
+    QVERIFY(m_portMap->isValid());
+    QVERIFY(QDir().mkpath(m_portMap->path() + "/Tiltbench/ports"));
 }
 
 void tst_PortLink::cleanup()
 {
-    m_config.reset();
-}
-
-void tst_PortLink::portMapPathFollowsConfigHome()
-{
-    QCOMPARE(PortLink::portMapPath(1), m_config->path() + "/Tiltbench/ports/com1");
-    QCOMPARE(PortLink::portMapPath(12), m_config->path() + "/Tiltbench/ports/com12");
+    m_portMap.reset();
 }
 
 void tst_PortLink::mayReplace_data()
@@ -88,23 +63,19 @@ void tst_PortLink::mayReplace()
     QFETCH(QString, target);
     QFETCH(bool, allowed);
 
-    int master = -1;
+    PseudoTerminal terminal;
     if (target == "<pty>") {
-        master = ::posix_openpt(O_RDWR | O_NOCTTY);
-        QVERIFY(master >= 0);
-        QVERIFY(::grantpt(master) == 0 && ::unlockpt(master) == 0);
-        target = QString::fromLocal8Bit(::ptsname(master));
+        QVERIFY2(terminal.isValid(), qPrintable(terminal.errorString()));
+        target = terminal.slavePath();
     }
     if (target == "<file>") {
         QFile file(linkPath());
         QVERIFY(file.open(QIODevice::WriteOnly));
     } else if (target != "<none>") {
-        QVERIFY(makeLink(target, linkPath()));
+        QVERIFY(m_portMap->link(1, target));
     }
 
     const QString refusal = PortLink::refusalToReplace(linkPath());
-    if (master >= 0)
-        ::close(master);
     QCOMPARE(refusal.isEmpty(), allowed);
     if (!allowed)
         QVERIFY2(refusal.startsWith(linkPath()), qPrintable(refusal));
@@ -112,20 +83,20 @@ void tst_PortLink::mayReplace()
 
 void tst_PortLink::publishCreatesFoldersAndRemoves()
 {
-    QVERIFY(QDir(m_config->path()).removeRecursively());
-    PortLink link(PortLink::portMapPath(2));
+    QVERIFY(QDir(m_portMap->path()).removeRecursively());
+    PortLink link(m_portMap->path() + "/Tiltbench/ports/com2");
     QCOMPARE(link.publish("/dev/pts/99999"), QString());
-    QCOMPARE(readLink(m_config->path() + "/Tiltbench/ports/com2"), "/dev/pts/99999");
+    QCOMPARE(QFileInfo(link.path()).symLinkTarget(), "/dev/pts/99999");
     link.remove();
     QVERIFY(!QFileInfo(link.path()).isSymLink());
 }
 
 void tst_PortLink::publishReplacesStaleLink()
 {
-    QVERIFY(makeLink("/dev/pts/99998", linkPath()));
+    QVERIFY(m_portMap->link(1, "/dev/pts/99998"));
     PortLink link(linkPath());
     QCOMPARE(link.publish("/dev/pts/99999"), QString());
-    QCOMPARE(readLink(linkPath()), "/dev/pts/99999");
+    QCOMPARE(QFileInfo(linkPath()).symLinkTarget(), "/dev/pts/99999");
 }
 
 void tst_PortLink::removeLeavesLinkPointedElsewhere()
@@ -133,9 +104,9 @@ void tst_PortLink::removeLeavesLinkPointedElsewhere()
     PortLink link(linkPath());
     QCOMPARE(link.publish("/dev/pts/99999"), QString());
     QVERIFY(QFile::remove(linkPath()));
-    QVERIFY(makeLink("/dev/ttyUSB0", linkPath()));
+    QVERIFY(m_portMap->link(1, "/dev/ttyUSB0"));
     link.remove();
-    QCOMPARE(readLink(linkPath()), "/dev/ttyUSB0");
+    QCOMPARE(QFileInfo(linkPath()).symLinkTarget(), "/dev/ttyUSB0");
 }
 
 void tst_PortLink::destructorRemoves()
