@@ -8,9 +8,9 @@ namespace {
 
 constexpr int kOverlongShown = 16;
 
-IndexerEvent event(IndexerEvent::Kind kind, double time, const QString &text)
+IndexerEvent event(double time, const QString &text)
 {
-    return IndexerEvent { kind, time, {}, text };
+    return IndexerEvent { time, {}, text };
 }
 
 // Speeds are shown with two decimals; a speed that rounds to zero is shown without a sign.
@@ -151,8 +151,7 @@ QList<IndexerEvent> IndexerModel::receive(const QByteArray &bytes, double now)
             continue;
         if (m_line.size() >= kMaxLineLength) {
             events.append(event(
-                IndexerEvent::Kind::Overlong, now,
-                QStringLiteral("overlong start=%1").arg(quoted(m_line.left(kOverlongShown)))));
+                now, QStringLiteral("overlong start=%1").arg(quoted(m_line.left(kOverlongShown)))));
             m_line.clear();
             m_discarding = true;
             continue;
@@ -171,15 +170,14 @@ QList<IndexerEvent> IndexerModel::advance(double now)
 
 void IndexerModel::handleLine(const QByteArray &line, double now, QList<IndexerEvent> &events)
 {
-    events.append(IndexerEvent { IndexerEvent::Kind::Command, now, line,
-                                 QStringLiteral("cmd ") + quoted(line) });
+    events.append(IndexerEvent { now, line, QStringLiteral("cmd ") + quoted(line) });
 
     QByteArray shown = line;
     while (shown.endsWith('\r') || shown.endsWith('\n'))
         shown.chop(1);
     const QByteArray command = trimmedBlanks(shown).toUpper();
     if (command.isEmpty()) {
-        events.append(event(IndexerEvent::Kind::Empty, now, QStringLiteral("empty")));
+        events.append(event(now, QStringLiteral("empty")));
         return;
     }
     handleCommand(command, shown, now, events);
@@ -189,7 +187,7 @@ void IndexerModel::handleCommand(const QByteArray &command, const QByteArray &sh
                                  QList<IndexerEvent> &events)
 {
     const auto malformed = [&](const char *reason) {
-        events.append(event(IndexerEvent::Kind::Malformed, now,
+        events.append(event(now,
                             QStringLiteral("malformed %1 reason=\"%2\"")
                                 .arg(quoted(shown), QLatin1String(reason))));
     };
@@ -199,8 +197,7 @@ void IndexerModel::handleCommand(const QByteArray &command, const QByteArray &sh
         if (argument.size() != 1 || argument.at(0) < '0' || argument.at(0) > '3')
             return malformed("limits need a digit from 0 to 3");
         m_limits = argument.at(0) - '0';
-        events.append(
-            event(IndexerEvent::Kind::Limits, now, QStringLiteral("limits %1").arg(m_limits)));
+        events.append(event(now, QStringLiteral("limits %1").arg(m_limits)));
         return;
     }
 
@@ -212,8 +209,7 @@ void IndexerModel::handleCommand(const QByteArray &command, const QByteArray &sh
         if (!value || *value > kMaxAcceleration)
             return malformed("acceleration needs a number from 0 to 9999");
         m_acceleration = *value;
-        events.append(event(IndexerEvent::Kind::Acceleration, now,
-                            QStringLiteral("accel %1rps2").arg(m_acceleration, 0, 'g', 12)));
+        events.append(event(now, QStringLiteral("accel %1rps2").arg(m_acceleration, 0, 'g', 12)));
         return;
     }
     case 'V': {
@@ -221,8 +217,7 @@ void IndexerModel::handleCommand(const QByteArray &command, const QByteArray &sh
         if (!value || *value > kMaxVelocity)
             return malformed("velocity needs a number from 0 to 999");
         m_velocity = *value;
-        events.append(event(IndexerEvent::Kind::Velocity, now,
-                            QStringLiteral("velocity %1rps").arg(m_velocity, 0, 'g', 12)));
+        events.append(event(now, QStringLiteral("velocity %1rps").arg(m_velocity, 0, 'g', 12)));
         return;
     }
     case 'D': {
@@ -233,7 +228,7 @@ void IndexerModel::handleCommand(const QByteArray &command, const QByteArray &sh
             return malformed("distance needs whole steps up to 99999999");
         m_distance = *value;
         m_reverse = reverse;
-        events.append(event(IndexerEvent::Kind::Distance, now,
+        events.append(event(now,
                             QStringLiteral("distance %1%2")
                                 .arg(m_reverse ? QStringLiteral("-") : QString())
                                 .arg(m_distance)));
@@ -246,8 +241,7 @@ void IndexerModel::handleCommand(const QByteArray &command, const QByteArray &sh
             m_mode = Mode::Continuous;
         else
             return malformed("mode is MN or MC");
-        events.append(event(IndexerEvent::Kind::Mode, now,
-                            QStringLiteral("mode M%1").arg(QLatin1String(argument))));
+        events.append(event(now, QStringLiteral("mode M%1").arg(QLatin1String(argument))));
         return;
     case 'G':
         if (!argument.isEmpty())
@@ -258,8 +252,7 @@ void IndexerModel::handleCommand(const QByteArray &command, const QByteArray &sh
             return malformed("S takes no argument");
         return stop(now, events);
     default:
-        events.append(event(IndexerEvent::Kind::Unknown, now,
-                            QStringLiteral("unknown %1").arg(quoted(shown))));
+        events.append(event(now, QStringLiteral("unknown %1").arg(quoted(shown))));
         return;
     }
 }
@@ -268,12 +261,10 @@ void IndexerModel::go(double now, QList<IndexerEvent> &events)
 {
     const auto cannotStart = [&](const char *reason) {
         events.append(
-            event(IndexerEvent::Kind::CannotStart, now,
-                  QStringLiteral("cannot-start reason=\"%1\"").arg(QLatin1String(reason))));
+            event(now, QStringLiteral("cannot-start reason=\"%1\"").arg(QLatin1String(reason))));
     };
     if (m_moving) {
-        events.append(event(IndexerEvent::Kind::Refused, now,
-                            QStringLiteral("refused reason=\"already moving\"")));
+        events.append(event(now, QStringLiteral("refused reason=\"already moving\"")));
         return;
     }
     if (m_acceleration <= 0)
@@ -296,7 +287,7 @@ void IndexerModel::go(double now, QList<IndexerEvent> &events)
         m_motion = motion;
         m_moving = true;
         m_nextReport = now + kReportInterval;
-        events.append(event(IndexerEvent::Kind::MoveStart, now,
+        events.append(event(now,
                             QStringLiteral("move-start continuous from=%1 speed=%2")
                                 .arg(steps(m_position), rps(direction * m_velocity))));
         return;
@@ -318,7 +309,7 @@ void IndexerModel::go(double now, QList<IndexerEvent> &events)
     m_motion = motion;
     m_moving = true;
     m_nextReport = now + kReportInterval;
-    events.append(event(IndexerEvent::Kind::MoveStart, now,
+    events.append(event(now,
                         QStringLiteral("move-start target=%1 from=%2 duration=%3s")
                             .arg(steps(motion.target), steps(m_position))
                             .arg(2 * rampTime + cruiseTime, 0, 'f', 3)));
@@ -330,8 +321,7 @@ void IndexerModel::stop(double now, QList<IndexerEvent> &events)
 {
     if (!m_moving) {
         events.append(
-            event(IndexerEvent::Kind::Stop, now,
-                  QStringLiteral("stop position=%1 speed=%2").arg(steps(m_position), rps(0))));
+            event(now, QStringLiteral("stop position=%1 speed=%2").arg(steps(m_position), rps(0))));
         return;
     }
     double position = 0;
@@ -347,7 +337,7 @@ void IndexerModel::stop(double now, QList<IndexerEvent> &events)
     motion.spans
         = { Span { std::abs(speed) / motion.acceleration, -direction * motion.acceleration } };
     m_motion = motion;
-    events.append(event(IndexerEvent::Kind::Stop, now,
+    events.append(event(now,
                         QStringLiteral("stop position=%1 speed=%2")
                             .arg(steps(position), rps(speed / m_stepsPerRevolution))));
     advanceTo(now, events);
@@ -394,8 +384,7 @@ void IndexerModel::advanceTo(double now, QList<IndexerEvent> &events)
         m_position = m_motion.hasTarget ? m_motion.target : std::round(position);
         m_moving = false;
         m_nextReport = std::numeric_limits<double>::infinity();
-        events.append(event(IndexerEvent::Kind::MoveEnd, end,
-                            QStringLiteral("move-end position=%1").arg(steps(m_position))));
+        events.append(event(end, QStringLiteral("move-end position=%1").arg(steps(m_position))));
         return;
     }
     if (now < m_nextReport)
@@ -408,7 +397,7 @@ void IndexerModel::advanceTo(double now, QList<IndexerEvent> &events)
     double speed = 0;
     stateAt(slot, &position, &speed);
     m_nextReport = slot + kReportInterval;
-    events.append(event(IndexerEvent::Kind::Position, slot,
+    events.append(event(slot,
                         QStringLiteral("pos position=%1 speed=%2")
                             .arg(steps(position), rps(speed / m_stepsPerRevolution))));
 }

@@ -29,27 +29,9 @@
 // malformed and changes nothing.
 struct IndexerEvent
 {
-    enum class Kind {
-        Command, // a complete command line as received; bytes holds it with its terminator
-        Empty,
-        Unknown,
-        Malformed,
-        Overlong,
-        Limits,
-        Acceleration,
-        Velocity,
-        Distance,
-        Mode,
-        MoveStart,
-        Position,
-        MoveEnd,
-        Stop,
-        CannotStart,
-        Refused
-    };
-
-    Kind kind = Kind::Command;
     double time = 0;
+    // A complete command line as received, with its terminator; empty for every other event (what
+    // the command did, and the motor's moves), so non-empty bytes mark a command.
     QByteArray bytes;
     // The log line without its time, e.g. `move-end position=10000`.
     QString text;

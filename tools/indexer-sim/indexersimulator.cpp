@@ -105,7 +105,7 @@ void IndexerSimulator::report(const QList<IndexerEvent> &events)
         const QByteArray line
             = QStringLiteral("%1 %2\n").arg(event.time, 8, 'f', 3).arg(event.text).toUtf8();
         std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);
-        if (m_options.echo && event.kind == IndexerEvent::Kind::Command)
+        if (m_options.echo && !event.bytes.isEmpty())
             writeMaster(event.bytes);
     }
     std::fflush(stdout);

@@ -33,6 +33,7 @@ private slots:
     void storesParameters();
     void lineEndings_data();
     void lineEndings();
+    void onlyCommandsCarryBytes();
     void overlongLineIsDroppedToItsEnd();
     void endlessStreamGivesOneOverlong();
     void quotesControlBytes_data();
@@ -241,12 +242,21 @@ void tst_IndexerModel::lineEndings()
     QCOMPARE(actual, expected);
 }
 
+void tst_IndexerModel::onlyCommandsCarryBytes()
+{
+    IndexerModel model;
+    QList<QByteArray> bytes;
+    for (const IndexerEvent &event : model.receive("A5\r\nxyz\r" + QByteArray(200, 'X') + "\n", 0))
+        bytes << event.bytes;
+    QCOMPARE(bytes, (QList<QByteArray> { "A5\r\n", "", "xyz\r", "", "" }));
+}
+
 void tst_IndexerModel::overlongLineIsDroppedToItsEnd()
 {
     IndexerModel model;
-    const QList<IndexerEvent> longest = model.receive(QByteArray(128, 'X') + '\r', 0);
-    QCOMPARE(longest.size(), 2);
-    QCOMPARE(longest.last().kind, IndexerEvent::Kind::Unknown);
+    // The longest line kept is still taken as a command.
+    QCOMPARE(texts(model.receive(QByteArray(128, 'X') + '\r', 0)).last(),
+             "unknown \"" + QString(128, 'X') + '"');
 
     QCOMPARE(
         texts(model.receive(QByteArray(129, 'X') + "\rV5\r", 1)),
