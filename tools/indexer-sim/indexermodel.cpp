@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -56,11 +57,13 @@ std::optional<qint64> parseSteps(QByteArray text)
     }
     while (text.size() > 1 && text.startsWith('0'))
         text.remove(0, 1);
-    // Nine digits or more cannot be a distance; checking the length first keeps toLongLong
-    // away from overflow.
-    if (text.size() > 8)
+    // Checking the length first keeps toLongLong away from overflow.
+    if (text.size() > std::numeric_limits<qint64>::digits10)
         return std::nullopt;
-    return text.toLongLong();
+    const qint64 value = text.toLongLong();
+    if (value > IndexerModel::kMaxDistance)
+        return std::nullopt;
+    return value;
 }
 
 bool isBlank(char c)
@@ -186,16 +189,15 @@ void IndexerModel::handleLine(const QByteArray &line, double now, QList<IndexerE
 void IndexerModel::handleCommand(const QByteArray &command, const QByteArray &shown, double now,
                                  QList<IndexerEvent> &events)
 {
-    const auto malformed = [&](const char *reason) {
-        events.append(event(now,
-                            QStringLiteral("malformed %1 reason=\"%2\"")
-                                .arg(quoted(shown), QLatin1String(reason))));
+    const auto malformed = [&](const QString &reason) {
+        events.append(
+            event(now, QStringLiteral("malformed %1 reason=\"%2\"").arg(quoted(shown), reason)));
     };
 
     if (command.startsWith("LD")) {
         const QByteArray argument = command.mid(2);
         if (argument.size() != 1 || argument.at(0) < '0' || argument.at(0) > '3')
-            return malformed("limits need a digit from 0 to 3");
+            return malformed(QStringLiteral("limits need a digit from 0 to 3"));
         m_limits = argument.at(0) - '0';
         events.append(event(now, QStringLiteral("limits %1").arg(m_limits)));
         return;
@@ -207,7 +209,8 @@ void IndexerModel::handleCommand(const QByteArray &command, const QByteArray &sh
     case 'A': {
         const auto value = parseDecimal(argument);
         if (!value || *value > kMaxAcceleration)
-            return malformed("acceleration needs a number from 0 to 9999");
+            return malformed(
+                QStringLiteral("acceleration needs a number from 0 to %1").arg(kMaxAcceleration));
         m_acceleration = *value;
         events.append(event(now, QStringLiteral("accel %1rps2").arg(m_acceleration, 0, 'g', 12)));
         return;
@@ -215,7 +218,8 @@ void IndexerModel::handleCommand(const QByteArray &command, const QByteArray &sh
     case 'V': {
         const auto value = parseDecimal(argument);
         if (!value || *value > kMaxVelocity)
-            return malformed("velocity needs a number from 0 to 999");
+            return malformed(
+                QStringLiteral("velocity needs a number from 0 to %1").arg(kMaxVelocity));
         m_velocity = *value;
         events.append(event(now, QStringLiteral("velocity %1rps").arg(m_velocity, 0, 'g', 12)));
         return;
@@ -225,7 +229,8 @@ void IndexerModel::handleCommand(const QByteArray &command, const QByteArray &sh
         const bool sign = reverse || argument.startsWith('+');
         const auto value = parseSteps(sign ? argument.mid(1) : argument);
         if (!value)
-            return malformed("distance needs whole steps up to 99999999");
+            return malformed(
+                QStringLiteral("distance needs whole steps up to %1").arg(kMaxDistance));
         m_distance = *value;
         m_reverse = reverse;
         events.append(event(now,
@@ -240,16 +245,16 @@ void IndexerModel::handleCommand(const QByteArray &command, const QByteArray &sh
         else if (argument == "C")
             m_mode = Mode::Continuous;
         else
-            return malformed("mode is MN or MC");
+            return malformed(QStringLiteral("mode is MN or MC"));
         events.append(event(now, QStringLiteral("mode M%1").arg(QLatin1String(argument))));
         return;
     case 'G':
         if (!argument.isEmpty())
-            return malformed("G takes no argument");
+            return malformed(QStringLiteral("G takes no argument"));
         return go(now, events);
     case 'S':
         if (!argument.isEmpty())
-            return malformed("S takes no argument");
+            return malformed(QStringLiteral("S takes no argument"));
         return stop(now, events);
     default:
         events.append(event(now, QStringLiteral("unknown %1").arg(quoted(shown))));
