@@ -31,7 +31,7 @@ IndexerSimulator::IndexerSimulator(const Options &options, QObject *parent)
     : QObject(parent)
     , m_options(options)
     , m_model(options.stepsPerRevolution)
-    , m_random(options.seeded ? options.seed : QRandomGenerator::global()->generate())
+    , m_random(options.seed ? *options.seed : QRandomGenerator::global()->generate())
 {
     m_clock.start();
     m_moveTimer.setInterval(kMoveTickMs);

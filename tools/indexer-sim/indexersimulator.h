@@ -7,6 +7,8 @@
 #include <QRandomGenerator>
 #include <QTimer>
 
+#include <optional>
+
 QT_BEGIN_NAMESPACE
 class QSocketNotifier;
 QT_END_NAMESPACE
@@ -24,8 +26,8 @@ public:
         int stepsPerRevolution = IndexerModel::kDefaultStepsPerRevolution;
         bool echo = false;
         int noiseBytesPerSecond = 0;
-        quint32 seed = 0;
-        bool seeded = false;
+        // Seed of the noise; none: a different one each run.
+        std::optional<quint32> seed;
     };
 
     explicit IndexerSimulator(const Options &options, QObject *parent = nullptr);

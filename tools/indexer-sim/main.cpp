@@ -104,10 +104,10 @@ int main(int argc, char *argv[])
     options.echo = parser.isSet(echoOption);
     if (parser.isSet(seedOption)) {
         bool ok = false;
-        options.seed = parser.value(seedOption).toUInt(&ok);
+        const quint32 seed = parser.value(seedOption).toUInt(&ok);
         if (!ok)
             return fail(QStringLiteral("--seed needs a whole number"), 2);
-        options.seeded = true;
+        options.seed = seed;
     }
 
     if (!installQuitSignals())
