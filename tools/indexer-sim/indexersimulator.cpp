@@ -94,7 +94,12 @@ double IndexerSimulator::now() const
 
 void IndexerSimulator::log(const QString &text)
 {
-    const QByteArray line = QStringLiteral("%1 %2\n").arg(now(), 8, 'f', 3).arg(text).toUtf8();
+    writeLine(now(), text);
+}
+
+void IndexerSimulator::writeLine(double time, const QString &text)
+{
+    const QByteArray line = QStringLiteral("%1 %2\n").arg(time, 8, 'f', 3).arg(text).toUtf8();
     std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);
     std::fflush(stdout);
 }
@@ -102,13 +107,10 @@ void IndexerSimulator::log(const QString &text)
 void IndexerSimulator::report(const QList<IndexerEvent> &events)
 {
     for (const IndexerEvent &event : events) {
-        const QByteArray line
-            = QStringLiteral("%1 %2\n").arg(event.time, 8, 'f', 3).arg(event.text).toUtf8();
-        std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);
+        writeLine(event.time, event.text);
         if (m_options.echo && !event.bytes.isEmpty())
             writeMaster(event.bytes);
     }
-    std::fflush(stdout);
     if (m_model.isMoving() && !m_moveTimer.isActive())
         m_moveTimer.start();
     else if (!m_model.isMoving())
@@ -143,8 +145,9 @@ void IndexerSimulator::tick()
 
 void IndexerSimulator::writeMaster(const QByteArray &bytes)
 {
-    // Whatever the terminal cannot take now (nobody reads the device) is dropped, as a real line
-    // drops what nobody listens to.
+    // Bytes that nobody reads wait in the terminal's buffers (several kilobytes, depending on the
+    // kernel) and reach the next program that opens the device; only what no longer fits is
+    // dropped, so that a full terminal never blocks the simulator.
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t count

@@ -46,6 +46,7 @@ private:
     void tick();
     void sendNoise();
     void report(const QList<IndexerEvent> &events);
+    void writeLine(double time, const QString &text);
     void writeMaster(const QByteArray &bytes);
     double now() const;
 
