@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -19,8 +20,11 @@ int quitPipe[2] = { -1, -1 };
 
 void onQuitSignal(int number)
 {
+    // The handler may interrupt code that is about to read errno.
+    const int savedErrno = errno;
     const char byte = static_cast<char>(number);
     [[maybe_unused]] const ssize_t written = ::write(quitPipe[1], &byte, 1);
+    errno = savedErrno;
 }
 
 bool installQuitSignals()
@@ -29,6 +33,8 @@ bool installQuitSignals()
         return false;
     struct sigaction action = {};
     action.sa_handler = onQuitSignal;
+    // Calls the signal interrupts carry on instead of failing with EINTR.
+    action.sa_flags = SA_RESTART;
     sigemptyset(&action.sa_mask);
     for (const int number : { SIGINT, SIGTERM, SIGHUP }) {
         if (::sigaction(number, &action, nullptr) != 0)
