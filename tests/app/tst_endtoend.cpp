@@ -238,7 +238,7 @@ void tst_EndToEnd::answersChangeNothing()
     button("btnUp")->click();
     QVERIFY(!logUntil(QStringLiteral("move-end")).isEmpty());
     const QStringList before = labelTexts();
-    const long residentBefore = residentKilobytes();
+    [[maybe_unused]] const long residentBefore = residentKilobytes();
 
     // A second of answers: echoed commands, or a megabyte of noise.
     for (int i = 0; i < 10; ++i) {
