@@ -17,6 +17,9 @@ public:
 
     bool isValid() const { return m_config.isValid(); }
 
+    // The configuration folder that stands in for ~/.config.
+    QString path() const { return m_config.path(); }
+
     // Makes port N the device: <config>/Tiltbench/ports/comN links to it.
     bool link(int port, const QString &device);
 
