@@ -35,6 +35,8 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(AppInfo::title());
     QApplication::setApplicationVersion(AppInfo::versionText());
     QApplication::setWindowIcon(AppInfo::windowIcon());
+    // Ties the windows to the installed desktop entry, for the desktop's icon and name.
+    QApplication::setDesktopFileName(QStringLiteral(TILTBENCH_APP_ID));
 
     QtSerialPort port;
     QtMessageBoxes messageBoxes;
