@@ -1,4 +1,5 @@
 #include "appinfo.h"
+#include "commandline.h"
 #include "qsettingsstore.h"
 #include "qtfilechecks.h"
 #include "qtmessageboxes.h"
@@ -7,6 +8,8 @@
 #include "windowmanager.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 #ifdef Q_OS_WIN
 #include "winregistry.h"
@@ -17,15 +20,23 @@ using SystemRegistry = WinRegistry;
 using SystemRegistry = NullRegistry;
 #endif
 
-// Tiltbench takes no arguments and reads no configuration: every run starts on port 1 at
-// "9600,N,8,1".
+// Tiltbench reads no configuration: every run starts on port 1 at "9600,N,8,1". The command line
+// only answers --help and --version.
 int main(int argc, char *argv[])
 {
+    const CommandLine::Outcome outcome = CommandLine::parse(CommandLine::fromArgv(argc, argv));
+    if (const auto *exit = std::get_if<CommandLine::Exit>(&outcome)) {
+        std::fputs(qPrintable(exit->text), exit->status == 0 ? stdout : stderr);
+        return exit->status;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::title());
     QApplication::setOrganizationName(AppInfo::title());
     QApplication::setApplicationVersion(AppInfo::versionText());
     QApplication::setWindowIcon(AppInfo::windowIcon());
+    // Ties the windows to the installed desktop entry, for the desktop's icon and name.
+    QApplication::setDesktopFileName(QStringLiteral(TILTBENCH_APP_ID));
 
     QtSerialPort port;
     QtMessageBoxes messageBoxes;
