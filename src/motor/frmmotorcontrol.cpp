@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -206,6 +207,13 @@ void frmMotorControl::createControls()
     cmbCommand->setEditable(true);
     // Sent commands are not recorded in the list.
     cmbCommand->setInsertPolicy(QComboBox::NoInsert);
+    // The command goes out exactly as typed. The combo box's own completer would finish "v1" as
+    // "v10" and, when editing ends, replace "G" by the list's "g", because it matches without
+    // regard to case; a case-sensitive completer over no entries completes nothing and lets only
+    // an exact match select a list entry, which leaves the text as it is.
+    auto *exactOnly = new QCompleter(QStringList(), cmbCommand);
+    exactOnly->setCaseSensitivity(Qt::CaseSensitive);
+    cmbCommand->setCompleter(exactOnly);
     cmbCommand->setToolTip(QStringLiteral("Type or select motor commands here"));
     lblCommand->setBuddy(cmbCommand);
     btnSend = makeButton(client, "btnSend", kBtnSend, QStringLiteral("Send"));
@@ -366,7 +374,18 @@ void frmMotorControl::subStepReset()
 
 void frmMotorControl::btnSend_Click()
 {
-    if (write({ MotorCommands::console(cmbCommand->currentText()) }))
+    const QString text = cmbCommand->currentText();
+    // Sending a stand-in for a character the line cannot carry would give the indexer a command
+    // nobody typed; the text stays in the field for the operator to mend.
+    if (const auto unsendable = MotorCommands::firstUnsendable(text)) {
+        showError(QStringLiteral("The command was not sent: the character \"%1\" at position %2 "
+                                 "cannot be sent to the indexer, which takes only Latin-1 "
+                                 "characters. Replace it, then press Send again.")
+                      .arg(unsendable->character)
+                      .arg(unsendable->position));
+        return;
+    }
+    if (write({ MotorCommands::console(text) }))
         cmbCommand->clearEditText();
 }
 

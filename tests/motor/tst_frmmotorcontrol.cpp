@@ -35,6 +35,8 @@ private slots:
     void continuousModeDisablesDistanceAndCounter();
     void countResets_data();
     void countResets();
+    void reselectedModeChangesNothing_data();
+    void reselectedModeChangesNothing();
     void overflowIsRefused_data();
     void overflowIsRefused();
     void refusedWriteStopsTheSequence_data();
@@ -42,6 +44,8 @@ private slots:
     void sendWritesTextAsTyped_data();
     void sendWritesTextAsTyped();
     void sendPresetFromList();
+    void unsendableCharacterSendsNothing_data();
+    void unsendableCharacterSendsNothing();
     void enterKey_data();
     void enterKey();
     void receivedCharactersChangeNothing();
@@ -285,6 +289,48 @@ void tst_frmMotorControl::countResets()
     QCOMPARE(m_port->writes, writes);
 }
 
+void tst_frmMotorControl::reselectedModeChangesNothing_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("byKey");
+    QTest::addColumn<QString>("mode");
+
+    QTest::newRow("normal mode clicked again") << "optMN" << false << "MN";
+    QTest::newRow("continuous mode clicked again") << "optMC" << false << "MC";
+    QTest::newRow("normal mode, space again") << "optMN" << true << "MN";
+    QTest::newRow("continuous mode, space again") << "optMC" << true << "MC";
+}
+
+void tst_frmMotorControl::reselectedModeChangesNothing()
+{
+    QFETCH(QString, option);
+    QFETCH(bool, byKey);
+    QFETCH(QString, mode);
+
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    auto *button = child<QRadioButton>(option.toLatin1());
+    // On the indicator: the button's text does not reach its right edge.
+    const QPoint indicator(6, button->height() / 2);
+    QTest::mouseClick(button, Qt::LeftButton, {}, indicator);
+    QVERIFY(button->isChecked());
+    click("btnUp");
+    QCOMPARE(m_window->stepCount(), 10000);
+    const bool distanceEnabled = child<QWidget>("hscrollDist")->isEnabled();
+
+    if (byKey) {
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+    } else {
+        QTest::mouseClick(button, Qt::LeftButton, {}, indicator);
+    }
+    QVERIFY(button->isChecked());
+    QCOMPARE(m_window->stepCount(), 10000);
+    QCOMPARE(text("lblStepValue"), QStringLiteral(" 10000"));
+    QCOMPARE(m_window->modeCommand(), mode);
+    QCOMPARE(child<QWidget>("hscrollDist")->isEnabled(), distanceEnabled);
+}
+
 void tst_frmMotorControl::overflowIsRefused_data()
 {
     QTest::addColumn<QString>("button");
@@ -400,6 +446,52 @@ void tst_frmMotorControl::sendPresetFromList()
     QCOMPARE(combo->currentText(), QString());
     QCOMPARE(combo->count(), 3);
     QCOMPARE(combo->itemText(0), QStringLiteral("v10"));
+}
+
+void tst_frmMotorControl::unsendableCharacterSendsNothing_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("character");
+    QTest::addColumn<int>("position");
+
+    QTest::newRow("typographic minus")
+        << QStringLiteral("D\u22121000") << QStringLiteral("\u2212") << 2;
+    // The Latin-1 letter before it goes out fine; the emoji is one character of two units.
+    QTest::newRow("after a Latin-1 letter, beyond the basic plane")
+        << QStringLiteral("\u00e9\U0001F600g\u2212") << QStringLiteral("\U0001F600") << 2;
+    QTest::newRow("last of three") << QStringLiteral("v1\u2080") << QStringLiteral("\u2080") << 3;
+}
+
+void tst_frmMotorControl::unsendableCharacterSendsNothing()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, character);
+    QFETCH(int, position);
+
+    auto *combo = child<QComboBox>("cmbCommand");
+    combo->setFocus();
+    // QTest::keyClicks types Latin-1 only; other characters come as key events carrying the text.
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        const QString c = typed.mid(i, typed.at(i).isHighSurrogate() ? 2 : 1);
+        i += c.size() - 1;
+        if (c.at(0).unicode() < 0x80)
+            QTest::keyClicks(combo, c);
+        else
+            QTest::sendKeyEvent(QTest::Click, combo, Qt::Key_unknown, c, Qt::NoModifier);
+    }
+    QCOMPARE(combo->currentText(), typed);
+    click("btnSend");
+
+    QVERIFY(m_port->writes.isEmpty());
+    QCOMPARE(combo->currentText(), typed);
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].icon, MessageBoxes::Icon::Warning);
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("The command was not sent: the character \"%1\" at position %2 cannot "
+                            "be sent to the indexer, which takes only Latin-1 characters. Replace "
+                            "it, then press Send again.")
+                 .arg(character)
+                 .arg(position));
 }
 
 void tst_frmMotorControl::enterKey_data()
