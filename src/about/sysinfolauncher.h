@@ -23,10 +23,6 @@ class ProgramStarter;
 class SysInfoLauncher
 {
 public:
-    // Rights asked for when a key is opened: query and set value, create and enumerate sub-keys,
-    // notify, create link and read control. They include write rights, so a user who may not
-    // write to the local-machine keys is refused even a read.
-    static constexpr quint32 kOpenAccess = 0x2003F;
     static constexpr quint32 kBufferSize = 1024;
 
     SysInfoLauncher(Registry &registry, FileChecks &files, ProgramStarter &programs,
@@ -46,10 +42,10 @@ public:
     static QStringList fallbackTools();
 
 private:
-    enum class Read { Value, Failed, Fault };
-
-    Read readKeyValue(Registry::Root root, const QString &keyName, const QString &valueName,
-                      QString &keyVal);
+    bool readKeyValue(Registry::Root root, const QString &keyName, const QString &valueName,
+                      QString &keyVal, quint32 *type = nullptr);
+    // A string value holding an absolute path; anything else counts as not read.
+    bool readAbsolutePath(const QString &keyName, const QString &valueName, QString &path);
     bool startFallbackTool();
 
     Registry &m_registry;

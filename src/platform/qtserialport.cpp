@@ -104,8 +104,28 @@ bool handshakingTook(const LineState &s, int handshaking)
         return !hardware && software;
     case SerialPort::RtsCts:
         return hardware && !anySoftware;
+    case SerialPort::XonXoffAndRtsCts:
+        return hardware && software;
     }
     return false;
+}
+
+// QSerialPort sets one kind of flow control at a time; the other is added to the line directly.
+bool addXonXoff(qintptr handle)
+{
+#if defined(Q_OS_LINUX)
+    termios2 tio {};
+    if (::ioctl(int(handle), TCGETS2, &tio) != 0)
+        return false;
+    tio.c_iflag |= IXON | IXOFF;
+    return ::ioctl(int(handle), TCSETS2, &tio) == 0;
+#else
+    termios tio {};
+    if (::tcgetattr(int(handle), &tio) != 0)
+        return false;
+    tio.c_iflag |= IXON | IXOFF;
+    return ::tcsetattr(int(handle), TCSANOW, &tio) == 0;
+#endif
 }
 #else
 // Windows reports no line state to compare with; QSerialPort's answer is all there is.
@@ -124,6 +144,10 @@ bool stopBitsTook(const LineState &, LineSettings::StopBits)
 bool handshakingTook(const LineState &, int)
 {
     return true;
+}
+bool addXonXoff(qintptr)
+{
+    return false;
 }
 #endif
 
@@ -205,9 +229,14 @@ QSerialPort::StopBits toQt(LineSettings::StopBits stopBits)
 
 QSerialPort::FlowControl flowToQt(int handshaking)
 {
-    return handshaking == SerialPort::XonXoff ? QSerialPort::SoftwareControl
-        : handshaking == SerialPort::RtsCts   ? QSerialPort::HardwareControl
-                                              : QSerialPort::NoFlowControl;
+    switch (handshaking) {
+    case SerialPort::XonXoff:
+        return QSerialPort::SoftwareControl;
+    case SerialPort::RtsCts:
+    case SerialPort::XonXoffAndRtsCts:
+        return QSerialPort::HardwareControl;
+    }
+    return QSerialPort::NoFlowControl;
 }
 
 const QString kChooseAnother
@@ -459,8 +488,10 @@ CommError QtSerialPort::applyLine(const LineSettings &settings)
 
 CommError QtSerialPort::applyHandshaking(int handshaking)
 {
-    if (!m_port->setFlowControl(flowToQt(handshaking))
-        || !handshakingTook(readLineState(m_port->handle()), handshaking)) {
+    bool set = m_port->setFlowControl(flowToQt(handshaking));
+    if (set && handshaking == XonXoffAndRtsCts)
+        set = addXonXoff(m_port->handle());
+    if (!set || !handshakingTook(readLineState(m_port->handle()), handshaking)) {
         return deviceRefused(handshakingName(handshaking));
     }
     return {};
@@ -473,8 +504,10 @@ void QtSerialPort::setRThreshold(int threshold)
 
 CommError QtSerialPort::setHandshaking(int handshaking)
 {
-    // QSerialPort offers one kind of flow control at a time; taking 3 and quietly using one of them
-    // would let the indexer's Xon/Xoff or its RTS line be ignored without anyone knowing.
+#ifdef Q_OS_WIN
+    // QSerialPort offers one kind of flow control at a time, and here there is no line to add the
+    // other to; taking 3 and quietly using one of them would let the indexer's Xon/Xoff or its RTS
+    // line be ignored without anyone knowing.
     if (handshaking == XonXoffAndRtsCts) {
         return CommError { CommError::InvalidPropertyValue,
                            QStringLiteral(
@@ -482,6 +515,7 @@ CommError QtSerialPort::setHandshaking(int handshaking)
                                "Choose one of them, or None.")
                                .arg(portLabel()) };
     }
+#endif
     if (handshaking < NoHandshaking || handshaking > XonXoffAndRtsCts) {
         return CommError { CommError::InvalidPropertyValue,
                            QStringLiteral("%1 is not a flow control for Com%2. Use 0 (None), 1 "
@@ -600,6 +634,14 @@ CommError QtSerialPort::openError(int port, const QString &device, OpenFailure f
     switch (failure) {
     case OpenFailure::NoDevice: {
         const QString link = PortMap::linkPath(port);
+        // Advising a new link when one is there would only make the operator's ln fail.
+        if (!link.isEmpty() && QFileInfo(link).isSymLink()) {
+            return { CommError::InvalidPort,
+                     QStringLiteral("%1 could not be opened: its link %2 points to %3, which does "
+                                    "not exist. Plug in the adapter, or make the link point to the "
+                                    "adapter's device.")
+                         .arg(name, link, QFileInfo(link).symLinkTarget()) };
+        }
         if (link.isEmpty()) {
             return { CommError::InvalidPort,
                      QStringLiteral("%1 could not be opened: there is no such port. Plug in the "

@@ -203,7 +203,9 @@ void tst_QtSerialPort::openRefusals_data()
 
     QTest::newRow("link to a missing device")
         << "missing" << int(CommError::InvalidPort)
-        << QStringList { "Com2", "/dev/ttyUSB-not-there", "no device", "ln -s" }
+        << QStringList { "Com2 could not be opened: its link <link> points to "
+                         "/dev/ttyUSB-not-there, which does not exist. Plug in the adapter, or "
+                         "make the link point to the adapter's device." }
         << "there is no device /dev/ttyUSB-not-there";
     QTest::newRow("held by another port object")
         << "second port" << int(CommError::PortAlreadyOpen)
@@ -242,6 +244,7 @@ void tst_QtSerialPort::openRefusals()
     QCOMPARE(error.number, number);
     for (QString part : wording) {
         part.replace("<slave>", m_pty->slavePath());
+        part.replace("<link>", m_ports->path() + "/Tiltbench/ports/com2");
         QVERIFY2(error.description.contains(part), qPrintable(error.description));
     }
     QVERIFY(!m_port->PortOpen());
@@ -463,8 +466,6 @@ void tst_QtSerialPort::handshakingRefusals_data()
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("wording");
 
-    QTest::newRow("both kinds, closed") << false << 3 << "together";
-    QTest::newRow("both kinds, open") << true << 3 << "together";
     QTest::newRow("4") << false << 4 << "0 (None), 1 (Xon/Xoff) or 2 (RTS/CTS)";
     QTest::newRow("-1") << true << -1 << "0 (None), 1 (Xon/Xoff) or 2 (RTS/CTS)";
 }
@@ -488,37 +489,50 @@ void tst_QtSerialPort::handshakingRefusals()
 
 void tst_QtSerialPort::handshakingReachesDevice_data()
 {
+    QTest::addColumn<int>("before");
     QTest::addColumn<bool>("setWhileOpen");
     QTest::addColumn<int>("value");
     QTest::addColumn<bool>("rtsCts");
     QTest::addColumn<bool>("xonXoff");
 
-    QTest::newRow("Xon/Xoff while open") << true << 1 << false << true;
-    QTest::newRow("RTS/CTS while open") << true << 2 << true << false;
-    QTest::newRow("Xon/Xoff kept while closed") << false << 1 << false << true;
-    QTest::newRow("RTS/CTS kept while closed") << false << 2 << true << false;
-    QTest::newRow("none") << true << 0 << false << false;
+    QTest::newRow("Xon/Xoff while open") << 0 << true << 1 << false << true;
+    QTest::newRow("RTS/CTS while open") << 0 << true << 2 << true << false;
+    QTest::newRow("Xon/RTS while open") << 0 << true << 3 << true << true;
+    QTest::newRow("Xon/Xoff kept while closed") << 0 << false << 1 << false << true;
+    QTest::newRow("RTS/CTS kept while closed") << 0 << false << 2 << true << false;
+    QTest::newRow("Xon/RTS kept while closed") << 0 << false << 3 << true << true;
+    QTest::newRow("none") << 2 << true << 0 << false << false;
+    QTest::newRow("Xon/RTS to Xon/Xoff drops RTS/CTS") << 3 << true << 1 << false << true;
+    QTest::newRow("Xon/RTS to RTS/CTS drops Xon/Xoff") << 3 << true << 2 << true << false;
+    QTest::newRow("Xon/RTS to none drops both") << 3 << true << 0 << false << false;
+    QTest::newRow("Xon/RTS from RTS/CTS") << 2 << true << 3 << true << true;
 }
 
 void tst_QtSerialPort::handshakingReachesDevice()
 {
+    QFETCH(int, before);
     QFETCH(bool, setWhileOpen);
     QFETCH(int, value);
     QFETCH(bool, rtsCts);
     QFETCH(bool, xonXoff);
 
+    QVERIFY(!m_port->setHandshaking(before));
     if (setWhileOpen)
         QVERIFY(!m_port->setPortOpen(true));
     QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
-    QVERIFY(!m_port->setHandshaking(value));
+    const CommError error = m_port->setHandshaking(value);
+    QVERIFY2(!error, qPrintable(error.description));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(m_port->Handshaking(), value);
     if (!setWhileOpen)
         QVERIFY(!m_port->setPortOpen(true));
 
-    const DeviceLine line = deviceLine(*m_port);
+    // Read from the device's end, not through the port's own handle.
+    const PseudoTerminal::FlowControl line = m_pty->flowControl();
+    QVERIFY(line.read);
     QCOMPARE(line.rtsCts, rtsCts);
     QCOMPARE(line.xonXoff, xonXoff);
+    QCOMPARE(line.anyXonXoff, xonXoff);
 }
 
 void tst_QtSerialPort::outputWhileClosedRefused()
