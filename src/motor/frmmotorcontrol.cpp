@@ -3,6 +3,7 @@
 #include "appinfo.h"
 #include "messageboxes.h"
 #include "motorcommands.h"
+#include "portmessages.h"
 #include "serialport.h"
 #include "twipslayout.h"
 
@@ -57,15 +58,6 @@ constexpr TwipsRect kBtnSend { 3960, 4560, 735, 315 };
 constexpr int kStatusMargin = 16;
 
 enum Row { AccelRow, VelRow, DistRow };
-enum Direction { Up, Down };
-
-template<typename Widget> Widget *make(QWidget *parent, const char *name, const TwipsRect &rect)
-{
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    TwipsLayout::place(widget, rect);
-    return widget;
-}
 
 QLabel *makeLabel(QWidget *parent, const char *name, const TwipsRect &rect, const QString &text,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
@@ -279,7 +271,7 @@ void frmMotorControl::Form_Load()
         error = MSComm1.setPortOpen(true);
     MSComm1.setRThreshold(1);
     if (error)
-        showError(error.description);
+        showError(PortMessages::describe(error));
 
     cmbCommand->addItems({ QStringLiteral("v10"), QStringLiteral("g"), QStringLiteral("s") });
     cmbCommand->setCurrentIndex(-1);
@@ -442,7 +434,7 @@ bool frmMotorControl::write(const QList<QByteArray> &commands)
 {
     for (const QByteArray &command : commands) {
         if (const CommError error = MSComm1.Output(command)) {
-            showError(error.description);
+            showError(PortMessages::describe(error));
             return false;
         }
     }
@@ -456,15 +448,7 @@ void frmMotorControl::showError(const QString &description)
 
 void frmMotorControl::showPortState()
 {
-    const QString port = QStringLiteral("Com%1").arg(MSComm1.CommPort());
-    QString state;
-    if (MSComm1.PortOpen())
-        state
-            = QStringLiteral("%1 open: %2, %3").arg(port, MSComm1.devicePath(), MSComm1.Settings());
-    else if (MSComm1.closedReason().isEmpty())
-        state = QStringLiteral("%1 closed").arg(port);
-    else
-        state = QStringLiteral("%1 closed: %2").arg(port, MSComm1.closedReason());
+    const QString state = PortMessages::portState(MSComm1);
 
     // The window has a fixed width; a long device path or reason is cut short with an ellipsis
     // rather than clipped, and shown whole in the tooltip.

@@ -398,7 +398,9 @@ void tst_frmMotorControl::refusedWriteStopsTheSequence()
     QCOMPARE(m_boxes->boxes[0].icon, MessageBoxes::Icon::Warning);
     QCOMPARE(m_boxes->boxes[0].buttons, MessageBoxes::Buttons::Ok);
     QCOMPARE(m_boxes->boxes[0].title, QStringLiteral("Tiltbench"));
-    QCOMPARE(m_boxes->boxes[0].text, QStringLiteral("Com1: the line is down"));
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("Com1 (/dev/fake1) did not take the bytes to send (the line is down). "
+                            "Check the device and its cable, then try again."));
     // The count, its label and the typed command stay as they were.
     QCOMPARE(m_window->stepCount(), 10000);
     QCOMPARE(text("lblStepValue"), QStringLiteral(" 10000"));
@@ -564,14 +566,17 @@ void tst_frmMotorControl::startUpWithoutPort()
     delete m_window;
     delete m_port;
     m_port = new FakeSerialPort;
-    m_port->refuseOpen(1, QStringLiteral("no device /dev/ttyS0"));
+    m_port->setDevice(1, QStringLiteral("/dev/ttyS0"));
+    m_port->refuseOpen(1, PortFault::Kind::NoDevice);
     m_window = new frmMotorControl(*m_port, *m_boxes);
 
     QCOMPARE(m_boxes->boxes.size(), 1);
     QCOMPARE(m_boxes->boxes[0].title, QStringLiteral("Tiltbench"));
-    QCOMPARE(m_boxes->boxes[0].text, QStringLiteral("Com1: no device /dev/ttyS0"));
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("Com1 (/dev/ttyS0) could not be opened: there is no such port. Plug "
+                            "in the adapter, or choose another port."));
     QVERIFY(!m_port->PortOpen());
-    QCOMPARE(text("lblPortState"), QStringLiteral("Com1 closed: no device /dev/ttyS0"));
+    QCOMPARE(text("lblPortState"), QStringLiteral("Com1 closed: there is no device /dev/ttyS0"));
     // The rest of the window is set up as usual.
     QCOMPARE(text("lblDistValue"), QStringLiteral("10000"));
     QCOMPARE(child<QComboBox>("cmbCommand")->count(), 3);
@@ -580,7 +585,9 @@ void tst_frmMotorControl::startUpWithoutPort()
     click("btnSend");
     QVERIFY(m_port->writes.isEmpty());
     QCOMPARE(m_boxes->boxes.size(), 3);
-    QCOMPARE(m_boxes->boxes[1].text, QStringLiteral("Com1: port not open"));
+    QCOMPARE(m_boxes->boxes[1].text,
+             QStringLiteral("Com1 (/dev/ttyS0) is not open, so nothing was sent. Open it in "
+                            "Options > Port Properties..."));
     QCOMPARE(text("lblStepValue"), QStringLiteral("0"));
 }
 
@@ -590,7 +597,14 @@ void tst_frmMotorControl::statusFollowsPort()
     QCOMPARE(text("lblPortState"), QStringLiteral("Com1 open: /dev/fake1, 19200,e,7,2"));
 
     m_port->unplug();
-    QCOMPARE(text("lblPortState"), QStringLiteral("Com1 closed: the device was disconnected"));
+    QCOMPARE(text("lblPortState"),
+             QStringLiteral("Com1 closed: the device /dev/fake1 was disconnected"));
+    click("btnStop");
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("Com1 is closed because the device /dev/fake1 was disconnected, so "
+                            "nothing was sent. Plug the device back in, then open the port again "
+                            "in Options > Port Properties..."));
 
     QVERIFY(m_port->setCommPort(2).number == 0);
     QVERIFY(m_port->setPortOpen(true).number == 0);
@@ -601,20 +615,21 @@ void tst_frmMotorControl::statusFollowsPort()
 
 void tst_frmMotorControl::longPortStateIsShortenedNotClipped()
 {
-    const QString reason = QStringLiteral("the device /dev/serial/by-id/"
-                                          "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0 was "
-                                          "disconnected while the motor was moving");
+    const QString device
+        = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+    const QString reason = QStringLiteral("another program is using ") + device;
     delete m_window;
     delete m_port;
     m_port = new FakeSerialPort;
-    m_port->refuseOpen(1, reason);
+    m_port->setDevice(1, device);
+    m_port->refuseOpen(1, PortFault::Kind::Busy);
     m_window = new frmMotorControl(*m_port, *m_boxes);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 
     auto *state = child<QLabel>("lblPortState");
     QCOMPARE(state->toolTip(), QStringLiteral("Com1 closed: ") + reason);
-    QVERIFY(state->text().startsWith(QStringLiteral("Com1 closed: the device")));
+    QVERIFY(state->text().startsWith(QStringLiteral("Com1 closed: another program")));
     QVERIFY(state->text().endsWith(QChar(0x2026)));
     const QStringList clipped = clippedTexts(m_window);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
