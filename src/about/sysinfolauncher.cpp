@@ -4,6 +4,7 @@
 #include "filechecks.h"
 #include "messageboxes.h"
 #include "programstarter.h"
+#include "sysinfotools.h"
 
 #include <array>
 
@@ -83,11 +84,12 @@ bool decode(quint32 type, const quint8 *buffer, quint32 size, QString &keyVal)
 } // namespace
 
 SysInfoLauncher::SysInfoLauncher(Registry &registry, FileChecks &files, ProgramStarter &programs,
-                                 MessageBoxes &boxes)
+                                 MessageBoxes &boxes, SysInfoTools &tools)
     : m_registry(registry)
     , m_files(files)
     , m_programs(programs)
     , m_boxes(boxes)
+    , m_tools(tools)
 {
 }
 
@@ -155,26 +157,9 @@ void SysInfoLauncher::StartSysInfo(QWidget *boxParent)
                      AppInfo::title(), kUnavailable);
 }
 
-QStringList SysInfoLauncher::fallbackTools()
-{
-#ifdef Q_OS_LINUX
-    // Well-known system-information programs of the Linux desktops that open their overview when
-    // started without arguments: first the dedicated ones (KDE's Info Center, HardInfo in its new
-    // and old names, CPU-X), then the desktops' system monitors.
-    return { QStringLiteral("kinfocenter"),
-             QStringLiteral("hardinfo2"),
-             QStringLiteral("hardinfo"),
-             QStringLiteral("cpu-x"),
-             QStringLiteral("gnome-system-monitor"),
-             QStringLiteral("mate-system-monitor") };
-#else
-    return {};
-#endif
-}
-
 bool SysInfoLauncher::startFallbackTool()
 {
-    for (const QString &name : fallbackTools()) {
+    for (const QString &name : m_tools.fallbackTools()) {
         const QString program = m_files.findExecutable(name);
         // Only the first one found is tried: if it will not start, the user gets the message
         // rather than a different tool than the one the desktop offers.

@@ -1,4 +1,5 @@
 #include "appinfo.h"
+#include "desktopsysinfotools.h"
 #include "qsettingsstore.h"
 #include "qtfilechecks.h"
 #include "qtmessageboxes.h"
@@ -33,9 +34,10 @@ int main(int argc, char *argv[])
     SystemRegistry registry;
     QtFileChecks fileChecks;
     QtProgramStarter programStarter;
+    DesktopSysInfoTools sysInfoTools;
 
     WindowManager windows(
-        { port, messageBoxes, settingsStore, registry, fileChecks, programStarter });
+        { port, messageBoxes, settingsStore, registry, fileChecks, programStarter, sysInfoTools });
     windows.start();
     return app.exec();
 }

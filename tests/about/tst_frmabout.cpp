@@ -2,6 +2,7 @@
 #include "fakemessageboxes.h"
 #include "fakeprogramstarter.h"
 #include "fakeregistry.h"
+#include "fakesysinfotools.h"
 #include "frmabout.h"
 #include "textfit.h"
 #include "twipslayout.h"
@@ -46,7 +47,8 @@ private:
         FakeFileChecks files;
         FakeProgramStarter programs;
         FakeMessageBoxes boxes;
-        frmAbout dialog { registry, files, programs, boxes };
+        FakeSysInfoTools tools;
+        frmAbout dialog { registry, files, programs, boxes, tools };
     };
     std::unique_ptr<Fixture> m_fixture;
     frmAbout *m_dialog = nullptr;
