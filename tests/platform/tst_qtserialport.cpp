@@ -13,7 +13,6 @@
 // it cannot share a file with <termios.h>.
 #include <asm/termbits.h>
 #include <sys/ioctl.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -44,14 +43,6 @@ DeviceLine deviceLine(QtSerialPort &port)
              bool(tio.c_cflag & PARENB),
              bool(tio.c_cflag & CRTSCTS),
              (tio.c_iflag & IXON) && (tio.c_iflag & IXOFF) };
-}
-
-long long cpuMicroseconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000LL + usage.ru_utime.tv_usec
-        + usage.ru_stime.tv_usec;
 }
 
 } // namespace
@@ -550,16 +541,13 @@ void tst_QtSerialPort::unplugClosesAtOnceWithoutSpinning()
     QCOMPARE(m_port->closedReason().kind, PortFault::Kind::Unplugged);
     QCOMPARE(m_port->closedReason().device, m_pty->slavePath());
 
-    // Left open, QSerialPort repeats the error on every turn of the event loop: some hundred
-    // thousand reports and a whole core in these 300 ms. The CPU bound leaves room for a machine
-    // busy with other work and for sanitizer builds.
+    // Left open, QSerialPort repeats the error on every turn of the event loop, some hundred
+    // thousand reports a second; a thousand turns would show it.
     const int errorsAtClose = errorsReported;
-    const long long cpuBefore = cpuMicroseconds();
-    QTest::qWait(300);
-    const long long cpuUsed = cpuMicroseconds() - cpuBefore;
+    for (int turn = 0; turn < 1000; ++turn)
+        QCoreApplication::processEvents();
     QCOMPARE(errorsReported, errorsAtClose);
     QVERIFY2(errorsAtClose <= 3, QByteArray::number(errorsAtClose));
-    QVERIFY2(cpuUsed < 150000, QByteArray::number(cpuUsed) + " us of CPU in 300 ms");
     QCOMPARE(changed.count(), 1);
 
     const CommError error = m_port->Output("G\r");

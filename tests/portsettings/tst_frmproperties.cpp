@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -169,7 +170,9 @@ void tst_frmProperties::window()
     QCOMPARE(m_dialog->windowTitle(), QString("Com Port Properties"));
     QVERIFY(m_dialog->isModal());
 
-    const QSize client = TwipsLayout::toPixels(6015, 4260);
+    // 6015 x 4260 twips, grown with the application's font as every window is.
+    const QSize client(int(std::lround(401 * TwipsLayout::scale())),
+                       int(std::lround(284 * TwipsLayout::scale())));
     QCOMPARE(m_dialog->size(), client);
     QCOMPARE(m_dialog->minimumSize(), client);
     QCOMPARE(m_dialog->maximumSize(), client);
