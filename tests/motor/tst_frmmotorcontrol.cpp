@@ -3,6 +3,7 @@
 #include "frmmotorcontrol.h"
 #include "textfit.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -43,6 +44,7 @@ private slots:
     void refusedWriteStopsTheSequence();
     void sendWritesTextAsTyped_data();
     void sendWritesTextAsTyped();
+    void sendPresetFromList_data();
     void sendPresetFromList();
     void unsendableCharacterSendsNothing_data();
     void unsendableCharacterSendsNothing();
@@ -438,13 +440,37 @@ void tst_frmMotorControl::sendWritesTextAsTyped()
     QCOMPARE(combo->count(), 3);
 }
 
+void tst_frmMotorControl::sendPresetFromList_data()
+{
+    QTest::addColumn<int>("downs");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("first entry") << 0 << QByteArray("v10\r");
+    QTest::newRow("second entry") << 1 << QByteArray("g\r");
+}
+
 void tst_frmMotorControl::sendPresetFromList()
 {
+    QFETCH(int, downs);
+    QFETCH(QByteArray, written);
+
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
     auto *combo = child<QComboBox>("cmbCommand");
-    combo->setCurrentIndex(0);
-    QCOMPARE(combo->currentText(), QStringLiteral("v10"));
+    combo->setFocus();
+    QTest::keyClicks(combo, QStringLiteral("x"));
+    // The list opens from the keyboard on its first entry; the entry picked replaces the typed
+    // text.
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(combo->view()->isVisible());
+    for (int i = 0; i < downs; ++i)
+        QTest::keyClick(combo->view(), Qt::Key_Down);
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+    QTRY_VERIFY(!combo->view()->isVisible());
+    QCOMPARE(combo->currentText(), QString::fromLatin1(written.chopped(1)));
+
     click("btnSend");
-    QCOMPARE(m_port->writes, Writes { "v10\r" });
+    QCOMPARE(m_port->writes, Writes { written });
     QCOMPARE(combo->currentText(), QString());
     QCOMPARE(combo->count(), 3);
     QCOMPARE(combo->itemText(0), QStringLiteral("v10"));
