@@ -24,6 +24,7 @@ private slots:
     void typedKeysReachWire_data();
     void typedKeysReachWire();
     void answersAreDrained();
+    void startUpNamesADanglingLink();
     void cleanupTestCase();
 
 private:
@@ -165,6 +166,25 @@ void tst_MotorControlSerial::answersAreDrained()
     QCOMPARE(m_port->Input(), QByteArray());
     QCOMPARE(steps->text(), before);
     QVERIFY(m_boxes.boxes.isEmpty());
+}
+
+void tst_MotorControlSerial::startUpNamesADanglingLink()
+{
+    // The link was made for an adapter that is unplugged now.
+    TemporaryPortMap ports;
+    QVERIFY(ports.link(1, QStringLiteral("/dev/ttyUSB-unplugged")));
+    QtSerialPort port;
+    FakeMessageBoxes boxes;
+    frmMotorControl window(port, boxes);
+
+    QCOMPARE(boxes.boxes.size(), 1);
+    QCOMPARE(boxes.boxes[0].text,
+             QStringLiteral("Com1 could not be opened: its link %1/Tiltbench/ports/com1 points to "
+                            "/dev/ttyUSB-unplugged, which does not exist. Plug in the adapter, or "
+                            "make the link point to the adapter's device.")
+                 .arg(ports.path()));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblPortState"))->toolTip(),
+             QStringLiteral("Com1 closed: there is no device /dev/ttyUSB-unplugged"));
 }
 
 void tst_MotorControlSerial::cleanupTestCase()
