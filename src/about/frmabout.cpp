@@ -56,11 +56,11 @@ void setBlackText(QLabel *label)
 } // namespace
 
 frmAbout::frmAbout(Registry &registry, FileChecks &files, ProgramStarter &programs,
-                   MessageBoxes &boxes, QWidget *parent)
+                   MessageBoxes &boxes, SysInfoTools &tools, QWidget *parent)
     : QDialog(parent,
               Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                   | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , m_launcher(registry, files, programs, boxes)
+    , m_launcher(registry, files, programs, boxes, tools)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
@@ -168,5 +168,5 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::cmdSysInfo_Click()
 {
-    m_launcher.StartSysInfo(this);
+    StartSysInfo();
 }

@@ -19,7 +19,7 @@ class frmAbout : public QDialog
 
 public:
     frmAbout(Registry &registry, FileChecks &files, ProgramStarter &programs, MessageBoxes &boxes,
-             QWidget *parent = nullptr);
+             SysInfoTools &tools, QWidget *parent = nullptr);
 
     void StartSysInfo();
     bool GetKeyValue(Registry::Root KeyRoot, const QString &KeyName, const QString &SubKeyRef,

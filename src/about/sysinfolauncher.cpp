@@ -4,6 +4,7 @@
 #include "filechecks.h"
 #include "messageboxes.h"
 #include "programstarter.h"
+#include "sysinfotools.h"
 
 #include <array>
 
@@ -15,6 +16,16 @@ const QString kFolderKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Loc
 const QString kFolderValue = QStringLiteral("MSINFO");
 const QString kProgramFile = QStringLiteral("\\MSINFO32.EXE");
 const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
+
+// Only a path with a drive and a backslash, or a network share, names one program wherever the
+// program runs from; a path from the root of the current drive may reach a USB stick or a share.
+bool isAbsoluteWindowsPath(const QString &path)
+{
+    if (path.startsWith(QStringLiteral("\\\\")))
+        return true;
+    return path.size() >= 3 && path.at(0).isLetter() && path.at(0).unicode() < 0x80
+        && path.at(1) == u':' && (path.at(2) == u'\\' || path.at(2) == u'/');
+}
 
 // Closes an opened key on every way out of a read.
 class KeyCloser
@@ -73,93 +84,82 @@ bool decode(quint32 type, const quint8 *buffer, quint32 size, QString &keyVal)
 } // namespace
 
 SysInfoLauncher::SysInfoLauncher(Registry &registry, FileChecks &files, ProgramStarter &programs,
-                                 MessageBoxes &boxes)
+                                 MessageBoxes &boxes, SysInfoTools &tools)
     : m_registry(registry)
     , m_files(files)
     , m_programs(programs)
     , m_boxes(boxes)
+    , m_tools(tools)
 {
 }
 
 bool SysInfoLauncher::GetKeyValue(Registry::Root KeyRoot, const QString &KeyName,
                                   const QString &SubKeyRef, QString &KeyVal)
 {
-    return readKeyValue(KeyRoot, KeyName, SubKeyRef, KeyVal) == Read::Value;
+    return readKeyValue(KeyRoot, KeyName, SubKeyRef, KeyVal);
 }
 
-SysInfoLauncher::Read SysInfoLauncher::readKeyValue(Registry::Root root, const QString &keyName,
-                                                    const QString &valueName, QString &keyVal)
+bool SysInfoLauncher::readKeyValue(Registry::Root root, const QString &keyName,
+                                   const QString &valueName, QString &keyVal, quint32 *type)
 {
     Registry::Handle handle = 0;
-    if (m_registry.open(root, keyName, kOpenAccess, &handle) != Registry::kSuccess) {
+    if (m_registry.open(root, keyName, Registry::kKeyRead, &handle) != Registry::kSuccess) {
         keyVal.clear();
-        return Read::Failed;
+        return false;
     }
     const KeyCloser closer(m_registry, handle);
 
     std::array<quint8, kBufferSize> buffer {};
     quint32 size = kBufferSize;
-    quint32 type = 0;
-    if (m_registry.queryValue(handle, valueName, &type, buffer.data(), &size)
+    quint32 valueType = 0;
+    if (m_registry.queryValue(handle, valueName, &valueType, buffer.data(), &size)
         != Registry::kSuccess) {
         keyVal.clear();
-        return Read::Failed;
+        return false;
     }
-    if (!decode(type, buffer.data(), size, keyVal)) {
+    if (type)
+        *type = valueType;
+    if (!decode(valueType, buffer.data(), size, keyVal)) {
         keyVal.clear();
-        return Read::Fault;
+        return false;
     }
-    return Read::Value;
+    return true;
+}
+
+bool SysInfoLauncher::readAbsolutePath(const QString &keyName, const QString &valueName,
+                                       QString &path)
+{
+    quint32 type = 0;
+    return readKeyValue(Registry::kLocalMachine, keyName, valueName, path, &type)
+        && type == Registry::kTypeString && isAbsoluteWindowsPath(path);
 }
 
 void SysInfoLauncher::StartSysInfo(QWidget *boxParent)
 {
-    QString path;
-    Read read = readKeyValue(Registry::kLocalMachine, kPathKey, kPathValue, path);
     // A path from the first location is started as it is, without an existence test; if it is
     // stale the start fails and the second location is not tried.
-    bool havePath = read == Read::Value;
-    if (read == Read::Failed) {
-        read = readKeyValue(Registry::kLocalMachine, kFolderKey, kFolderValue, path);
+    QString path;
+    bool havePath = readAbsolutePath(kPathKey, kPathValue, path);
+    if (!havePath) {
+        QString folder;
         // The file name is appended to the folder text unchanged, so a folder stored with a
         // trailing backslash gives a doubled one, which Windows accepts.
-        if (read == Read::Value && m_files.fileExists(path + kProgramFile)) {
-            path += kProgramFile;
+        if (readAbsolutePath(kFolderKey, kFolderValue, folder)
+            && m_files.fileExists(folder + kProgramFile)) {
+            path = folder + kProgramFile;
             havePath = true;
         }
     }
 
-    bool started = false;
-    if (havePath)
-        started = m_programs.start(path);
-    else if (read != Read::Fault)
-        started = startFallbackTool();
-
+    const bool started = havePath ? m_programs.start(path) : startFallbackTool();
     if (!started)
         m_boxes.show(boxParent, MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok,
                      AppInfo::title(), kUnavailable);
 }
 
-QStringList SysInfoLauncher::fallbackTools()
-{
-#ifdef Q_OS_LINUX
-    // Well-known system-information programs of the Linux desktops that open their overview when
-    // started without arguments: first the dedicated ones (KDE's Info Center, HardInfo in its new
-    // and old names, CPU-X), then the desktops' system monitors.
-    return { QStringLiteral("kinfocenter"),
-             QStringLiteral("hardinfo2"),
-             QStringLiteral("hardinfo"),
-             QStringLiteral("cpu-x"),
-             QStringLiteral("gnome-system-monitor"),
-             QStringLiteral("mate-system-monitor") };
-#else
-    return {};
-#endif
-}
-
 bool SysInfoLauncher::startFallbackTool()
 {
-    for (const QString &name : fallbackTools()) {
+    for (const QString &name : m_tools.fallbackTools()) {
         const QString program = m_files.findExecutable(name);
         // Only the first one found is tried: if it will not start, the user gets the message
         // rather than a different tool than the one the desktop offers.

@@ -1,5 +1,6 @@
 #include "appinfo.h"
 #include "commandline.h"
+#include "desktopsysinfotools.h"
 #include "qsettingsstore.h"
 #include "qtfilechecks.h"
 #include "qtmessageboxes.h"
@@ -44,9 +45,10 @@ int main(int argc, char *argv[])
     SystemRegistry registry;
     QtFileChecks fileChecks;
     QtProgramStarter programStarter;
+    DesktopSysInfoTools sysInfoTools;
 
     WindowManager windows(
-        { port, messageBoxes, settingsStore, registry, fileChecks, programStarter });
+        { port, messageBoxes, settingsStore, registry, fileChecks, programStarter, sysInfoTools });
     windows.start();
     return app.exec();
 }

@@ -66,6 +66,6 @@ void WindowManager::showPortProperties()
 void WindowManager::showAbout()
 {
     frmAbout dialog(m_services.registry, m_services.fileChecks, m_services.programStarter,
-                    m_services.messageBoxes, m_main.get());
+                    m_services.messageBoxes, m_services.sysInfoTools, m_main.get());
     dialog.exec();
 }

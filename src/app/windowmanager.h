@@ -13,6 +13,7 @@ class ProgramStarter;
 class Registry;
 class SerialPort;
 class SettingsStore;
+class SysInfoTools;
 
 // The outside world as the program's windows reach it; main() hands in the real services, tests
 // hand in fakes.
@@ -24,6 +25,7 @@ struct Services
     Registry &registry;
     FileChecks &fileChecks;
     ProgramStarter &programStarter;
+    SysInfoTools &sysInfoTools;
 };
 
 // Creates the windows and decides how long each lives. The main window lives for the whole run and

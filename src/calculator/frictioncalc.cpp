@@ -47,13 +47,13 @@ const Input kKineticGravity {
 struct Reading
 {
     double value = 0.0;
-    std::optional<FrictionOutcome> failure;
+    std::optional<FrictionMessage> failure;
 };
 
 Reading read(const QString &text, const Input &input)
 {
     const auto refuse = [&] {
-        return Reading { 0.0, FrictionOutcome::message(input.title, input.text, input.box) };
+        return Reading { 0.0, FrictionMessage { input.title, input.text, input.box } };
     };
     if (!NumberText::isNumeric(text))
         return refuse();
@@ -63,12 +63,11 @@ Reading read(const QString &text, const Input &input)
     // and fails the lower bound like the 0 it is closest to.
     if (!std::isfinite(value)) {
         return { 0.0,
-                 FrictionOutcome::message(
-                     QString(),
-                     QStringLiteral("The %1 entered lies outside the range of numbers the "
-                                    "calculator can compute with.")
-                         .arg(input.quantity),
-                     input.box) };
+                 FrictionMessage { std::nullopt,
+                                   QStringLiteral("The %1 entered lies outside the range of "
+                                                  "numbers the calculator can compute with.")
+                                       .arg(input.quantity),
+                                   input.box } };
     }
     if (value <= 0.0 || (input.isAngle && value >= 90.0))
         return refuse();
@@ -77,18 +76,17 @@ Reading read(const QString &text, const Input &input)
 
 // An intermediate result that left the range of a double. No single box is to blame, so the focus
 // stays where it is.
-FrictionOutcome tooExtreme(const QString &reason)
+FrictionMessage tooExtreme(const QString &reason)
 {
-    return FrictionOutcome::message(
-        QString(), QStringLiteral("The inputs are too extreme to compute: %1.").arg(reason),
-        FrictionInput::None);
+    return { std::nullopt, QStringLiteral("The inputs are too extreme to compute: %1.").arg(reason),
+             FrictionInput::None };
 }
 
 FrictionOutcome resultOrTooExtreme(const QString &prefix, double coefficient, const QLocale &locale)
 {
     if (!std::isfinite(coefficient))
         return tooExtreme(QStringLiteral("the coefficient is too large"));
-    return FrictionOutcome::result(prefix + FrictionCalc::format(coefficient, locale));
+    return FrictionResult { prefix + FrictionCalc::format(coefficient, locale) };
 }
 
 double radians(double degrees)
@@ -149,7 +147,7 @@ QString FrictionCalc::format(double coefficient, const QLocale &locale)
     return text;
 }
 
-FrictionOutcome subStaticCalc(const QString &angleText, const QLocale &locale)
+FrictionOutcome FrictionCalc::staticCoefficient(const QString &angleText, const QLocale &locale)
 {
     const Reading angle = read(angleText, kStaticAngle);
     if (angle.failure)
@@ -159,9 +157,9 @@ FrictionOutcome subStaticCalc(const QString &angleText, const QLocale &locale)
     return resultOrTooExtreme(FrictionCalc::staticCaptionPrefix(), std::tan(theta), locale);
 }
 
-FrictionOutcome subKineticCalc(const QString &angleText, const QString &lengthText,
-                               const QString &timeText, const QString &gravityText,
-                               const QLocale &locale)
+FrictionOutcome FrictionCalc::kineticCoefficient(const QString &angleText,
+                                                 const QString &lengthText, const QString &timeText,
+                                                 const QString &gravityText, const QLocale &locale)
 {
     const Reading angle = read(angleText, kKineticAngle);
     if (angle.failure)

@@ -3,6 +3,9 @@
 #include <QLocale>
 #include <QString>
 
+#include <optional>
+#include <variant>
+
 // The calculator's science: the coefficients of static and kinetic friction from the texts of the
 // calculator window's boxes. The calculations are pure: given the texts they return what the window
 // must do (show a message and move the focus, or show a new result caption), and the window
@@ -11,29 +14,25 @@
 // The input box a message is about. The window maps each to its own box.
 enum class FrictionInput { None, StaticAngle, KineticAngle, Length, Time, Gravity };
 
-// What one calculation asks the window to do: either show `caption` in its result label, or show
-// the message (warning icon, OK button) and then give the focus to the box for `focus`.
-struct FrictionOutcome
+// A computed coefficient: the new caption of the result label.
+struct FrictionResult
 {
     QString caption;
-    // Empty for the messages about inputs that cannot be computed with: the window titles them
-    // with the program's title, which the calculations do not know.
-    QString title;
-    QString text;
-    // The box to focus after the message; None leaves the focus where it is.
-    FrictionInput focus = FrictionInput::None;
-
-    bool isMessage() const { return caption.isEmpty(); }
-
-    static FrictionOutcome result(const QString &caption)
-    {
-        return { caption, {}, {}, FrictionInput::None };
-    }
-    static FrictionOutcome message(const QString &title, const QString &text, FrictionInput focus)
-    {
-        return { {}, title, text, focus };
-    }
 };
+
+// A message to show (warning icon, OK button), after which the box for `focus` gets the focus.
+struct FrictionMessage
+{
+    // No title of its own for the messages about inputs that cannot be computed with: the window
+    // titles them with the program's title, which the calculations do not know.
+    std::optional<QString> title;
+    QString text;
+    // None leaves the focus where it is.
+    FrictionInput focus = FrictionInput::None;
+};
+
+// What one calculation asks the window to do.
+using FrictionOutcome = std::variant<FrictionResult, FrictionMessage>;
 
 namespace FrictionCalc {
 
@@ -47,14 +46,14 @@ QString kineticCaptionPrefix();
 // show.
 QString format(double coefficient, const QLocale &locale = QLocale());
 
-} // namespace FrictionCalc
-
 // The coefficient of static friction from the ramp angle in degrees at which the block slid.
-FrictionOutcome subStaticCalc(const QString &angleText, const QLocale &locale = QLocale());
+FrictionOutcome staticCoefficient(const QString &angleText, const QLocale &locale = QLocale());
 
 // The coefficient of kinetic friction from the ramp angle (degrees), the block length (cm), the
 // photogate time (ms) and the gravitational acceleration (m/s^2). The boxes are checked in that
 // order and only the first bad one is reported.
-FrictionOutcome subKineticCalc(const QString &angleText, const QString &lengthText,
-                               const QString &timeText, const QString &gravityText,
-                               const QLocale &locale = QLocale());
+FrictionOutcome kineticCoefficient(const QString &angleText, const QString &lengthText,
+                                   const QString &timeText, const QString &gravityText,
+                                   const QLocale &locale = QLocale());
+
+} // namespace FrictionCalc

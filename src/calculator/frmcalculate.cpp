@@ -240,28 +240,28 @@ void frmCalculate::btnKineticGravityDefault_Click()
 
 void frmCalculate::subStaticCalc()
 {
-    carryOut(::subStaticCalc(txtStaticAngle->text()), lblStaticCoeff);
+    carryOut(FrictionCalc::staticCoefficient(txtStaticAngle->text()), lblStaticCoeff);
 }
 
 void frmCalculate::subKineticCalc()
 {
-    carryOut(::subKineticCalc(txtKineticAngle->text(), txtKineticLength->text(),
-                              txtKineticTime->text(), txtKineticGravity->text()),
+    carryOut(FrictionCalc::kineticCoefficient(txtKineticAngle->text(), txtKineticLength->text(),
+                                              txtKineticTime->text(), txtKineticGravity->text()),
              lblKineticCoeff);
 }
 
 void frmCalculate::carryOut(const FrictionOutcome &outcome, QLabel *resultLabel)
 {
-    if (!outcome.isMessage()) {
-        resultLabel->setText(outcome.caption);
+    if (const auto *result = std::get_if<FrictionResult>(&outcome)) {
+        resultLabel->setText(result->caption);
         return;
     }
-    const QString title = outcome.title.isEmpty() ? AppInfo::title() : outcome.title;
-    m_messageBoxes.show(this, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok, title,
-                        outcome.text);
+    const auto &message = std::get<FrictionMessage>(outcome);
+    m_messageBoxes.show(this, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok,
+                        message.title.value_or(AppInfo::title()), message.text);
     // The box's text stays as typed, neither cleared nor selected, so the user can mend it. A
     // message about inputs too extreme to compute names no box; the focus then stays where it was.
-    if (QLineEdit *box = inputBox(outcome.focus))
+    if (QLineEdit *box = inputBox(message.focus))
         box->setFocus();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frictioncalc.h"
+
 #include <QWidget>
 
 QT_BEGIN_NAMESPACE
@@ -10,13 +12,11 @@ class QPushButton;
 QT_END_NAMESPACE
 
 class MessageBoxes;
-struct FrictionOutcome;
-enum class FrictionInput;
 
 // The "Tiltbench - Friction Calculator" window: the static coefficient from a ramp angle in the
 // upper frame, the kinetic one from angle, block length, photogate time and gravity in the lower.
-// A thin shell over subStaticCalc/subKineticCalc: it hands them the box texts and carries out the
-// outcome. Modeless; whoever opens it decides its lifetime.
+// A thin shell over FrictionCalc: its subStaticCalc/subKineticCalc hand the box texts to the
+// calculations and carry out the outcome. Modeless; whoever opens it decides its lifetime.
 class frmCalculate : public QWidget
 {
     Q_OBJECT

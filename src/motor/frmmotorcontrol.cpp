@@ -3,12 +3,14 @@
 #include "appinfo.h"
 #include "messageboxes.h"
 #include "motorcommands.h"
+#include "portmessages.h"
 #include "serialport.h"
 #include "twipslayout.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -56,15 +58,6 @@ constexpr TwipsRect kBtnSend { 3960, 4560, 735, 315 };
 constexpr int kStatusMargin = 16;
 
 enum Row { AccelRow, VelRow, DistRow };
-enum Direction { Up, Down };
-
-template<typename Widget> Widget *make(QWidget *parent, const char *name, const TwipsRect &rect)
-{
-    auto *widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    TwipsLayout::place(widget, rect);
-    return widget;
-}
 
 QLabel *makeLabel(QWidget *parent, const char *name, const TwipsRect &rect, const QString &text,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
@@ -206,6 +199,13 @@ void frmMotorControl::createControls()
     cmbCommand->setEditable(true);
     // Sent commands are not recorded in the list.
     cmbCommand->setInsertPolicy(QComboBox::NoInsert);
+    // The command goes out exactly as typed. The combo box's own completer would finish "v1" as
+    // "v10" and, when editing ends, replace "G" by the list's "g", because it matches without
+    // regard to case; a case-sensitive completer over no entries completes nothing and lets only
+    // an exact match select a list entry, which leaves the text as it is.
+    auto *exactOnly = new QCompleter(QStringList(), cmbCommand);
+    exactOnly->setCaseSensitivity(Qt::CaseSensitive);
+    cmbCommand->setCompleter(exactOnly);
     cmbCommand->setToolTip(QStringLiteral("Type or select motor commands here"));
     lblCommand->setBuddy(cmbCommand);
     btnSend = makeButton(client, "btnSend", kBtnSend, QStringLiteral("Send"));
@@ -271,7 +271,7 @@ void frmMotorControl::Form_Load()
         error = MSComm1.setPortOpen(true);
     MSComm1.setRThreshold(1);
     if (error)
-        showError(error.description);
+        showError(PortMessages::describe(error));
 
     cmbCommand->addItems({ QStringLiteral("v10"), QStringLiteral("g"), QStringLiteral("s") });
     cmbCommand->setCurrentIndex(-1);
@@ -366,7 +366,18 @@ void frmMotorControl::subStepReset()
 
 void frmMotorControl::btnSend_Click()
 {
-    if (write({ MotorCommands::console(cmbCommand->currentText()) }))
+    const QString text = cmbCommand->currentText();
+    // Sending a stand-in for a character the line cannot carry would give the indexer a command
+    // nobody typed; the text stays in the field for the operator to mend.
+    if (const auto unsendable = MotorCommands::firstUnsendable(text)) {
+        showError(QStringLiteral("The command was not sent: the character \"%1\" at position %2 "
+                                 "cannot be sent to the indexer, which takes only Latin-1 "
+                                 "characters. Replace it, then press Send again.")
+                      .arg(unsendable->character)
+                      .arg(unsendable->position));
+        return;
+    }
+    if (write({ MotorCommands::console(text) }))
         cmbCommand->clearEditText();
 }
 
@@ -423,7 +434,7 @@ bool frmMotorControl::write(const QList<QByteArray> &commands)
 {
     for (const QByteArray &command : commands) {
         if (const CommError error = MSComm1.Output(command)) {
-            showError(error.description);
+            showError(PortMessages::describe(error));
             return false;
         }
     }
@@ -437,15 +448,7 @@ void frmMotorControl::showError(const QString &description)
 
 void frmMotorControl::showPortState()
 {
-    const QString port = QStringLiteral("Com%1").arg(MSComm1.CommPort());
-    QString state;
-    if (MSComm1.PortOpen())
-        state
-            = QStringLiteral("%1 open: %2, %3").arg(port, MSComm1.devicePath(), MSComm1.Settings());
-    else if (MSComm1.closedReason().isEmpty())
-        state = QStringLiteral("%1 closed").arg(port);
-    else
-        state = QStringLiteral("%1 closed: %2").arg(port, MSComm1.closedReason());
+    const QString state = PortMessages::portState(MSComm1);
 
     // The window has a fixed width; a long device path or reason is cut short with an ellipsis
     // rather than clipped, and shown whole in the tooltip.

@@ -32,3 +32,19 @@ QByteArray MotorCommands::console(const QString &text)
 {
     return command(text.toLatin1());
 }
+
+std::optional<MotorCommands::Unsendable> MotorCommands::firstUnsendable(const QString &text)
+{
+    qsizetype position = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        ++position;
+        const QChar c = text.at(i);
+        if (c.unicode() <= 0xFF)
+            continue;
+        // A character beyond the basic plane is a pair of units; the operator sees one character.
+        const bool pair
+            = c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        return Unsendable { text.mid(i, pair ? 2 : 1), position };
+    }
+    return std::nullopt;
+}

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // The text commands the program sends to the motor indexer. Each command is one write: the command
 // text followed by a carriage return, with no line feed and no separator.
 //
@@ -21,7 +23,18 @@ public:
                                   const QString &modeCommand);
     static QByteArray stop();
 
-    // A command typed by the operator, sent exactly as typed: no trimming, no change of case.
-    // Characters outside Latin-1 cannot go on the line and are sent as '?'.
+    // A character of a typed command that the line cannot carry: the character (two UTF-16 units
+    // for one outside the basic plane) and its position among the typed characters, from 1.
+    struct Unsendable
+    {
+        QString character;
+        qsizetype position = 0;
+    };
+
+    // The first character outside Latin-1, or nothing when every character can be sent.
+    static std::optional<Unsendable> firstUnsendable(const QString &text);
+
+    // A command typed by the operator, sent exactly as typed: no trimming, no change of case. Only
+    // for text without unsendable characters.
     static QByteArray console(const QString &text);
 };

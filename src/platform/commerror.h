@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QString>
+#include "portfault.h"
 
-// A refusal by the serial port layer: a number that identifies the kind of failure and a
-// description for the operator that says what failed and what to do about it. A default-constructed
-// CommError means success.
+// A refusal by the serial port layer: a number that identifies the kind of failure, as the
+// communications control numbered them, and the fault in detail. A default-constructed CommError
+// means success.
 struct CommError
 {
     enum Number : int {
@@ -21,7 +21,7 @@ struct CommError
     };
 
     int number = None;
-    QString description;
+    PortFault fault;
 
     bool failed() const { return number != None; }
     explicit operator bool() const { return failed(); }

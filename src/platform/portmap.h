@@ -5,7 +5,7 @@
 // Which device a port number stands for. On Windows port N is COMN. On Linux and macOS each user
 // picks the device for port N with a symbolic link <config>/Tiltbench/ports/comN, where <config> is
 // $XDG_CONFIG_HOME or ~/.config, for example
-//     ln -s /dev/ttyUSB0 ~/.config/Tiltbench/ports/com1
+//     ~/.config/Tiltbench/ports/com1 -> /dev/ttyUSB0
 // Without that link, port N is /dev/ttyS<N-1> on Linux and no device at all on macOS.
 class PortMap
 {

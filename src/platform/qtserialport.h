@@ -8,17 +8,15 @@ class QSerialPort;
 QT_END_NAMESPACE
 
 // The serial port over QSerialPort, on the user-interface thread. Port numbers become devices
-// through PortMap. Every setting is checked against what the device really took (not only against
-// QSerialPort's answer, which reports success for some settings a device ignores), and a device
-// that disappears while open is closed at once.
+// through PortMap. Every setting is checked against what the device really took (DeviceLine: not
+// only against QSerialPort's answer, which reports success for some settings a device ignores), and
+// a device that disappears while open is closed at once. Refusals come back as faults in the
+// device's terms; the operator's sentences are made above this layer.
 class QtSerialPort : public SerialPort
 {
     Q_OBJECT
 
 public:
-    // Why an open failed, as far as the operator can act on it.
-    enum class OpenFailure { NoDevice, Busy, AccessDenied, Other };
-
     explicit QtSerialPort(QObject *parent = nullptr);
     ~QtSerialPort() override;
 
@@ -36,29 +34,19 @@ public:
     QByteArray Input() override;
     int CommEvent() const override { return m_commEvent; }
     QString devicePath() const override;
-    QString closedReason() const override { return m_closedReason; }
-
-    // The operator's message for an open of `port` (device `device`) that failed for `failure`;
-    // `detail` is the system's own wording, used when nothing better is known.
-    static CommError openError(int port, const QString &device, OpenFailure failure,
-                               const QString &detail);
+    PortFault closedReason() const override { return m_closedReason; }
 
 private:
-    // What closedReason() says after an open failed: short enough for a status line.
-    static QString openFailureReason(const QString &device, OpenFailure failure);
-    // "Com1 (/dev/ttyUSB0)", or "Com1" without a device.
-    static QString label(int port, const QString &device);
-
-    // On failure *reason gets the short account of it that the status line shows.
-    CommError openDevice(QString *reason);
+    // A fault of this port: its number and device filled in.
+    PortFault fault(PortFault::Kind kind) const;
+    CommError openDevice();
+    // Why an open of `device` failed, as far as it can be told apart.
+    CommError openFailure(const QString &device);
     void closeDevice();
     CommError applyLine(const LineSettings &settings);
     CommError applyHandshaking(int handshaking);
-    CommError closeUnrestorable(const CommError &error);
-    CommError deviceRefused(const QString &what);
-    // Why the port is closed, and whether because its device disappeared.
-    void setClosedReason(const QString &reason, bool unplugged = false);
-    QString portLabel() const;
+    CommError closeUnrestorable(CommError error);
+    CommError deviceRefused(PortFault::Setting setting, int value);
     void onReadyRead();
     void onErrorOccurred(int error);
 
@@ -69,7 +57,6 @@ private:
     int m_rThreshold = 0;
     int m_commEvent = NoEvent;
     QString m_openDevice;
-    QString m_closedReason;
-    bool m_unplugged = false;
+    PortFault m_closedReason;
     bool m_closing = false;
 };

@@ -15,6 +15,10 @@ public:
 
     static constexpr Root kLocalMachine = 0x80000002;
 
+    // Access rights: read only (query value, enumerate sub-keys, notify, read control). Enough to
+    // read a value, and granted to a user without administrator rights.
+    static constexpr quint32 kKeyRead = 0x20019;
+
     // Status codes: 0 is success, anything else a failure.
     static constexpr long kSuccess = 0;
     static constexpr long kFileNotFound = 2;

@@ -11,7 +11,8 @@
 // a notification when received characters are waiting.
 //
 // Everything runs on the user-interface thread. No call throws: every refusal comes back as a
-// CommError whose description is meant for the operator. Property names follow the communications
+// CommError that says what failed in the device's terms (PortFault); PortMessages turns it into
+// the operator's sentence. Property names follow the communications
 // control the program was designed around (CommPort, Settings, PortOpen, ...); each has a getter of
 // that name and a setter named set<Name>.
 class SerialPort : public QObject
@@ -65,9 +66,9 @@ public:
     // none.
     virtual QString devicePath() const = 0;
 
-    // Why the port is closed, for the status line: empty when it was simply never opened or closed
-    // on request.
-    virtual QString closedReason() const = 0;
+    // Why the port is closed, for the status line: no fault when it was simply never opened or
+    // closed on request.
+    virtual PortFault closedReason() const = 0;
 
 signals:
     void OnComm();

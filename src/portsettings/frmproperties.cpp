@@ -2,6 +2,7 @@
 
 #include "appinfo.h"
 #include "messageboxes.h"
+#include "portmessages.h"
 #include "portproperties.h"
 #include "serialport.h"
 #include "settingsstore.h"
@@ -300,12 +301,12 @@ void frmProperties::cmdOK_Click()
     }
 
     if (const CommError error = MSComm1.setSettings(chosenSettings())) {
-        showError(error.description);
+        showError(PortMessages::describe(error));
         return;
     }
     if (intFlow >= 0) {
         if (const CommError error = MSComm1.setHandshaking(intFlow)) {
-            showError(error.description);
+            showError(PortMessages::describe(error));
             return;
         }
     }
@@ -329,7 +330,7 @@ void frmProperties::refusePort(const CommError &error, int oldPort, bool wasOpen
 {
     // The operator keeps the connection they had: back to the old number and, if it was open,
     // open again.
-    QString text = error.description;
+    QString text = PortMessages::describe(error);
     if (MSComm1.CommPort() != oldPort && !MSComm1.PortOpen())
         (void)MSComm1.setCommPort(oldPort);
     if (wasOpen && !MSComm1.PortOpen()) {
@@ -337,7 +338,7 @@ void frmProperties::refusePort(const CommError &error, int oldPort, bool wasOpen
         if (reopened)
             text += QStringLiteral("\n\nThe previous port, Com%1, could not be opened again: %2")
                         .arg(oldPort)
-                        .arg(reopened.description);
+                        .arg(PortMessages::describe(reopened));
     }
     showError(text);
 }

@@ -2,6 +2,7 @@
 #include "fakemessageboxes.h"
 #include "fakeprogramstarter.h"
 #include "fakeregistry.h"
+#include "fakesysinfotools.h"
 #include "frmabout.h"
 #include "textfit.h"
 #include "twipslayout.h"
@@ -12,7 +13,19 @@
 #include <QScreen>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
+
+namespace {
+
+// Pixels of the design, worked out by hand (twips / 15), grown with the application's font as
+// every window is.
+int designPixels(double pixels)
+{
+    return int(std::lround(pixels * TwipsLayout::scale()));
+}
+
+} // namespace
 
 class tst_frmAbout : public QObject
 {
@@ -46,7 +59,8 @@ private:
         FakeFileChecks files;
         FakeProgramStarter programs;
         FakeMessageBoxes boxes;
-        frmAbout dialog { registry, files, programs, boxes };
+        FakeSysInfoTools tools;
+        frmAbout dialog { registry, files, programs, boxes, tools };
     };
     std::unique_ptr<Fixture> m_fixture;
     frmAbout *m_dialog = nullptr;
@@ -107,7 +121,8 @@ void tst_frmAbout::fixedModalDialog()
 {
     m_dialog->show();
     QVERIFY(m_dialog->isModal());
-    const QSize client = TwipsLayout::toPixels(5730, 3930);
+    // 5730 x 3930 twips.
+    const QSize client(designPixels(382), designPixels(262));
     QCOMPARE(m_dialog->size(), client);
     QCOMPARE(m_dialog->minimumSize(), client);
     QCOMPARE(m_dialog->maximumSize(), client);
@@ -120,7 +135,7 @@ void tst_frmAbout::fixedModalDialog()
     // Opens at its own place, not centred.
     const QPoint screenOrigin = m_dialog->screen()->geometry().topLeft();
     QCOMPARE(m_dialog->geometry().topLeft(),
-             screenOrigin + QPoint(TwipsLayout::toPixels(2340), TwipsLayout::toPixels(1935)));
+             screenOrigin + QPoint(designPixels(156), designPixels(129)));
 }
 
 void tst_frmAbout::focusStartsOnOkAndTabsToSysInfo()
@@ -192,7 +207,7 @@ void tst_frmAbout::separatorIsEtched()
 {
     m_dialog->show();
     const QImage image = m_dialog->grab().toImage();
-    const int y = TwipsLayout::toPixels(2682);
+    const int y = designPixels(178.8); // 2682 twips
     const int x = m_dialog->width() / 2;
     QCOMPARE(image.pixelColor(x, y), QColor(128, 128, 128));
     QCOMPARE(image.pixelColor(x, y + 1), QColor(255, 255, 255));

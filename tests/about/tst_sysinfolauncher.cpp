@@ -2,6 +2,7 @@
 #include "fakemessageboxes.h"
 #include "fakeprogramstarter.h"
 #include "fakeregistry.h"
+#include "fakesysinfotools.h"
 #include "sysinfolauncher.h"
 
 #include <QTest>
@@ -12,6 +13,9 @@ namespace {
 
 const QString kPathKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
 const QString kFolderKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
+// The system's fallback programs, best first, as the platform would name them.
+const QStringList kTools { "kinfocenter", "hardinfo2", "hardinfo", "cpu-x",
+                           "gnome-system-monitor" };
 const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
 
 QByteArray bytes(std::initializer_list<quint8> list)
@@ -34,7 +38,8 @@ struct Fixture
     FakeFileChecks files;
     FakeProgramStarter programs;
     FakeMessageBoxes boxes;
-    SysInfoLauncher launcher { registry, files, programs, boxes };
+    FakeSysInfoTools tools;
+    SysInfoLauncher launcher { registry, files, programs, boxes, tools };
 };
 
 } // namespace
@@ -52,11 +57,16 @@ private slots:
     void readFailureEmptiesValue();
     void opensWithAccessRightsAndClosesKey();
 
+    void bothLocationsAbsentShowsMessage_data();
     void bothLocationsAbsentShowsMessage();
+    void firstLocationStartedWithoutCheck_data();
     void firstLocationStartedWithoutCheck();
+    void firstLocationWithoutAbsoluteProgramReadsSecond_data();
+    void firstLocationWithoutAbsoluteProgramReadsSecond();
     void secondLocationAppendsProgramFile_data();
     void secondLocationAppendsProgramFile();
-    void secondLocationOfOtherTypeLooksAtDriveRoot();
+    void secondLocationWithoutAbsoluteFolderStartsNothing_data();
+    void secondLocationWithoutAbsoluteFolderStartsNothing();
     void failuresAfterFindingAPathShowMessage_data();
     void failuresAfterFindingAPathShowMessage();
 
@@ -83,6 +93,7 @@ void tst_SysInfoLauncher::init()
     m_programs = &m_fixture->programs;
     m_boxes = &m_fixture->boxes;
     m_launcher = &m_fixture->launcher;
+    m_fixture->tools.tools = kTools;
 }
 
 void tst_SysInfoLauncher::checkOnlyMessage()
@@ -204,30 +215,44 @@ void tst_SysInfoLauncher::opensWithAccessRightsAndClosesKey()
     QVERIFY(m_launcher->GetKeyValue(0x80000002, kPathKey, QStringLiteral("PATH"), value));
     QCOMPARE(m_registry->opens.size(), 1);
     QCOMPARE(m_registry->opens.first().root, 0x80000002u);
-    QCOMPARE(m_registry->opens.first().access, 0x2003Fu);
+    // Read rights only: asking for write rights gets a user without administrator rights refused.
+    QCOMPARE(m_registry->opens.first().access, 0x20019u);
     QCOMPARE(m_registry->opens.first().keyPath, kPathKey);
     QCOMPARE(m_registry->closes.size(), 1);
     QCOMPARE(m_registry->keysLeftOpen(), 0);
 }
 
+void tst_SysInfoLauncher::bothLocationsAbsentShowsMessage_data()
+{
+    QTest::addColumn<QStringList>("tools");
+    QTest::newRow("system with fallback programs, none installed") << kTools;
+    QTest::newRow("system without fallback programs") << QStringList();
+}
+
 void tst_SysInfoLauncher::bothLocationsAbsentShowsMessage()
 {
+    QFETCH(QStringList, tools);
+    m_fixture->tools.tools = tools;
     m_launcher->StartSysInfo();
     checkOnlyMessage();
     QVERIFY(m_programs->attempts.isEmpty());
     QCOMPARE(m_registry->openedKeys(), QStringList({ kPathKey, kFolderKey }));
-#ifdef Q_OS_LINUX
-    QCOMPARE(m_files->searched,
-             QStringList({ "kinfocenter", "hardinfo2", "hardinfo", "cpu-x", "gnome-system-monitor",
-                           "mate-system-monitor" }));
-#else
-    QVERIFY(m_files->searched.isEmpty());
-#endif
+    // Every fallback program is looked for, in the system's order.
+    QCOMPARE(m_files->searched, tools);
+}
+
+void tst_SysInfoLauncher::firstLocationStartedWithoutCheck_data()
+{
+    QTest::addColumn<QString>("path");
+
+    QTest::newRow("path on a drive")
+        << QStringLiteral("C:\\Program Files\\Common Files\\MSInfo\\msinfo32.exe");
+    QTest::newRow("path on a network share") << QStringLiteral("\\\\lab\\tools\\msinfo32.exe");
 }
 
 void tst_SysInfoLauncher::firstLocationStartedWithoutCheck()
 {
-    const QString path = QStringLiteral("C:\\Program Files\\Common Files\\MSInfo\\msinfo32.exe");
+    QFETCH(QString, path);
     m_registry->setValue(kPathKey, QStringLiteral("PATH"), 1, path.toLocal8Bit().append('\0'));
     m_registry->setValue(kFolderKey, QStringLiteral("MSINFO"), 1, zeroEnded("C:\\Other"));
     m_launcher->StartSysInfo();
@@ -235,6 +260,37 @@ void tst_SysInfoLauncher::firstLocationStartedWithoutCheck()
     QVERIFY(m_boxes->boxes.isEmpty());
     QVERIFY(m_files->asked.isEmpty());
     QCOMPARE(m_registry->openedKeys(), QStringList { kPathKey });
+    QCOMPARE(m_registry->keysLeftOpen(), 0);
+}
+
+void tst_SysInfoLauncher::firstLocationWithoutAbsoluteProgramReadsSecond_data()
+{
+    QTest::addColumn<quint32>("type");
+    QTest::addColumn<QByteArray>("data");
+
+    QTest::newRow("number") << 4u << bytes({ 0x5C, 0, 0, 0 });
+    QTest::newRow("number too long to read") << 4u << bytes({ 1, 2, 3, 4, 5 });
+    QTest::newRow("expandable string")
+        << 2u << zeroEnded("%CommonProgramFiles%\\MSInfo\\msinfo32.exe");
+    QTest::newRow("empty string") << 1u << zeroEnded("");
+    QTest::newRow("zero-length value") << 1u << QByteArray();
+    QTest::newRow("path from the current drive's root") << 1u << zeroEnded("\\MSINFO32.EXE");
+    QTest::newRow("path relative to the current folder") << 1u << zeroEnded("msinfo32.exe");
+    QTest::newRow("drive without backslash") << 1u << zeroEnded("C:msinfo32.exe");
+}
+
+void tst_SysInfoLauncher::firstLocationWithoutAbsoluteProgramReadsSecond()
+{
+    QFETCH(quint32, type);
+    QFETCH(QByteArray, data);
+
+    m_registry->setValue(kPathKey, QStringLiteral("PATH"), type, data);
+    m_registry->setValue(kFolderKey, QStringLiteral("MSINFO"), 1, zeroEnded("C:\\MSInfo"));
+    m_files->files.insert(QStringLiteral("C:\\MSInfo\\MSINFO32.EXE"));
+    m_launcher->StartSysInfo();
+    QCOMPARE(m_registry->openedKeys(), QStringList({ kPathKey, kFolderKey }));
+    QCOMPARE(m_programs->attempts, QStringList { QStringLiteral("C:\\MSInfo\\MSINFO32.EXE") });
+    QVERIFY(m_boxes->boxes.isEmpty());
     QCOMPARE(m_registry->keysLeftOpen(), 0);
 }
 
@@ -281,15 +337,30 @@ void tst_SysInfoLauncher::secondLocationAppendsProgramFile()
     }
 }
 
-void tst_SysInfoLauncher::secondLocationOfOtherTypeLooksAtDriveRoot()
+void tst_SysInfoLauncher::secondLocationWithoutAbsoluteFolderStartsNothing_data()
 {
-    // An expandable string is read as success without text, so only the file name is left.
-    m_registry->setValue(kFolderKey, QStringLiteral("MSINFO"), 2, zeroEnded("%ProgramFiles%"));
-    m_files->files.insert(QStringLiteral("\\MSINFO32.EXE"));
+    QTest::addColumn<quint32>("type");
+    QTest::addColumn<QByteArray>("data");
+
+    QTest::newRow("expandable string") << 2u << zeroEnded("%ProgramFiles%");
+    QTest::newRow("empty string") << 1u << zeroEnded("");
+    QTest::newRow("number") << 4u << bytes({ 7, 0, 0, 0 });
+    QTest::newRow("folder relative to the current drive") << 1u << zeroEnded("\\MSInfo");
+}
+
+void tst_SysInfoLauncher::secondLocationWithoutAbsoluteFolderStartsNothing()
+{
+    QFETCH(quint32, type);
+    QFETCH(QByteArray, data);
+
+    // The program file in every place a relative folder could lead to.
+    m_registry->setValue(kFolderKey, QStringLiteral("MSINFO"), type, data);
+    for (const char *file : { "\\MSINFO32.EXE", "\\MSInfo\\MSINFO32.EXE", "7\\MSINFO32.EXE" })
+        m_files->files.insert(QString::fromLatin1(file));
     m_launcher->StartSysInfo();
-    QCOMPARE(m_files->asked, QStringList { QStringLiteral("\\MSINFO32.EXE") });
-    QCOMPARE(m_programs->attempts, QStringList { QStringLiteral("\\MSINFO32.EXE") });
-    QVERIFY(m_boxes->boxes.isEmpty());
+    QVERIFY(m_files->asked.isEmpty());
+    QVERIFY(m_programs->attempts.isEmpty());
+    checkOnlyMessage();
 }
 
 void tst_SysInfoLauncher::failuresAfterFindingAPathShowMessage_data()
@@ -303,8 +374,6 @@ void tst_SysInfoLauncher::failuresAfterFindingAPathShowMessage_data()
     QTest::newRow("stale first path, second not consulted")
         << true << zeroEnded("C:\\Gone\\msinfo32.exe") << true
         << QStringList { "C:\\Gone\\msinfo32.exe" } << QStringList { kPathKey };
-    QTest::newRow("zero-length first value, second not consulted")
-        << true << QByteArray() << false << QStringList() << QStringList { kPathKey };
     QTest::newRow("program from the second location will not start")
         << false << QByteArray() << true << QStringList { "C:\\MSInfo\\MSINFO32.EXE" }
         << QStringList { kPathKey, kFolderKey };
@@ -346,15 +415,12 @@ void tst_SysInfoLauncher::fallbackStartsFirstToolFound_data()
         << QStringList { "gnome-system-monitor", "cpu-x" } << "/usr/bin/cpu-x";
     QTest::newRow("GNOME system monitor alone")
         << QStringList { "gnome-system-monitor" } << "/usr/bin/gnome-system-monitor";
-    QTest::newRow("MATE system monitor alone")
-        << QStringList { "mate-system-monitor" } << "/usr/bin/mate-system-monitor";
+    QTest::newRow("a program the system does not name is not started")
+        << QStringList { "mate-system-monitor", "hardinfo" } << "/usr/bin/hardinfo";
 }
 
 void tst_SysInfoLauncher::fallbackStartsFirstToolFound()
 {
-#ifndef Q_OS_LINUX
-    QSKIP("The desktop tools are looked for on Linux only");
-#endif
     QFETCH(QStringList, installed);
     QFETCH(QString, started);
 
@@ -370,9 +436,6 @@ void tst_SysInfoLauncher::fallbackStartsFirstToolFound()
 
 void tst_SysInfoLauncher::fallbackToolFailingShowsMessage()
 {
-#ifndef Q_OS_LINUX
-    QSKIP("The desktop tools are looked for on Linux only");
-#endif
     m_files->onPath.insert(QStringLiteral("kinfocenter"), QStringLiteral("/usr/bin/kinfocenter"));
     m_files->onPath.insert(QStringLiteral("hardinfo"), QStringLiteral("/usr/bin/hardinfo"));
     m_programs->fails = true;

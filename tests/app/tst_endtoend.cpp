@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSerialPort>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -122,6 +123,7 @@ bool tst_EndToEnd::startSimulator(const QStringList &options)
 QStringList tst_EndToEnd::logUntil(const QString &until)
 {
     QStringList lines;
+    QSignalSpy output(m_simulator, &QProcess::readyReadStandardOutput);
     QDeadlineTimer deadline(kTimeoutMs);
     while (!deadline.hasExpired()) {
         m_pending += m_simulator->readAllStandardOutput();
@@ -135,8 +137,11 @@ QStringList tst_EndToEnd::logUntil(const QString &until)
             if (event.startsWith(until))
                 return lines;
         }
-        // Lets the window's port notifications run while the simulator works.
-        QTest::qWait(10);
+        // Lets the window's port notifications run while the simulator works, until it writes
+        // more (unless it already did while the lines above were read).
+        if (output.isEmpty())
+            output.wait(int(deadline.remainingTime()));
+        output.clear();
     }
     qWarning("no \"%s\" in the simulator's log; got:\n%s", qPrintable(until),
              qPrintable(lines.join(u'\n')));
@@ -224,13 +229,18 @@ void tst_EndToEnd::presetsAreSent()
 void tst_EndToEnd::answersChangeNothing_data()
 {
     QTest::addColumn<QStringList>("options");
-    QTest::newRow("echo") << QStringList { QStringLiteral("--echo") };
-    QTest::newRow("noise") << QStringList { QStringLiteral("--noise"), QStringLiteral("1000000") };
+    QTest::addColumn<int>("notifications");
+    // An echo for each of the ten commands sent; noise comes in a burst every 50 ms, so twenty
+    // notifications are about a second of it, a megabyte.
+    QTest::newRow("echo") << QStringList { QStringLiteral("--echo") } << 10;
+    QTest::newRow("noise") << QStringList { QStringLiteral("--noise"), QStringLiteral("1000000") }
+                           << 20;
 }
 
 void tst_EndToEnd::answersChangeNothing()
 {
     QFETCH(QStringList, options);
+    QFETCH(int, notifications);
     QVERIFY(startSimulator(options));
     auto *device = m_port->findChild<QSerialPort *>();
     QVERIFY(device);
@@ -240,14 +250,17 @@ void tst_EndToEnd::answersChangeNothing()
     const QStringList before = labelTexts();
     [[maybe_unused]] const long residentBefore = residentKilobytes();
 
-    // A second of answers: echoed commands, or a megabyte of noise.
+    // Echoed commands, or a megabyte of noise.
+    QSignalSpy answers(m_port, &SerialPort::OnComm);
     for (int i = 0; i < 10; ++i) {
+        const qsizetype before = answers.count();
         button("btnSend")->click();
-        QTest::qWait(100);
+        QTRY_VERIFY_WITH_TIMEOUT(answers.count() > before, kTimeoutMs);
         // Each notification empties the receive buffer; nothing piles up in the port.
         QVERIFY2(device->bytesAvailable() < 64 * 1024,
                  qPrintable(QString::number(device->bytesAvailable())));
     }
+    QTRY_VERIFY_WITH_TIMEOUT(answers.count() >= notifications, kTimeoutMs);
 
     QCOMPARE(labelTexts(), before);
     QVERIFY(m_boxes->boxes.isEmpty());

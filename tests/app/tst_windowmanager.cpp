@@ -4,6 +4,7 @@
 #include "fakeregistry.h"
 #include "fakeserialport.h"
 #include "fakesettingsstore.h"
+#include "fakesysinfotools.h"
 #include "frmcalculate.h"
 #include "frmmotorcontrol.h"
 #include "windowmanager.h"
@@ -39,6 +40,7 @@ private:
     FakeRegistry *m_registry = nullptr;
     FakeFileChecks *m_files = nullptr;
     FakeProgramStarter *m_programs = nullptr;
+    FakeSysInfoTools m_tools;
     WindowManager *m_windows = nullptr;
 };
 
@@ -50,8 +52,8 @@ void tst_WindowManager::init()
     m_registry = new FakeRegistry;
     m_files = new FakeFileChecks;
     m_programs = new FakeProgramStarter;
-    m_windows
-        = new WindowManager({ *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs });
+    m_windows = new WindowManager(
+        { *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs, m_tools });
     m_windows->start();
     QVERIFY(QTest::qWaitForWindowExposed(main()));
 }

@@ -39,16 +39,17 @@ bool isFormattedNumber(QStringView text)
 
 void checkOutcome(const FrictionOutcome &outcome, const QString &prefix)
 {
-    if (outcome.isMessage()) {
-        // An empty title is the program's own; the text is never left out.
-        if (outcome.text.isEmpty())
-            fail("message without text", outcome.title);
+    if (const auto *message = std::get_if<FrictionMessage>(&outcome)) {
+        // The text is never left out.
+        if (message->text.isEmpty())
+            fail("message without text", message->title.value_or(QString()));
         return;
     }
-    if (!outcome.caption.startsWith(prefix))
-        fail("caption without its prefix", outcome.caption);
-    if (!isFormattedNumber(QStringView(outcome.caption).mid(prefix.size())))
-        fail("caption not in the format", outcome.caption);
+    const QString &caption = std::get<FrictionResult>(outcome).caption;
+    if (!caption.startsWith(prefix))
+        fail("caption without its prefix", caption);
+    if (!isFormattedNumber(QStringView(caption).mid(prefix.size())))
+        fail("caption not in the format", caption);
 }
 
 // The value of a numeric text must be what strtod in the C locale reads from it.
@@ -76,8 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         texts[i] = QString::fromUtf8(parts.at(i));
 
     const QLocale c = QLocale::c();
-    checkOutcome(subStaticCalc(texts[0], c), FrictionCalc::staticCaptionPrefix());
-    checkOutcome(subKineticCalc(texts[1], texts[2], texts[3], texts[4], c),
+    checkOutcome(FrictionCalc::staticCoefficient(texts[0], c), FrictionCalc::staticCaptionPrefix());
+    checkOutcome(FrictionCalc::kineticCoefficient(texts[1], texts[2], texts[3], texts[4], c),
                  FrictionCalc::kineticCaptionPrefix());
     for (const QString &text : texts)
         checkValue(text);

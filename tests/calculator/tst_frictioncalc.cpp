@@ -78,9 +78,9 @@ void tst_FrictionCalc::staticCoefficient()
 {
     QFETCH(QString, angle);
     QFETCH(QString, caption);
-    const FrictionOutcome outcome = subStaticCalc(angle);
-    QVERIFY(!outcome.isMessage());
-    QCOMPARE(outcome.caption, caption);
+    const FrictionOutcome outcome = FrictionCalc::staticCoefficient(angle);
+    QVERIFY(std::holds_alternative<FrictionResult>(outcome));
+    QCOMPARE(std::get<FrictionResult>(outcome).caption, caption);
 }
 
 void tst_FrictionCalc::staticAngleRefused_data()
@@ -106,11 +106,12 @@ void tst_FrictionCalc::staticAngleRefused_data()
 void tst_FrictionCalc::staticAngleRefused()
 {
     QFETCH(QString, angle);
-    const FrictionOutcome outcome = subStaticCalc(angle);
-    QVERIFY(outcome.isMessage());
-    QCOMPARE(outcome.title, kAngleTitle);
-    QCOMPARE(outcome.text, kAngleText);
-    QCOMPARE(outcome.focus, FrictionInput::StaticAngle);
+    const FrictionOutcome outcome = FrictionCalc::staticCoefficient(angle);
+    QVERIFY(std::holds_alternative<FrictionMessage>(outcome));
+    const auto &message = std::get<FrictionMessage>(outcome);
+    QCOMPARE(message.title, std::optional(kAngleTitle));
+    QCOMPARE(message.text, kAngleText);
+    QCOMPARE(message.focus, FrictionInput::StaticAngle);
 }
 
 void tst_FrictionCalc::kineticCoefficient_data()
@@ -161,9 +162,9 @@ void tst_FrictionCalc::kineticCoefficient()
     QFETCH(QString, time);
     QFETCH(QString, gravity);
     QFETCH(QString, caption);
-    const FrictionOutcome outcome = subKineticCalc(angle, length, time, gravity);
-    QVERIFY2(!outcome.isMessage(), qPrintable(outcome.text));
-    QCOMPARE(outcome.caption, caption);
+    const FrictionOutcome outcome = FrictionCalc::kineticCoefficient(angle, length, time, gravity);
+    QVERIFY(std::holds_alternative<FrictionResult>(outcome));
+    QCOMPARE(std::get<FrictionResult>(outcome).caption, caption);
 }
 
 void tst_FrictionCalc::kineticChecksInOrder_data()
@@ -254,11 +255,12 @@ void tst_FrictionCalc::kineticChecksInOrder()
     QFETCH(QString, title);
     QFETCH(QString, text);
     QFETCH(FrictionInput, focus);
-    const FrictionOutcome outcome = subKineticCalc(angle, length, time, gravity);
-    QVERIFY(outcome.isMessage());
-    QCOMPARE(outcome.title, title);
-    QCOMPARE(outcome.text, text);
-    QCOMPARE(outcome.focus, focus);
+    const FrictionOutcome outcome = FrictionCalc::kineticCoefficient(angle, length, time, gravity);
+    QVERIFY(std::holds_alternative<FrictionMessage>(outcome));
+    const auto &message = std::get<FrictionMessage>(outcome);
+    QCOMPARE(message.title, std::optional(title));
+    QCOMPARE(message.text, text);
+    QCOMPARE(message.focus, focus);
 }
 
 void tst_FrictionCalc::format_data()
@@ -306,14 +308,17 @@ void tst_FrictionCalc::formatTakesTheLocalesDecimalSeparator()
     QCOMPARE(FrictionCalc::format(0.5773502691896, german), QStringLiteral("0,577"));
     // Only the separator follows the locale: no grouping, an ASCII minus.
     QCOMPARE(FrictionCalc::format(-12345.6789, german), QStringLiteral("-12345,679"));
-    QCOMPARE(subStaticCalc(QStringLiteral("30"), german).caption,
+    QCOMPARE(std::get<FrictionResult>(FrictionCalc::staticCoefficient(QStringLiteral("30"), german))
+                 .caption,
              QStringLiteral("\u00b5_static = 0,577"));
     // The inputs are read with "." whatever the locale; a comma is not a decimal separator.
-    QCOMPARE(subKineticCalc(QStringLiteral("30"), QStringLiteral("10"), QStringLiteral("50"),
-                            QStringLiteral("9.80665"), german)
+    QCOMPARE(std::get<FrictionResult>(FrictionCalc::kineticCoefficient(
+                                          QStringLiteral("30"), QStringLiteral("10"),
+                                          QStringLiteral("50"), QStringLiteral("9.80665"), german))
                  .caption,
              QStringLiteral("\u00b5_kinetic = -1,778"));
-    QVERIFY(subStaticCalc(QStringLiteral("22,5"), german).isMessage());
+    QVERIFY(std::holds_alternative<FrictionMessage>(
+        FrictionCalc::staticCoefficient(QStringLiteral("22,5"), german)));
 
     QLocale::setDefault(german);
     const QString byDefault = FrictionCalc::format(0.0625);
@@ -429,11 +434,13 @@ void tst_FrictionCalc::extremeInputs()
     QFETCH(QString, gravity);
     QFETCH(QString, text);
     QFETCH(FrictionInput, focus);
-    const FrictionOutcome outcome = subKineticCalc(angle, length, time, gravity);
-    QVERIFY(outcome.isMessage());
-    QVERIFY(outcome.title.isEmpty());
-    QCOMPARE(outcome.text, text);
-    QCOMPARE(outcome.focus, focus);
+    const FrictionOutcome outcome = FrictionCalc::kineticCoefficient(angle, length, time, gravity);
+    QVERIFY(std::holds_alternative<FrictionMessage>(outcome));
+    const auto &message = std::get<FrictionMessage>(outcome);
+    // No title of its own: the window uses the program's.
+    QVERIFY(!message.title);
+    QCOMPARE(message.text, text);
+    QCOMPARE(message.focus, focus);
 }
 
 void tst_FrictionCalc::staticAngleOutOfRange_data()
@@ -452,11 +459,13 @@ void tst_FrictionCalc::staticAngleOutOfRange()
 {
     QFETCH(QString, angle);
     QFETCH(QString, text);
-    const FrictionOutcome outcome = subStaticCalc(angle);
-    QVERIFY(outcome.isMessage());
-    QVERIFY(outcome.title.isEmpty());
-    QCOMPARE(outcome.text, text);
-    QCOMPARE(outcome.focus, FrictionInput::StaticAngle);
+    const FrictionOutcome outcome = FrictionCalc::staticCoefficient(angle);
+    QVERIFY(std::holds_alternative<FrictionMessage>(outcome));
+    const auto &message = std::get<FrictionMessage>(outcome);
+    // No title of its own: the window uses the program's.
+    QVERIFY(!message.title);
+    QCOMPARE(message.text, text);
+    QCOMPARE(message.focus, FrictionInput::StaticAngle);
 }
 
 QTEST_APPLESS_MAIN(tst_FrictionCalc)

@@ -7,17 +7,24 @@ FakeSerialPort::FakeSerialPort(QObject *parent)
 {
 }
 
-CommError FakeSerialPort::refuse(int number, const QString &description) const
+CommError FakeSerialPort::refuse(int number, PortFault::Kind kind) const
 {
-    return CommError { number, QStringLiteral("Com%1: %2").arg(m_commPort).arg(description) };
+    PortFault fault;
+    fault.kind = kind;
+    fault.port = m_commPort;
+    fault.device = devicePath();
+    return { number, fault };
 }
 
 CommError FakeSerialPort::setCommPort(int port)
 {
     if (m_open)
-        return refuse(CommError::PortOpen, QStringLiteral("cannot change the port while open"));
-    if (port < 1)
-        return refuse(CommError::InvalidPort, QStringLiteral("invalid port number"));
+        return refuse(CommError::PortOpen, PortFault::Kind::RenumberWhileOpen);
+    if (port < 1) {
+        CommError error = refuse(CommError::InvalidPort, PortFault::Kind::InvalidPortNumber);
+        error.fault.value = port;
+        return error;
+    }
     m_commPort = port;
     calls << QStringLiteral("CommPort=%1").arg(port);
     emit stateChanged();
@@ -27,10 +34,18 @@ CommError FakeSerialPort::setCommPort(int port)
 CommError FakeSerialPort::setSettings(const QString &settings)
 {
     const auto parsed = LineSettings::parse(settings);
-    if (!parsed)
-        return refuse(CommError::InvalidPropertyValue, QStringLiteral("malformed settings"));
-    if (m_refusedSettings.contains(settings))
-        return refuse(CommError::SetCommStateFailed, m_refusedSettings.value(settings));
+    if (!parsed) {
+        CommError error
+            = refuse(CommError::InvalidPropertyValue, PortFault::Kind::MalformedSettings);
+        error.fault.text = settings;
+        return error;
+    }
+    if (m_refusedSettings.contains(settings)) {
+        CommError error = refuse(CommError::SetCommStateFailed, PortFault::Kind::SettingRefused);
+        error.fault.setting = PortFault::Setting::Line;
+        error.fault.text = settings;
+        return error;
+    }
     m_settings = parsed->toText();
     calls << QStringLiteral("Settings=%1").arg(settings);
     emit stateChanged();
@@ -40,15 +55,16 @@ CommError FakeSerialPort::setSettings(const QString &settings)
 CommError FakeSerialPort::setPortOpen(bool open)
 {
     if (open == m_open)
-        return open ? refuse(CommError::PortAlreadyOpen, QStringLiteral("already open"))
+        return open ? refuse(CommError::PortAlreadyOpen, PortFault::Kind::AlreadyOpen)
                     : CommError {};
     if (open && m_refusedPorts.contains(m_commPort)) {
-        m_closedReason = m_refusedPorts.value(m_commPort);
+        const CommError error = refuse(CommError::InvalidPort, m_refusedPorts.value(m_commPort));
+        m_closedReason = error.fault;
         emit stateChanged();
-        return refuse(CommError::InvalidPort, m_refusedPorts.value(m_commPort));
+        return error;
     }
     m_open = open;
-    m_closedReason.clear();
+    m_closedReason = {};
     m_received.clear();
     calls << QStringLiteral("PortOpen=%1").arg(open ? "true" : "false");
     emit stateChanged();
@@ -63,10 +79,18 @@ void FakeSerialPort::setRThreshold(int threshold)
 
 CommError FakeSerialPort::setHandshaking(int handshaking)
 {
-    if (handshaking < NoHandshaking || handshaking > XonXoffAndRtsCts)
-        return refuse(CommError::InvalidPropertyValue, QStringLiteral("invalid handshaking"));
-    if (m_refusedHandshaking.contains(handshaking))
-        return refuse(CommError::SetCommStateFailed, m_refusedHandshaking.value(handshaking));
+    if (handshaking < NoHandshaking || handshaking > XonXoffAndRtsCts) {
+        CommError error
+            = refuse(CommError::InvalidPropertyValue, PortFault::Kind::UnknownHandshaking);
+        error.fault.value = handshaking;
+        return error;
+    }
+    if (m_refusedHandshaking.contains(handshaking)) {
+        CommError error = refuse(CommError::SetCommStateFailed, PortFault::Kind::SettingRefused);
+        error.fault.setting = PortFault::Setting::Handshaking;
+        error.fault.value = handshaking;
+        return error;
+    }
     m_handshaking = handshaking;
     calls << QStringLiteral("Handshaking=%1").arg(handshaking);
     emit stateChanged();
@@ -75,11 +99,16 @@ CommError FakeSerialPort::setHandshaking(int handshaking)
 
 CommError FakeSerialPort::Output(const QByteArray &bytes)
 {
-    if (!m_open)
-        return refuse(CommError::PortNotOpen, QStringLiteral("port not open"));
+    if (!m_open) {
+        if (m_closedReason.kind == PortFault::Kind::Unplugged)
+            return { CommError::DeviceGone, m_closedReason };
+        return refuse(CommError::PortNotOpen, PortFault::Kind::NotOpen);
+    }
     if (m_failWriteCountdown == 0) {
         m_failWriteCountdown = -1;
-        return refuse(CommError::WriteFailed, m_failWriteDescription);
+        CommError error = refuse(CommError::WriteFailed, PortFault::Kind::WriteFailed);
+        error.fault.systemCause = m_failWriteCause;
+        return error;
     }
     if (m_failWriteCountdown > 0)
         --m_failWriteCountdown;
@@ -95,28 +124,33 @@ QByteArray FakeSerialPort::Input()
 
 QString FakeSerialPort::devicePath() const
 {
-    return QStringLiteral("/dev/fake%1").arg(m_commPort);
+    return m_devices.value(m_commPort, QStringLiteral("/dev/fake%1").arg(m_commPort));
 }
 
-void FakeSerialPort::refuseOpen(int port, const QString &description)
+void FakeSerialPort::setDevice(int port, const QString &device)
 {
-    m_refusedPorts.insert(port, description);
+    m_devices.insert(port, device);
 }
 
-void FakeSerialPort::refuseSettings(const QString &settings, const QString &description)
+void FakeSerialPort::refuseOpen(int port, PortFault::Kind reason)
 {
-    m_refusedSettings.insert(settings, description);
+    m_refusedPorts.insert(port, reason);
 }
 
-void FakeSerialPort::refuseHandshaking(int value, const QString &description)
+void FakeSerialPort::refuseSettings(const QString &settings)
 {
-    m_refusedHandshaking.insert(value, description);
+    m_refusedSettings << settings;
 }
 
-void FakeSerialPort::failWrite(int writesFromNow, const QString &description)
+void FakeSerialPort::refuseHandshaking(int value)
+{
+    m_refusedHandshaking << value;
+}
+
+void FakeSerialPort::failWrite(int writesFromNow, const QString &cause)
 {
     m_failWriteCountdown = writesFromNow;
-    m_failWriteDescription = description;
+    m_failWriteCause = cause;
 }
 
 void FakeSerialPort::receive(const QByteArray &bytes)
@@ -133,7 +167,7 @@ void FakeSerialPort::receive(const QByteArray &bytes)
 
 void FakeSerialPort::unplug()
 {
+    m_closedReason = refuse(CommError::DeviceGone, PortFault::Kind::Unplugged).fault;
     m_open = false;
-    m_closedReason = QStringLiteral("the device was disconnected");
     emit stateChanged();
 }

@@ -30,15 +30,19 @@ public:
     QByteArray Input() override;
     int CommEvent() const override { return m_commEvent; }
     QString devicePath() const override;
-    QString closedReason() const override { return m_closedReason; }
+    PortFault closedReason() const override { return m_closedReason; }
 
-    // Scripting.
-    void refuseOpen(int port, const QString &description = QStringLiteral("no such port"));
-    void refuseSettings(const QString &settings,
-                        const QString &description = QStringLiteral("settings refused"));
-    void refuseHandshaking(int value, const QString &description = QStringLiteral("refused"));
-    // The write that comes `writesFromNow` successful writes from now fails, once.
-    void failWrite(int writesFromNow, const QString &description = QStringLiteral("write failed"));
+    // Scripting. Port N is the device /dev/fakeN unless told otherwise.
+    void setDevice(int port, const QString &device);
+    // Opening the port fails for this reason; the fault names the port and its device.
+    void refuseOpen(int port, PortFault::Kind reason = PortFault::Kind::NoDevice);
+    // The device does not take this settings text.
+    void refuseSettings(const QString &settings);
+    // The device does not take this flow control.
+    void refuseHandshaking(int value);
+    // The write that comes `writesFromNow` successful writes from now fails, once, with the
+    // system's wording `cause`.
+    void failWrite(int writesFromNow, const QString &cause = QStringLiteral("write failed"));
     // Characters from the device: raise OnComm as the real layer would.
     void receive(const QByteArray &bytes);
     // The device disappears while open.
@@ -51,7 +55,7 @@ public:
     int inputReads = 0;
 
 private:
-    CommError refuse(int number, const QString &description) const;
+    CommError refuse(int number, PortFault::Kind kind) const;
 
     int m_commPort = 1;
     QString m_settings = QStringLiteral("9600,n,8,1");
@@ -60,11 +64,12 @@ private:
     int m_handshaking = 0;
     int m_commEvent = NoEvent;
     QByteArray m_received;
-    QString m_closedReason;
+    PortFault m_closedReason;
 
-    QHash<int, QString> m_refusedPorts;
-    QHash<QString, QString> m_refusedSettings;
-    QHash<int, QString> m_refusedHandshaking;
+    QHash<int, QString> m_devices;
+    QHash<int, PortFault::Kind> m_refusedPorts;
+    QStringList m_refusedSettings;
+    QList<int> m_refusedHandshaking;
     int m_failWriteCountdown = -1;
-    QString m_failWriteDescription;
+    QString m_failWriteCause;
 };

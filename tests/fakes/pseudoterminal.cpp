@@ -128,3 +128,13 @@ void PseudoTerminal::closeMaster()
         m_master = -1;
     }
 }
+
+PseudoTerminal::FlowControl PseudoTerminal::flowControl() const
+{
+    // On the master, the terminal calls read the line of the slave side.
+    termios tio {};
+    if (m_master < 0 || tcgetattr(m_master, &tio) != 0)
+        return {};
+    return { true, (tio.c_iflag & IXON) && (tio.c_iflag & IXOFF),
+             (tio.c_iflag & (IXON | IXOFF)) != 0, (tio.c_cflag & CRTSCTS) != 0 };
+}

@@ -34,6 +34,17 @@ public:
     // event loop in between so the program's own writes and notifications proceed.
     QByteArray readAtLeast(int count, int timeoutMs = 2000);
 
+    // The flow control the slave side's line holds now, read through the master: what the device
+    // end sees, whatever the program believes it set.
+    struct FlowControl
+    {
+        bool read = false; // false: the line could not be read
+        bool xonXoff = false; // IXON and IXOFF both set
+        bool anyXonXoff = false; // IXON or IXOFF set
+        bool rtsCts = false; // CRTSCTS set
+    };
+    FlowControl flowControl() const;
+
     // Closes the master side: the slave reports a hang-up, as a USB adapter being pulled out.
     void closeMaster();
 

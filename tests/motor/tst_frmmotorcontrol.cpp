@@ -3,6 +3,7 @@
 #include "frmmotorcontrol.h"
 #include "textfit.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -35,13 +36,18 @@ private slots:
     void continuousModeDisablesDistanceAndCounter();
     void countResets_data();
     void countResets();
+    void reselectedModeChangesNothing_data();
+    void reselectedModeChangesNothing();
     void overflowIsRefused_data();
     void overflowIsRefused();
     void refusedWriteStopsTheSequence_data();
     void refusedWriteStopsTheSequence();
     void sendWritesTextAsTyped_data();
     void sendWritesTextAsTyped();
+    void sendPresetFromList_data();
     void sendPresetFromList();
+    void unsendableCharacterSendsNothing_data();
+    void unsendableCharacterSendsNothing();
     void enterKey_data();
     void enterKey();
     void receivedCharactersChangeNothing();
@@ -285,6 +291,48 @@ void tst_frmMotorControl::countResets()
     QCOMPARE(m_port->writes, writes);
 }
 
+void tst_frmMotorControl::reselectedModeChangesNothing_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("byKey");
+    QTest::addColumn<QString>("mode");
+
+    QTest::newRow("normal mode clicked again") << "optMN" << false << "MN";
+    QTest::newRow("continuous mode clicked again") << "optMC" << false << "MC";
+    QTest::newRow("normal mode, space again") << "optMN" << true << "MN";
+    QTest::newRow("continuous mode, space again") << "optMC" << true << "MC";
+}
+
+void tst_frmMotorControl::reselectedModeChangesNothing()
+{
+    QFETCH(QString, option);
+    QFETCH(bool, byKey);
+    QFETCH(QString, mode);
+
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    auto *button = child<QRadioButton>(option.toLatin1());
+    // On the indicator: the button's text does not reach its right edge.
+    const QPoint indicator(6, button->height() / 2);
+    QTest::mouseClick(button, Qt::LeftButton, {}, indicator);
+    QVERIFY(button->isChecked());
+    click("btnUp");
+    QCOMPARE(m_window->stepCount(), 10000);
+    const bool distanceEnabled = child<QWidget>("hscrollDist")->isEnabled();
+
+    if (byKey) {
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+    } else {
+        QTest::mouseClick(button, Qt::LeftButton, {}, indicator);
+    }
+    QVERIFY(button->isChecked());
+    QCOMPARE(m_window->stepCount(), 10000);
+    QCOMPARE(text("lblStepValue"), QStringLiteral(" 10000"));
+    QCOMPARE(m_window->modeCommand(), mode);
+    QCOMPARE(child<QWidget>("hscrollDist")->isEnabled(), distanceEnabled);
+}
+
 void tst_frmMotorControl::overflowIsRefused_data()
 {
     QTest::addColumn<QString>("button");
@@ -352,7 +400,9 @@ void tst_frmMotorControl::refusedWriteStopsTheSequence()
     QCOMPARE(m_boxes->boxes[0].icon, MessageBoxes::Icon::Warning);
     QCOMPARE(m_boxes->boxes[0].buttons, MessageBoxes::Buttons::Ok);
     QCOMPARE(m_boxes->boxes[0].title, QStringLiteral("Tiltbench"));
-    QCOMPARE(m_boxes->boxes[0].text, QStringLiteral("Com1: the line is down"));
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("Com1 (/dev/fake1) did not take the bytes to send (the line is down). "
+                            "Check the device and its cable, then try again."));
     // The count, its label and the typed command stay as they were.
     QCOMPARE(m_window->stepCount(), 10000);
     QCOMPARE(text("lblStepValue"), QStringLiteral(" 10000"));
@@ -390,16 +440,86 @@ void tst_frmMotorControl::sendWritesTextAsTyped()
     QCOMPARE(combo->count(), 3);
 }
 
+void tst_frmMotorControl::sendPresetFromList_data()
+{
+    QTest::addColumn<int>("downs");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("first entry") << 0 << QByteArray("v10\r");
+    QTest::newRow("second entry") << 1 << QByteArray("g\r");
+}
+
 void tst_frmMotorControl::sendPresetFromList()
 {
+    QFETCH(int, downs);
+    QFETCH(QByteArray, written);
+
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
     auto *combo = child<QComboBox>("cmbCommand");
-    combo->setCurrentIndex(0);
-    QCOMPARE(combo->currentText(), QStringLiteral("v10"));
+    combo->setFocus();
+    QTest::keyClicks(combo, QStringLiteral("x"));
+    // The list opens from the keyboard on its first entry; the entry picked replaces the typed
+    // text.
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(combo->view()->isVisible());
+    for (int i = 0; i < downs; ++i)
+        QTest::keyClick(combo->view(), Qt::Key_Down);
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+    QTRY_VERIFY(!combo->view()->isVisible());
+    QCOMPARE(combo->currentText(), QString::fromLatin1(written.chopped(1)));
+
     click("btnSend");
-    QCOMPARE(m_port->writes, Writes { "v10\r" });
+    QCOMPARE(m_port->writes, Writes { written });
     QCOMPARE(combo->currentText(), QString());
     QCOMPARE(combo->count(), 3);
     QCOMPARE(combo->itemText(0), QStringLiteral("v10"));
+}
+
+void tst_frmMotorControl::unsendableCharacterSendsNothing_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("character");
+    QTest::addColumn<int>("position");
+
+    QTest::newRow("typographic minus")
+        << QStringLiteral("D\u22121000") << QStringLiteral("\u2212") << 2;
+    // The Latin-1 letter before it goes out fine; the emoji is one character of two units.
+    QTest::newRow("after a Latin-1 letter, beyond the basic plane")
+        << QStringLiteral("\u00e9\U0001F600g\u2212") << QStringLiteral("\U0001F600") << 2;
+    QTest::newRow("last of three") << QStringLiteral("v1\u2080") << QStringLiteral("\u2080") << 3;
+}
+
+void tst_frmMotorControl::unsendableCharacterSendsNothing()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, character);
+    QFETCH(int, position);
+
+    auto *combo = child<QComboBox>("cmbCommand");
+    combo->setFocus();
+    // QTest::keyClicks types Latin-1 only; other characters come as key events carrying the text.
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        const QString c = typed.mid(i, typed.at(i).isHighSurrogate() ? 2 : 1);
+        i += c.size() - 1;
+        if (c.at(0).unicode() < 0x80)
+            QTest::keyClicks(combo, c);
+        else
+            QTest::sendKeyEvent(QTest::Click, combo, Qt::Key_unknown, c, Qt::NoModifier);
+    }
+    QCOMPARE(combo->currentText(), typed);
+    click("btnSend");
+
+    QVERIFY(m_port->writes.isEmpty());
+    QCOMPARE(combo->currentText(), typed);
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].icon, MessageBoxes::Icon::Warning);
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("The command was not sent: the character \"%1\" at position %2 cannot "
+                            "be sent to the indexer, which takes only Latin-1 characters. Replace "
+                            "it, then press Send again.")
+                 .arg(character)
+                 .arg(position));
 }
 
 void tst_frmMotorControl::enterKey_data()
@@ -472,14 +592,17 @@ void tst_frmMotorControl::startUpWithoutPort()
     delete m_window;
     delete m_port;
     m_port = new FakeSerialPort;
-    m_port->refuseOpen(1, QStringLiteral("no device /dev/ttyS0"));
+    m_port->setDevice(1, QStringLiteral("/dev/ttyS0"));
+    m_port->refuseOpen(1, PortFault::Kind::NoDevice);
     m_window = new frmMotorControl(*m_port, *m_boxes);
 
     QCOMPARE(m_boxes->boxes.size(), 1);
     QCOMPARE(m_boxes->boxes[0].title, QStringLiteral("Tiltbench"));
-    QCOMPARE(m_boxes->boxes[0].text, QStringLiteral("Com1: no device /dev/ttyS0"));
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("Com1 (/dev/ttyS0) could not be opened: there is no such port. Plug "
+                            "in the adapter, or choose another port."));
     QVERIFY(!m_port->PortOpen());
-    QCOMPARE(text("lblPortState"), QStringLiteral("Com1 closed: no device /dev/ttyS0"));
+    QCOMPARE(text("lblPortState"), QStringLiteral("Com1 closed: there is no device /dev/ttyS0"));
     // The rest of the window is set up as usual.
     QCOMPARE(text("lblDistValue"), QStringLiteral("10000"));
     QCOMPARE(child<QComboBox>("cmbCommand")->count(), 3);
@@ -488,7 +611,9 @@ void tst_frmMotorControl::startUpWithoutPort()
     click("btnSend");
     QVERIFY(m_port->writes.isEmpty());
     QCOMPARE(m_boxes->boxes.size(), 3);
-    QCOMPARE(m_boxes->boxes[1].text, QStringLiteral("Com1: port not open"));
+    QCOMPARE(m_boxes->boxes[1].text,
+             QStringLiteral("Com1 (/dev/ttyS0) is not open, so nothing was sent. Open it in "
+                            "Options > Port Properties..."));
     QCOMPARE(text("lblStepValue"), QStringLiteral("0"));
 }
 
@@ -498,7 +623,14 @@ void tst_frmMotorControl::statusFollowsPort()
     QCOMPARE(text("lblPortState"), QStringLiteral("Com1 open: /dev/fake1, 19200,e,7,2"));
 
     m_port->unplug();
-    QCOMPARE(text("lblPortState"), QStringLiteral("Com1 closed: the device was disconnected"));
+    QCOMPARE(text("lblPortState"),
+             QStringLiteral("Com1 closed: the device /dev/fake1 was disconnected"));
+    click("btnStop");
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("Com1 is closed because the device /dev/fake1 was disconnected, so "
+                            "nothing was sent. Plug the device back in, then open the port again "
+                            "in Options > Port Properties..."));
 
     QVERIFY(m_port->setCommPort(2).number == 0);
     QVERIFY(m_port->setPortOpen(true).number == 0);
@@ -509,20 +641,21 @@ void tst_frmMotorControl::statusFollowsPort()
 
 void tst_frmMotorControl::longPortStateIsShortenedNotClipped()
 {
-    const QString reason = QStringLiteral("the device /dev/serial/by-id/"
-                                          "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0 was "
-                                          "disconnected while the motor was moving");
+    const QString device
+        = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+    const QString reason = QStringLiteral("another program is using ") + device;
     delete m_window;
     delete m_port;
     m_port = new FakeSerialPort;
-    m_port->refuseOpen(1, reason);
+    m_port->setDevice(1, device);
+    m_port->refuseOpen(1, PortFault::Kind::Busy);
     m_window = new frmMotorControl(*m_port, *m_boxes);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 
     auto *state = child<QLabel>("lblPortState");
     QCOMPARE(state->toolTip(), QStringLiteral("Com1 closed: ") + reason);
-    QVERIFY(state->text().startsWith(QStringLiteral("Com1 closed: the device")));
+    QVERIFY(state->text().startsWith(QStringLiteral("Com1 closed: another program")));
     QVERIFY(state->text().endsWith(QChar(0x2026)));
     const QStringList clipped = clippedTexts(m_window);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));

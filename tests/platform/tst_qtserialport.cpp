@@ -2,6 +2,7 @@
 #include "qtserialport.h"
 #include "temporaryportmap.h"
 
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QTest>
@@ -12,7 +13,6 @@
 // it cannot share a file with <termios.h>.
 #include <asm/termbits.h>
 #include <sys/ioctl.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -45,14 +45,6 @@ DeviceLine deviceLine(QtSerialPort &port)
              (tio.c_iflag & IXON) && (tio.c_iflag & IXOFF) };
 }
 
-long long cpuMicroseconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000LL + usage.ru_utime.tv_usec
-        + usage.ru_stime.tv_usec;
-}
-
 } // namespace
 
 // The real port over a pseudo-terminal: the test links Com1 to the slave side in a temporary
@@ -72,8 +64,6 @@ private slots:
     void thresholdZeroRaisesNothing();
     void openRefusals_data();
     void openRefusals();
-    void openErrorWording_data();
-    void openErrorWording();
     void refusedSettingLeavesPortAsItWas_data();
     void refusedSettingLeavesPortAsItWas();
     void acceptedSettingsReachDevice_data();
@@ -119,16 +109,16 @@ void tst_QtSerialPort::mapsPortThroughLink()
 
     QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
     const CommError error = m_port->setPortOpen(true);
-    QVERIFY2(!error, qPrintable(error.description));
+    QVERIFY2(!error, qPrintable(QString::number(error.number)));
     QVERIFY(m_port->PortOpen());
     QCOMPARE(m_port->findChild<QSerialPort *>()->portName(), m_pty->slavePath().mid(5));
     QCOMPARE(m_port->devicePath(), m_pty->slavePath());
-    QCOMPARE(m_port->closedReason(), QString());
+    QVERIFY(!m_port->closedReason().failed());
     QCOMPARE(changed.count(), 1);
 
     QVERIFY(!m_port->setPortOpen(false));
     QVERIFY(!m_port->PortOpen());
-    QCOMPARE(m_port->closedReason(), QString());
+    QVERIFY(!m_port->closedReason().failed());
     QCOMPARE(changed.count(), 2);
 }
 
@@ -141,7 +131,7 @@ void tst_QtSerialPort::writesArriveExactlyAndInOrder()
     };
     for (const QByteArray &bytes : writes) {
         const CommError error = m_port->Output(bytes);
-        QVERIFY2(!error, qPrintable(error.description));
+        QVERIFY2(!error, qPrintable(QString::number(error.number)));
     }
     const QByteArray expected("LD0\rA5\rV3\rD4000\rMN\rG\r\x00\n\x11\x13\xff\r\n", 28);
     QCOMPARE(m_pty->readAtLeast(expected.size()), expected);
@@ -198,35 +188,36 @@ void tst_QtSerialPort::openRefusals_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("number");
-    QTest::addColumn<QStringList>("wording");
-    QTest::addColumn<QString>("reason");
+    QTest::addColumn<PortFault::Kind>("kind");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<bool>("linkNamed");
 
     QTest::newRow("link to a missing device")
-        << "missing" << int(CommError::InvalidPort)
-        << QStringList { "Com2", "/dev/ttyUSB-not-there", "no device", "ln -s" }
-        << "there is no device /dev/ttyUSB-not-there";
-    QTest::newRow("held by another port object")
-        << "second port" << int(CommError::PortAlreadyOpen)
-        << QStringList { "Com2", "<slave>", "another program" }
-        << "another program is using <slave>";
+        << "missing" << int(CommError::InvalidPort) << PortFault::Kind::DanglingLink
+        << "/dev/ttyUSB-not-there" << true;
+    QTest::newRow("no link and no device") << "no link" << int(CommError::InvalidPort)
+                                           << PortFault::Kind::NoDevice << "/dev/ttyS1" << true;
+    QTest::newRow("held by another port object") << "second port" << int(CommError::PortAlreadyOpen)
+                                                 << PortFault::Kind::Busy << "<slave>" << false;
     QTest::newRow("locked by another QSerialPort user")
-        << "qserialport" << int(CommError::PortAlreadyOpen)
-        << QStringList { "Com2", "<slave>", "another program" }
-        << "another program is using <slave>";
+        << "qserialport" << int(CommError::PortAlreadyOpen) << PortFault::Kind::Busy << "<slave>"
+        << false;
 }
 
 void tst_QtSerialPort::openRefusals()
 {
     QFETCH(QString, how);
     QFETCH(int, number);
-    QFETCH(QStringList, wording);
-    QFETCH(QString, reason);
+    QFETCH(PortFault::Kind, kind);
+    QFETCH(QString, device);
+    QFETCH(bool, linkNamed);
+    device.replace("<slave>", m_pty->slavePath());
 
     QtSerialPort holder;
     QSerialPort other;
     if (how == u"missing") {
         QVERIFY(m_ports->link(2, QStringLiteral("/dev/ttyUSB-not-there")));
-    } else {
+    } else if (how != u"no link") {
         QVERIFY(m_ports->link(2, m_pty->slavePath()));
         if (how == u"second port") {
             QVERIFY(!holder.setPortOpen(true));
@@ -235,17 +226,22 @@ void tst_QtSerialPort::openRefusals()
             QVERIFY(other.open(QIODevice::ReadWrite));
         }
     }
+    if (how == u"no link" && QFileInfo::exists(device))
+        QSKIP("This computer has a /dev/ttyS1");
     QVERIFY(!m_port->setCommPort(2));
     QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
 
     const CommError error = m_port->setPortOpen(true);
     QCOMPARE(error.number, number);
-    for (QString part : wording) {
-        part.replace("<slave>", m_pty->slavePath());
-        QVERIFY2(error.description.contains(part), qPrintable(error.description));
-    }
+    QCOMPARE(error.fault.kind, kind);
+    QCOMPARE(error.fault.port, 2);
+    QCOMPARE(error.fault.device, device);
+    QCOMPARE(error.fault.link,
+             linkNamed ? m_ports->path() + QStringLiteral("/Tiltbench/ports/com2") : QString());
     QVERIFY(!m_port->PortOpen());
-    QCOMPARE(m_port->closedReason(), reason.replace("<slave>", m_pty->slavePath()));
+    // The status line tells the same story.
+    QCOMPARE(m_port->closedReason().kind, kind);
+    QCOMPARE(m_port->closedReason().device, device);
     QCOMPARE(changed.count(), 1);
 
     // Whoever holds the device keeps it in working order.
@@ -256,78 +252,50 @@ void tst_QtSerialPort::openRefusals()
     }
 }
 
-void tst_QtSerialPort::openErrorWording_data()
-{
-    QTest::addColumn<int>("failure");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QStringList>("wording");
-
-    using F = QtSerialPort::OpenFailure;
-    QTest::newRow("no device") << int(F::NoDevice) << int(CommError::InvalidPort)
-                               << QStringList { "Com3", "/dev/ttyS2", "no device",
-                                                "Tiltbench/ports/com3" };
-    QTest::newRow("busy") << int(F::Busy) << int(CommError::PortAlreadyOpen)
-                          << QStringList { "Com3 (/dev/ttyS2)", "another program" };
-    QTest::newRow("permission") << int(F::AccessDenied) << int(CommError::AccessDenied)
-                                << QStringList { "Com3 (/dev/ttyS2)", "permission denied",
-                                                 "dialout", "sudo adduser $USER dialout",
-                                                 "log in again" };
-    QTest::newRow("other") << int(F::Other) << int(CommError::InvalidPort)
-                           << QStringList { "Com3 (/dev/ttyS2)", "Input/output error",
-                                            "Check the device" };
-}
-
-void tst_QtSerialPort::openErrorWording()
-{
-    QFETCH(int, failure);
-    QFETCH(int, number);
-    QFETCH(QStringList, wording);
-
-    const CommError error = QtSerialPort::openError(3, QStringLiteral("/dev/ttyS2"),
-                                                    QtSerialPort::OpenFailure(failure),
-                                                    QStringLiteral("Input/output error"));
-    QCOMPARE(error.number, number);
-    for (const QString &part : wording)
-        QVERIFY2(error.description.contains(part), qPrintable(error.description));
-}
-
 void tst_QtSerialPort::refusedSettingLeavesPortAsItWas_data()
 {
     QTest::addColumn<QString>("settings");
     QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("wording");
+    QTest::addColumn<PortFault::Kind>("kind");
+    QTest::addColumn<PortFault::Setting>("setting");
+    QTest::addColumn<int>("value");
 
-    QTest::newRow("malformed") << "9600,N,8" << int(CommError::InvalidPropertyValue)
-                               << "for example 9600,N,8,1";
+    using K = PortFault::Kind;
+    using S = PortFault::Setting;
+    const int invalid = CommError::InvalidPropertyValue;
+    const int refused = CommError::SetCommStateFailed;
+    QTest::newRow("malformed") << "9600,N,8" << invalid << K::MalformedSettings << S::Line << 0;
     QTest::newRow("1.5 stop bits")
-        << "9600,N,8,1.5" << int(CommError::InvalidPropertyValue) << "1.5 stop bits";
-    QTest::newRow("4 data bits") << "9600,N,4,1" << int(CommError::InvalidPropertyValue)
-                                 << "4 data bits";
+        << "9600,N,8,1.5" << invalid << K::UnsupportedStopBits << S::Line << 0;
+    QTest::newRow("4 data bits") << "9600,N,4,1" << invalid << K::UnsupportedDataBits << S::Line
+                                 << 4;
     // What a pseudo-terminal cannot do: QSerialPort itself refuses some, and reports success for
     // the others although the kernel dropped them.
     QTest::newRow("5 data bits, ignored by the device")
-        << "9600,N,5,1" << int(CommError::SetCommStateFailed) << "5 data bits";
-    QTest::newRow("6 data bits") << "9600,N,6,1" << int(CommError::SetCommStateFailed)
-                                 << "6 data bits";
-    QTest::newRow("7 data bits") << "9600,N,7,1" << int(CommError::SetCommStateFailed)
-                                 << "7 data bits";
-    QTest::newRow("even parity") << "9600,E,8,1" << int(CommError::SetCommStateFailed)
-                                 << "even parity";
+        << "9600,N,5,1" << refused << K::SettingRefused << S::DataBits << 5;
+    QTest::newRow("6 data bits") << "9600,N,6,1" << refused << K::SettingRefused << S::DataBits
+                                 << 6;
+    QTest::newRow("7 data bits") << "9600,N,7,1" << refused << K::SettingRefused << S::DataBits
+                                 << 7;
+    QTest::newRow("even parity") << "9600,E,8,1" << refused << K::SettingRefused << S::Parity
+                                 << int('e');
     QTest::newRow("odd parity, ignored by the device")
-        << "9600,O,8,1" << int(CommError::SetCommStateFailed) << "odd parity";
+        << "9600,O,8,1" << refused << K::SettingRefused << S::Parity << int('o');
     QTest::newRow("mark parity, ignored by the device")
-        << "9600,M,8,1" << int(CommError::SetCommStateFailed) << "mark parity";
+        << "9600,M,8,1" << refused << K::SettingRefused << S::Parity << int('m');
     QTest::newRow("space parity, ignored by the device")
-        << "9600,S,8,1" << int(CommError::SetCommStateFailed) << "space parity";
+        << "9600,S,8,1" << refused << K::SettingRefused << S::Parity << int('s');
     QTest::newRow("speed applied before parity refused")
-        << "57600,E,8,1" << int(CommError::SetCommStateFailed) << "even parity";
+        << "57600,E,8,1" << refused << K::SettingRefused << S::Parity << int('e');
 }
 
 void tst_QtSerialPort::refusedSettingLeavesPortAsItWas()
 {
     QFETCH(QString, settings);
     QFETCH(int, number);
-    QFETCH(QString, wording);
+    QFETCH(PortFault::Kind, kind);
+    QFETCH(PortFault::Setting, setting);
+    QFETCH(int, value);
 
     QVERIFY(!m_port->setSettings(QStringLiteral("19200,N,8,2")));
     QVERIFY(!m_port->setPortOpen(true));
@@ -335,8 +303,15 @@ void tst_QtSerialPort::refusedSettingLeavesPortAsItWas()
 
     const CommError error = m_port->setSettings(settings);
     QCOMPARE(error.number, number);
-    QVERIFY2(error.description.contains(wording), qPrintable(error.description));
-    QVERIFY2(error.description.contains(u"Com1"), qPrintable(error.description));
+    QCOMPARE(error.fault.kind, kind);
+    QCOMPARE(error.fault.port, 1);
+    QCOMPARE(error.fault.device, m_pty->slavePath());
+    if (kind == PortFault::Kind::MalformedSettings)
+        QCOMPARE(error.fault.text, settings);
+    if (kind == PortFault::Kind::SettingRefused)
+        QCOMPARE(error.fault.setting, setting);
+    QCOMPARE(error.fault.value, value);
+    QVERIFY(!error.fault.restoreFailed);
     QCOMPARE(changed.count(), 0);
     QVERIFY(m_port->PortOpen());
     QCOMPARE(m_port->Settings(), QStringLiteral("19200,n,8,2"));
@@ -384,7 +359,7 @@ void tst_QtSerialPort::acceptedSettingsReachDevice()
     QVERIFY(!m_port->setPortOpen(true));
     QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
     const CommError error = m_port->setSettings(settings);
-    QVERIFY2(!error, qPrintable(error.description));
+    QVERIFY2(!error, qPrintable(QString::number(error.number)));
     QCOMPARE(m_port->Settings(), readBack);
     QCOMPARE(changed.count(), 1);
 
@@ -422,16 +397,20 @@ void tst_QtSerialPort::settingRefusedByDeviceFailsOpen()
     QVERIFY(!m_port->setSettings(QStringLiteral("9600,E,7,1")));
     const CommError error = m_port->setPortOpen(true);
     QCOMPARE(error.number, int(CommError::SetCommStateFailed));
-    QVERIFY2(error.description.contains(u"7 data bits"), qPrintable(error.description));
+    QCOMPARE(error.fault.setting, PortFault::Setting::DataBits);
+    QCOMPARE(error.fault.value, 7);
     QVERIFY(!m_port->PortOpen());
-    QCOMPARE(
-        m_port->closedReason(),
-        QStringLiteral("the device %1 refused the settings 9600,e,7,1").arg(m_pty->slavePath()));
+    // The status line names the whole text the device would not take.
+    const PortFault reason = m_port->closedReason();
+    QCOMPARE(reason.kind, PortFault::Kind::SettingRefused);
+    QCOMPARE(reason.setting, PortFault::Setting::Line);
+    QCOMPARE(reason.text, QStringLiteral("9600,e,7,1"));
+    QCOMPARE(reason.device, m_pty->slavePath());
 
     // The device was released: a good text opens it straight away.
     QVERIFY(!m_port->setSettings(QStringLiteral("9600,N,8,1")));
     QVERIFY(!m_port->setPortOpen(true));
-    QCOMPARE(m_port->closedReason(), QString());
+    QVERIFY(!m_port->closedReason().failed());
 }
 
 void tst_QtSerialPort::commPort()
@@ -439,14 +418,17 @@ void tst_QtSerialPort::commPort()
     QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
     CommError error = m_port->setCommPort(0);
     QCOMPARE(error.number, int(CommError::InvalidPort));
+    QCOMPARE(error.fault.kind, PortFault::Kind::InvalidPortNumber);
+    QCOMPARE(error.fault.value, 0);
     QCOMPARE(m_port->CommPort(), 1);
 
     QVERIFY(!m_port->setPortOpen(true));
     changed.clear();
     error = m_port->setCommPort(2);
     QCOMPARE(error.number, int(CommError::PortOpen));
-    QVERIFY2(error.description.contains(u"Com1"), qPrintable(error.description));
-    QVERIFY2(error.description.contains(u"Close the port"), qPrintable(error.description));
+    QCOMPARE(error.fault.kind, PortFault::Kind::RenumberWhileOpen);
+    QCOMPARE(error.fault.port, 1);
+    QCOMPARE(error.fault.device, m_pty->slavePath());
     QCOMPARE(m_port->CommPort(), 1);
     QVERIFY(m_port->PortOpen());
     QCOMPARE(changed.count(), 0);
@@ -461,26 +443,23 @@ void tst_QtSerialPort::handshakingRefusals_data()
 {
     QTest::addColumn<bool>("open");
     QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("wording");
 
-    QTest::newRow("both kinds, closed") << false << 3 << "together";
-    QTest::newRow("both kinds, open") << true << 3 << "together";
-    QTest::newRow("4") << false << 4 << "0 (None), 1 (Xon/Xoff) or 2 (RTS/CTS)";
-    QTest::newRow("-1") << true << -1 << "0 (None), 1 (Xon/Xoff) or 2 (RTS/CTS)";
+    QTest::newRow("4") << false << 4;
+    QTest::newRow("-1") << true << -1;
 }
 
 void tst_QtSerialPort::handshakingRefusals()
 {
     QFETCH(bool, open);
     QFETCH(int, value);
-    QFETCH(QString, wording);
 
     QVERIFY(!m_port->setHandshaking(SerialPort::RtsCts));
     if (open)
         QVERIFY(!m_port->setPortOpen(true));
     const CommError error = m_port->setHandshaking(value);
     QCOMPARE(error.number, int(CommError::InvalidPropertyValue));
-    QVERIFY2(error.description.contains(wording), qPrintable(error.description));
+    QCOMPARE(error.fault.kind, PortFault::Kind::UnknownHandshaking);
+    QCOMPARE(error.fault.value, value);
     QCOMPARE(m_port->Handshaking(), int(SerialPort::RtsCts));
     if (open)
         QVERIFY(deviceLine(*m_port).rtsCts);
@@ -488,47 +467,59 @@ void tst_QtSerialPort::handshakingRefusals()
 
 void tst_QtSerialPort::handshakingReachesDevice_data()
 {
+    QTest::addColumn<int>("before");
     QTest::addColumn<bool>("setWhileOpen");
     QTest::addColumn<int>("value");
     QTest::addColumn<bool>("rtsCts");
     QTest::addColumn<bool>("xonXoff");
 
-    QTest::newRow("Xon/Xoff while open") << true << 1 << false << true;
-    QTest::newRow("RTS/CTS while open") << true << 2 << true << false;
-    QTest::newRow("Xon/Xoff kept while closed") << false << 1 << false << true;
-    QTest::newRow("RTS/CTS kept while closed") << false << 2 << true << false;
-    QTest::newRow("none") << true << 0 << false << false;
+    QTest::newRow("Xon/Xoff while open") << 0 << true << 1 << false << true;
+    QTest::newRow("RTS/CTS while open") << 0 << true << 2 << true << false;
+    QTest::newRow("Xon/RTS while open") << 0 << true << 3 << true << true;
+    QTest::newRow("Xon/Xoff kept while closed") << 0 << false << 1 << false << true;
+    QTest::newRow("RTS/CTS kept while closed") << 0 << false << 2 << true << false;
+    QTest::newRow("Xon/RTS kept while closed") << 0 << false << 3 << true << true;
+    QTest::newRow("none") << 2 << true << 0 << false << false;
+    QTest::newRow("Xon/RTS to Xon/Xoff drops RTS/CTS") << 3 << true << 1 << false << true;
+    QTest::newRow("Xon/RTS to RTS/CTS drops Xon/Xoff") << 3 << true << 2 << true << false;
+    QTest::newRow("Xon/RTS to none drops both") << 3 << true << 0 << false << false;
+    QTest::newRow("Xon/RTS from RTS/CTS") << 2 << true << 3 << true << true;
 }
 
 void tst_QtSerialPort::handshakingReachesDevice()
 {
+    QFETCH(int, before);
     QFETCH(bool, setWhileOpen);
     QFETCH(int, value);
     QFETCH(bool, rtsCts);
     QFETCH(bool, xonXoff);
 
+    QVERIFY(!m_port->setHandshaking(before));
     if (setWhileOpen)
         QVERIFY(!m_port->setPortOpen(true));
     QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
-    QVERIFY(!m_port->setHandshaking(value));
+    const CommError error = m_port->setHandshaking(value);
+    QVERIFY2(!error, qPrintable(QString::number(error.number)));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(m_port->Handshaking(), value);
     if (!setWhileOpen)
         QVERIFY(!m_port->setPortOpen(true));
 
-    const DeviceLine line = deviceLine(*m_port);
+    // Read from the device's end, not through the port's own handle.
+    const PseudoTerminal::FlowControl line = m_pty->flowControl();
+    QVERIFY(line.read);
     QCOMPARE(line.rtsCts, rtsCts);
     QCOMPARE(line.xonXoff, xonXoff);
+    QCOMPARE(line.anyXonXoff, xonXoff);
 }
 
 void tst_QtSerialPort::outputWhileClosedRefused()
 {
     const CommError error = m_port->Output("G\r");
     QCOMPARE(error.number, int(CommError::PortNotOpen));
-    QVERIFY2(error.description.contains(u"Com1"), qPrintable(error.description));
-    QVERIFY2(error.description.contains(u"not open"), qPrintable(error.description));
-    QVERIFY2(error.description.contains(u"Options > Port Properties..."),
-             qPrintable(error.description));
+    QCOMPARE(error.fault.kind, PortFault::Kind::NotOpen);
+    QCOMPARE(error.fault.port, 1);
+    QCOMPARE(error.fault.device, m_pty->slavePath());
     QCOMPARE(m_pty->readAvailable(), QByteArray());
 }
 
@@ -547,25 +538,22 @@ void tst_QtSerialPort::unplugClosesAtOnceWithoutSpinning()
     m_pty->closeMaster();
     QTRY_VERIFY_WITH_TIMEOUT(!m_port->PortOpen(), 1000);
     QCOMPARE(changed.count(), 1);
-    QVERIFY2(m_port->closedReason().contains(u"disconnected"), qPrintable(m_port->closedReason()));
-    QVERIFY2(m_port->closedReason().contains(m_pty->slavePath()),
-             qPrintable(m_port->closedReason()));
+    QCOMPARE(m_port->closedReason().kind, PortFault::Kind::Unplugged);
+    QCOMPARE(m_port->closedReason().device, m_pty->slavePath());
 
-    // Left open, QSerialPort repeats the error on every turn of the event loop: some hundred
-    // thousand reports and a whole core in these 300 ms. The CPU bound leaves room for a machine
-    // busy with other work and for sanitizer builds.
+    // Left open, QSerialPort repeats the error on every turn of the event loop, some hundred
+    // thousand reports a second; a thousand turns would show it.
     const int errorsAtClose = errorsReported;
-    const long long cpuBefore = cpuMicroseconds();
-    QTest::qWait(300);
-    const long long cpuUsed = cpuMicroseconds() - cpuBefore;
+    for (int turn = 0; turn < 1000; ++turn)
+        QCoreApplication::processEvents();
     QCOMPARE(errorsReported, errorsAtClose);
     QVERIFY2(errorsAtClose <= 3, QByteArray::number(errorsAtClose));
-    QVERIFY2(cpuUsed < 150000, QByteArray::number(cpuUsed) + " us of CPU in 300 ms");
     QCOMPARE(changed.count(), 1);
 
     const CommError error = m_port->Output("G\r");
     QCOMPARE(error.number, int(CommError::DeviceGone));
-    QVERIFY2(error.description.contains(u"disconnected"), qPrintable(error.description));
+    QCOMPARE(error.fault.kind, PortFault::Kind::Unplugged);
+    QCOMPARE(error.fault.device, m_pty->slavePath());
 }
 
 QTEST_GUILESS_MAIN(tst_QtSerialPort)

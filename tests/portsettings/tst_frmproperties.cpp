@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -32,8 +33,14 @@ public:
     }
     CommError setPortOpen(bool open) override
     {
-        if (!open && refuseClose)
-            return { CommError::DeviceGone, QStringLiteral("Com1: the device does not answer") };
+        if (!open && refuseClose) {
+            CommError error { CommError::WriteFailed, {} };
+            error.fault.kind = PortFault::Kind::WriteFailed;
+            error.fault.port = 1;
+            error.fault.device = QStringLiteral("/dev/fake1");
+            error.fault.systemCause = QStringLiteral("the device does not answer");
+            return error;
+        }
         return FakeSerialPort::setPortOpen(open);
     }
 
@@ -163,7 +170,9 @@ void tst_frmProperties::window()
     QCOMPARE(m_dialog->windowTitle(), QString("Com Port Properties"));
     QVERIFY(m_dialog->isModal());
 
-    const QSize client = TwipsLayout::toPixels(6015, 4260);
+    // 6015 x 4260 twips, grown with the application's font as every window is.
+    const QSize client(int(std::lround(401 * TwipsLayout::scale())),
+                       int(std::lround(284 * TwipsLayout::scale())));
     QCOMPARE(m_dialog->size(), client);
     QCOMPARE(m_dialog->minimumSize(), client);
     QCOMPARE(m_dialog->maximumSize(), client);
@@ -335,7 +344,9 @@ void tst_frmProperties::garbledSettingsAreRefusedByThePort()
 
     pressOk();
     QCOMPARE(m_boxes.boxes.size(), 1);
-    QCOMPARE(m_boxes.boxes[0].text, QString("Com1: malformed settings"));
+    QCOMPARE(m_boxes.boxes[0].text,
+             QString("\",,x,z\" is not a line setting Com1 can use. Give the speed, parity, data "
+                     "bits and stop bits separated by commas, for example 9600,N,8,1."));
     QVERIFY(m_dialog->isVisible());
     QCOMPARE(m_store.writes, QStringList());
 
@@ -485,7 +496,7 @@ void tst_frmProperties::okWithAnotherPortWhileOpen()
 
 void tst_frmProperties::refusedPortChangeKeepsTheOldPort()
 {
-    m_port->refuseOpen(2, "no such port");
+    m_port->refuseOpen(2, PortFault::Kind::NoDevice);
     open();
     choose("cboPort", "Com2");
     choose("cboSpeed", "4800");
@@ -497,7 +508,11 @@ void tst_frmProperties::refusedPortChangeKeepsTheOldPort()
     QCOMPARE(box.icon, MessageBoxes::Icon::Warning);
     QCOMPARE(box.buttons, MessageBoxes::Buttons::Ok);
     QCOMPARE(box.title, QString("Tiltbench"));
-    QCOMPARE(box.text, QString("Com2: no such port"));
+    QCOMPARE(
+        box.text,
+        QString(
+            "Com2 (/dev/fake2) could not be opened: there is no such port. Plug in the adapter, "
+            "or choose another port."));
 
     // The working connection is back; nothing else was applied or recorded.
     QCOMPARE(m_port->calls,
@@ -516,16 +531,18 @@ void tst_frmProperties::refusedPortChangeKeepsTheOldPort()
 
 void tst_frmProperties::refusedPortChangeAndFailedReopen()
 {
-    m_port->refuseOpen(2, "no such port");
-    m_port->refuseOpen(1, "held by another program");
+    m_port->refuseOpen(2, PortFault::Kind::NoDevice);
+    m_port->refuseOpen(1, PortFault::Kind::Busy);
     open();
     choose("cboPort", "Com2");
     pressOk();
 
     QCOMPARE(m_boxes.boxes.size(), 1);
     QCOMPARE(m_boxes.boxes[0].text,
-             QString("Com2: no such port\n\nThe previous port, Com1, could not be opened again: "
-                     "Com1: held by another program"));
+             QString("Com2 (/dev/fake2) could not be opened: there is no such port. Plug in the "
+                     "adapter, or choose another port.\n\nThe previous port, Com1, could not be "
+                     "opened again: Com1 (/dev/fake1) could not be opened: another program is "
+                     "using it. Close that program, or choose another port."));
     QCOMPARE(m_port->calls, QStringList({ "PortOpen=false", "CommPort=2", "CommPort=1" }));
     QVERIFY(!m_port->PortOpen());
     QCOMPARE(m_port->CommPort(), 1);
@@ -543,7 +560,9 @@ void tst_frmProperties::firstHeldErrorIsShown()
     pressOk();
 
     QCOMPARE(m_boxes.boxes.size(), 1);
-    QCOMPARE(m_boxes.boxes[0].text, QString("Com1: the device does not answer"));
+    QCOMPARE(m_boxes.boxes[0].text,
+             QString("Com1 (/dev/fake1) did not take the bytes to send (the device does not "
+                     "answer). Check the device and its cable, then try again."));
     QCOMPARE(m_port->calls, QStringList());
     QVERIFY(m_port->PortOpen());
     QCOMPARE(m_port->CommPort(), 1);
@@ -552,7 +571,7 @@ void tst_frmProperties::firstHeldErrorIsShown()
 
 void tst_frmProperties::refusedLineSetting()
 {
-    m_port->refuseSettings("19200,E,8,1", "the device refused even parity");
+    m_port->refuseSettings("19200,E,8,1");
     open();
     choose("cboPort", "Com2");
     choose("cboSpeed", "19200");
@@ -562,7 +581,9 @@ void tst_frmProperties::refusedLineSetting()
 
     QCOMPARE(m_boxes.boxes.size(), 1);
     QCOMPARE(m_boxes.boxes[0].title, QString("Tiltbench"));
-    QCOMPARE(m_boxes.boxes[0].text, QString("Com2: the device refused even parity"));
+    QCOMPARE(m_boxes.boxes[0].text,
+             QString("Com2 (/dev/fake2) cannot use the settings 19200,E,8,1: the device does not "
+                     "support it. Choose another setting in Options > Port Properties..."));
     // The port change stays in force; the flow control was not written.
     QCOMPARE(m_port->calls, QStringList({ "PortOpen=false", "CommPort=2", "PortOpen=true" }));
     QCOMPARE(m_port->CommPort(), 2);
@@ -576,14 +597,16 @@ void tst_frmProperties::refusedLineSetting()
 
 void tst_frmProperties::refusedFlowControl()
 {
-    m_port->refuseHandshaking(2, "no RTS line");
+    m_port->refuseHandshaking(2);
     open();
     choose("cboSpeed", "4800");
     option("optFlow2")->click();
     pressOk();
 
     QCOMPARE(m_boxes.boxes.size(), 1);
-    QCOMPARE(m_boxes.boxes[0].text, QString("Com1: no RTS line"));
+    QCOMPARE(m_boxes.boxes[0].text,
+             QString("Com1 (/dev/fake1) cannot use RTS/CTS flow control: the device does not "
+                     "support it. Choose another setting in Options > Port Properties..."));
     // The new line setting stays in force.
     QCOMPARE(m_port->calls, QStringList({ "Settings=4800,N,8,1" }));
     QCOMPARE(m_port->Settings(), QString("4800,n,8,1"));
@@ -634,7 +657,7 @@ void tst_frmProperties::closedPortIsOpenedByOk()
 void tst_frmProperties::closedPortThatWillNotOpen()
 {
     m_port->unplug();
-    m_port->refuseOpen(2, "no such port");
+    m_port->refuseOpen(2, PortFault::Kind::NoDevice);
     m_port->calls.clear();
     open();
     choose("cboPort", "Com2");
@@ -642,7 +665,11 @@ void tst_frmProperties::closedPortThatWillNotOpen()
 
     QCOMPARE(m_boxes.boxes.size(), 1);
     QCOMPARE(m_boxes.boxes[0].title, QString("Tiltbench"));
-    QCOMPARE(m_boxes.boxes[0].text, QString("Com2: no such port"));
+    QCOMPARE(
+        m_boxes.boxes[0].text,
+        QString(
+            "Com2 (/dev/fake2) could not be opened: there is no such port. Plug in the adapter, "
+            "or choose another port."));
     QCOMPARE(m_port->calls,
              QStringList({ "CommPort=2", "Settings=9600,N,8,1", "Handshaking=0", "CommPort=1" }));
     QVERIFY(!m_port->PortOpen());

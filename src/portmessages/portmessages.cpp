@@ -1,0 +1,223 @@
+#include "portmessages.h"
+
+#include "linesettings.h"
+#include "serialport.h"
+
+namespace {
+
+const QString kChooseAnother
+    = QStringLiteral("Choose another setting in Options > Port Properties...");
+
+QString parityName(char parity)
+{
+    switch (parity) {
+    case 'e':
+        return QStringLiteral("even parity");
+    case 'o':
+        return QStringLiteral("odd parity");
+    case 'm':
+        return QStringLiteral("mark parity");
+    case 's':
+        return QStringLiteral("space parity");
+    }
+    return QStringLiteral("no parity");
+}
+
+QString stopBitsName(LineSettings::StopBits stopBits)
+{
+    switch (stopBits) {
+    case LineSettings::StopBits::One:
+        return QStringLiteral("1 stop bit");
+    case LineSettings::StopBits::OnePointFive:
+        return QStringLiteral("1.5 stop bits");
+    case LineSettings::StopBits::Two:
+        return QStringLiteral("2 stop bits");
+    }
+    return {};
+}
+
+QString handshakingName(int handshaking)
+{
+    switch (handshaking) {
+    case SerialPort::NoHandshaking:
+        return QStringLiteral("no flow control");
+    case SerialPort::XonXoff:
+        return QStringLiteral("Xon/Xoff flow control");
+    case SerialPort::RtsCts:
+        return QStringLiteral("RTS/CTS flow control");
+    }
+    return QStringLiteral("Xon/Xoff and RTS/CTS flow control together");
+}
+
+} // namespace
+
+QString PortMessages::label(int port, const QString &device)
+{
+    const QString name = QStringLiteral("Com%1").arg(port);
+    return device.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, device);
+}
+
+QString PortMessages::settingName(const PortFault &fault)
+{
+    switch (fault.setting) {
+    case PortFault::Setting::Speed:
+        return QStringLiteral("a speed of %1 bits per second").arg(fault.value);
+    case PortFault::Setting::DataBits:
+        return QStringLiteral("%1 data bits").arg(fault.value);
+    case PortFault::Setting::Parity:
+        return parityName(char(fault.value));
+    case PortFault::Setting::StopBits:
+        return stopBitsName(LineSettings::StopBits(fault.value));
+    case PortFault::Setting::Handshaking:
+        return handshakingName(fault.value);
+    case PortFault::Setting::Line:
+        break;
+    }
+    return QStringLiteral("the settings %1").arg(fault.text);
+}
+
+QString PortMessages::describe(const CommError &error)
+{
+    using Kind = PortFault::Kind;
+    const PortFault &fault = error.fault;
+    const QString name = QStringLiteral("Com%1").arg(fault.port);
+    const QString portAndDevice = label(fault.port, fault.device);
+    switch (fault.kind) {
+    case Kind::None:
+        break;
+    case Kind::MalformedSettings:
+        return QStringLiteral("\"%1\" is not a line setting %2 can use. Give the speed, parity, "
+                              "data bits and stop bits separated by commas, for example "
+                              "9600,N,8,1.")
+            .arg(fault.text, name);
+    case Kind::UnsupportedDataBits:
+        return QStringLiteral("%1 cannot use %2 data bits: serial ports on this computer send 5 "
+                              "to 8 data bits. %3")
+            .arg(portAndDevice)
+            .arg(fault.value)
+            .arg(kChooseAnother);
+    case Kind::UnsupportedStopBits:
+        return QStringLiteral("%1 cannot use 1.5 stop bits: this system offers only 1 or 2 stop "
+                              "bits. %2")
+            .arg(portAndDevice, kChooseAnother);
+    case Kind::UnsupportedHandshaking:
+        return QStringLiteral("%1 cannot use Xon/Xoff and RTS/CTS flow control together. Choose "
+                              "one of them, or None.")
+            .arg(portAndDevice);
+    case Kind::UnknownHandshaking:
+        return QStringLiteral("%1 is not a flow control for %2. Use 0 (None), 1 (Xon/Xoff), 2 "
+                              "(RTS/CTS) or 3 (Xon/RTS).")
+            .arg(fault.value)
+            .arg(name);
+    case Kind::InvalidPortNumber:
+        return QStringLiteral("%1 is not a port number. Port numbers start at 1 (Com1).")
+            .arg(fault.value);
+    case Kind::RenumberWhileOpen:
+        return QStringLiteral("%1 is open, so the port number cannot change. Close the port "
+                              "first, then choose the new one.")
+            .arg(portAndDevice);
+    case Kind::AlreadyOpen:
+        return QStringLiteral("%1 is already open.").arg(portAndDevice);
+    case Kind::NoDevice: {
+        if (fault.link.isEmpty()) {
+            return QStringLiteral("%1 could not be opened: there is no such port. Plug in the "
+                                  "adapter, or choose another port.")
+                .arg(portAndDevice);
+        }
+        const QString what = fault.device.isEmpty()
+            ? QStringLiteral("%1 has no device").arg(name)
+            : QStringLiteral("%1 could not be opened: there is no device %2")
+                  .arg(name, fault.device);
+        return QStringLiteral("%1. Plug in the adapter, or point %2 at its device with a link, "
+                              "for example: ln -s /dev/ttyUSB0 %3")
+            .arg(what, name, fault.link);
+    }
+    case Kind::DanglingLink:
+        // Advising a new link when one is there would only make the operator's ln fail.
+        return QStringLiteral("%1 could not be opened: its link %2 points to %3, which does not "
+                              "exist. Plug in the adapter, or make the link point to the "
+                              "adapter's device.")
+            .arg(name, fault.link, fault.device);
+    case Kind::Busy:
+        return QStringLiteral("%1 could not be opened: another program is using it. Close that "
+                              "program, or choose another port.")
+            .arg(portAndDevice);
+    case Kind::AccessDenied:
+        if (!fault.group.isEmpty()) {
+            return QStringLiteral("%1 could not be opened: permission denied. Your user must be "
+                                  "in the %2 group: run sudo adduser $USER %2, then log out and "
+                                  "log in again.")
+                .arg(portAndDevice, fault.group);
+        }
+        return QStringLiteral("%1 could not be opened: permission denied. Ask the computer's "
+                              "administrator to give your user access to the serial port.")
+            .arg(portAndDevice);
+    case Kind::OpenFailed:
+        return QStringLiteral("%1 could not be opened (%2). Check the device and its cable, then "
+                              "try again.")
+            .arg(portAndDevice, fault.systemCause);
+    case Kind::SettingRefused: {
+        const QString cause = fault.systemCause.isEmpty()
+            ? QStringLiteral("the device does not support it")
+            : QStringLiteral("the device refused it (%1)").arg(fault.systemCause);
+        QString text = QStringLiteral("%1 cannot use %2: %3. %4")
+                           .arg(portAndDevice, settingName(fault), cause, kChooseAnother);
+        if (fault.restoreFailed) {
+            text += QStringLiteral(" The port was closed, because its previous settings could "
+                                   "not be restored either.");
+        }
+        return text;
+    }
+    case Kind::NotOpen:
+        return QStringLiteral("%1 is not open, so nothing was sent. Open it in Options > Port "
+                              "Properties...")
+            .arg(portAndDevice);
+    case Kind::Unplugged:
+        return QStringLiteral("%1 is closed because %2, so nothing was sent. Plug the device "
+                              "back in, then open the port again in Options > Port Properties...")
+            .arg(name, closedReason(fault));
+    case Kind::WriteFailed:
+        return QStringLiteral("%1 did not take the bytes to send (%2). Check the device and its "
+                              "cable, then try again.")
+            .arg(portAndDevice, fault.systemCause);
+    }
+    return {};
+}
+
+QString PortMessages::closedReason(const PortFault &reason)
+{
+    using Kind = PortFault::Kind;
+    switch (reason.kind) {
+    case Kind::NoDevice:
+    case Kind::DanglingLink:
+        return reason.device.isEmpty() ? QStringLiteral("there is no device for this port")
+                                       : QStringLiteral("there is no device %1").arg(reason.device);
+    case Kind::Busy:
+        return QStringLiteral("another program is using %1").arg(reason.device);
+    case Kind::AccessDenied:
+        return QStringLiteral("permission denied for %1").arg(reason.device);
+    case Kind::OpenFailed:
+        return QStringLiteral("%1 could not be opened").arg(reason.device);
+    case Kind::SettingRefused:
+        if (reason.restoreFailed) {
+            return QStringLiteral("the previous settings of %1 could not be restored")
+                .arg(reason.device);
+        }
+        return QStringLiteral("the device %1 refused the settings %2")
+            .arg(reason.device, reason.text);
+    case Kind::Unplugged:
+        return QStringLiteral("the device %1 was disconnected").arg(reason.device);
+    default:
+        return {};
+    }
+}
+
+QString PortMessages::portState(const SerialPort &port)
+{
+    const QString name = QStringLiteral("Com%1").arg(port.CommPort());
+    if (port.PortOpen())
+        return QStringLiteral("%1 open: %2, %3").arg(name, port.devicePath(), port.Settings());
+    const QString reason = closedReason(port.closedReason());
+    return reason.isEmpty() ? QStringLiteral("%1 closed").arg(name)
+                            : QStringLiteral("%1 closed: %2").arg(name, reason);
+}
