@@ -11,6 +11,7 @@
 #include "rampwindow.h"
 
 #include <QApplication>
+#include <QScreen>
 #endif
 
 #include <cerrno>
@@ -312,6 +313,15 @@ int main(int argc, char *argv[])
     std::unique_ptr<RampWindow> rampWindow;
     if (window) {
         rampWindow = std::make_unique<RampWindow>(simulator);
+        // The window only shows the indexer; closing it must not pull the line from under
+        // Tiltbench. The simulator still ends on Ctrl+C or SIGTERM.
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+        // At the top right of the screen, beside Tiltbench rather than on top of it.
+        rampWindow->adjustSize();
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect free = screen->availableGeometry();
+            rampWindow->move(free.right() - rampWindow->frameGeometry().width(), free.top());
+        }
         rampWindow->show();
     }
 #endif
