@@ -38,6 +38,7 @@ private slots:
     void gateTime_data();
     void gateTime();
     void limitsAtBothEnds();
+    void gateNoiseFollowsTheSeed();
 };
 
 void tst_VirtualRamp::slipsAtItsAngle_data()
@@ -160,6 +161,31 @@ void tst_VirtualRamp::limitsAtBothEnds()
     up += texts(ramp.advance(20));
     QVERIFY2(up.contains("limit angle=45.000"), qPrintable(up.join('\n')));
     QCOMPARE(up.last(), QStringLiteral("move-end position=1125000"));
+}
+
+void tst_VirtualRamp::gateNoiseFollowsTheSeed()
+{
+    const auto trial = [](double noiseMs, quint32 seed) {
+        VirtualRamp::Options options;
+        options.block.gateNoiseMs = noiseMs;
+        options.block.seed = seed;
+        VirtualRamp ramp(options);
+        ramp.receive("A10\rV10\rMC\rG\r", 0);
+        ramp.advance(4);
+        return *ramp.block().lastDeltaTMs();
+    };
+    // The default block slips at 24.228 degrees with dT = 146.64 ms (see tst_RampWindow).
+    const double exact = trial(0, 7);
+    QCOMPARE(QString::number(exact, 'f', 2), QStringLiteral("146.64"));
+    const double first = trial(2, 7);
+    QCOMPARE(trial(2, 7), first);
+    QVERIFY(trial(2, 8) != first);
+    // Within ten standard deviations, and never exactly the noiseless time.
+    for (const quint32 seed : { 1u, 2u, 3u, 7u, 8u }) {
+        const double deltaT = trial(2, seed);
+        QVERIFY2(deltaT != exact && std::abs(deltaT - exact) < 20,
+                 qPrintable(QString::number(deltaT)));
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_VirtualRamp)
