@@ -1,8 +1,10 @@
 // The whole station against the simulated indexer: the real simulator process publishes a
 // pseudo-terminal as port 1 of a private port map, the main window opens it through the real serial
-// layer, and the simulator's log shows what arrived and where the motor went.
+// layer, and the simulator's log shows what arrived and where the motor went. On its virtual ramp
+// a whole friction trial runs, and the calculator recovers the block's coefficients from it.
 
 #include "fakemessageboxes.h"
+#include "frictioncalc.h"
 #include "frmmotorcontrol.h"
 #include "qtserialport.h"
 #include "temporaryportmap.h"
@@ -18,6 +20,9 @@
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <cmath>
+#include <utility>
 
 namespace {
 
@@ -36,6 +41,27 @@ long residentKilobytes()
     return -1;
 }
 
+// µs and µk as the calculator computes them from the texts a student types: the angle in degrees,
+// the block length in cm and the gate time in ms, with the standard g.
+std::pair<double, double> calculatedCoefficients(const QString &angle, const QString &length,
+                                                 const QString &deltaT)
+{
+    const QLocale c = QLocale::c();
+    const FrictionOutcome staticOutcome = FrictionCalc::staticCoefficient(angle, c);
+    const FrictionOutcome kineticOutcome
+        = FrictionCalc::kineticCoefficient(angle, length, deltaT, QStringLiteral("9.80665"), c);
+    // "µ_static = 0.450": the number after the equals sign; a message leaves it NaN.
+    const auto number = [](const FrictionOutcome &outcome) {
+        const auto *result = std::get_if<FrictionResult>(&outcome);
+        if (!result)
+            return std::nan("");
+        bool ok = false;
+        const double value = result->caption.section(QStringLiteral(" = "), 1).toDouble(&ok);
+        return ok ? value : std::nan("");
+    };
+    return { number(staticOutcome), number(kineticOutcome) };
+}
+
 } // namespace
 
 class tst_EndToEnd : public QObject
@@ -50,6 +76,8 @@ private slots:
     void presetsAreSent();
     void answersChangeNothing_data();
     void answersChangeNothing();
+    void trialRecoversCoefficients_data();
+    void trialRecoversCoefficients();
 
 private:
     // Starts the simulator and the window on it; false (with the reason logged) when either
@@ -269,6 +297,59 @@ void tst_EndToEnd::answersChangeNothing()
     const long grown = residentKilobytes() - residentBefore;
     QVERIFY2(grown < 512, qPrintable(QStringLiteral("grew by %1 kB").arg(grown)));
 #endif
+}
+
+void tst_EndToEnd::trialRecoversCoefficients_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<double>("muStatic");
+    QTest::addColumn<double>("muKinetic");
+
+    QTest::newRow("the default block") << QStringList {} << "5" << 0.45 << 0.32;
+    QTest::newRow("a shorter, smoother block")
+        << QStringList { "--mu-static", "0.38", "--mu-kinetic", "0.21", "--block-length", "4" }
+        << "4" << 0.38 << 0.21;
+}
+
+void tst_EndToEnd::trialRecoversCoefficients()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, length);
+    QFETCH(double, muStatic);
+    QFETCH(double, muKinetic);
+    QVERIFY(startSimulator(options));
+
+    // Continuous mode, acceleration and velocity at their top (End on each scroll bar), Up.
+    QTest::mouseClick(m_window->findChild<QRadioButton *>(QStringLiteral("optMC")), Qt::LeftButton);
+    for (const char *name : { "hscrollAccel", "hscrollVel" }) {
+        auto *bar = m_window->findChild<QScrollBar *>(QLatin1String(name));
+        bar->setFocus();
+        QTest::keyClick(bar, Qt::Key_End);
+        QCOMPARE(bar->value(), 10);
+    }
+    QTest::mouseClick(button("btnUp"), Qt::LeftButton);
+
+    const QStringList slid = logUntil(QStringLiteral("block-slides"));
+    QVERIFY(!slid.isEmpty());
+    QVERIFY(slid.contains(QStringLiteral("mode MC")));
+    const QString angle = slid.last().section(u'=', 1);
+    const QStringList timed = logUntil(QStringLiteral("photogate"));
+    QVERIFY(!timed.isEmpty());
+    const QString deltaT = timed.last().section(u'=', 1);
+    QTest::mouseClick(button("btnStop"), Qt::LeftButton);
+    QVERIFY(!logUntil(QStringLiteral("move-end")).isEmpty());
+
+    const auto [calculatedStatic, calculatedKinetic]
+        = calculatedCoefficients(angle, length, deltaT);
+    const QString trial = QStringLiteral("angle %1, dT %2 ms: mu_s %3, mu_k %4")
+                              .arg(angle, deltaT)
+                              .arg(calculatedStatic)
+                              .arg(calculatedKinetic);
+    qInfo("%s", qPrintable(trial));
+    QVERIFY2(std::abs(calculatedStatic - muStatic) <= 0.002, qPrintable(trial));
+    QVERIFY2(std::abs(calculatedKinetic - muKinetic) <= 0.005, qPrintable(trial));
+    QVERIFY(m_boxes->boxes.isEmpty());
 }
 
 QTEST_MAIN(tst_EndToEnd)

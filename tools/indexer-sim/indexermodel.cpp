@@ -89,6 +89,23 @@ IndexerModel::IndexerModel(int stepsPerRevolution)
 {
 }
 
+void IndexerModel::setRamp(const Ramp &ramp)
+{
+    m_hasRamp = true;
+    m_ramp = ramp;
+    m_ramp.stepsPerDegree = std::max(1, ramp.stepsPerDegree);
+}
+
+double IndexerModel::angle(double now) const
+{
+    return m_hasRamp ? position(now) / m_ramp.stepsPerDegree : 0;
+}
+
+QString IndexerModel::angleText(double position) const
+{
+    return QString::number(position / m_ramp.stepsPerDegree, 'f', 3);
+}
+
 QString IndexerModel::quoted(const QByteArray &bytes)
 {
     QString text = QStringLiteral("\"");
@@ -292,9 +309,12 @@ void IndexerModel::go(double now, QList<IndexerEvent> &events)
         m_motion = motion;
         m_moving = true;
         m_nextReport = now + kReportInterval;
+        applyLimits();
         events.append(event(now,
                             QStringLiteral("move-start continuous from=%1 speed=%2")
                                 .arg(steps(m_position), rps(direction * m_velocity))));
+        // A run into the switch the ramp already rests on ends where it starts.
+        advanceTo(now, events);
         return;
     }
 
@@ -314,6 +334,7 @@ void IndexerModel::go(double now, QList<IndexerEvent> &events)
     m_motion = motion;
     m_moving = true;
     m_nextReport = now + kReportInterval;
+    applyLimits();
     events.append(event(now,
                         QStringLiteral("move-start target=%1 from=%2 duration=%3s")
                             .arg(steps(motion.target), steps(m_position))
@@ -342,20 +363,68 @@ void IndexerModel::stop(double now, QList<IndexerEvent> &events)
     motion.spans
         = { Span { std::abs(speed) / motion.acceleration, -direction * motion.acceleration } };
     m_motion = motion;
+    applyLimits();
     events.append(event(now,
                         QStringLiteral("stop position=%1 speed=%2")
                             .arg(steps(position), rps(speed / m_stepsPerRevolution))));
     advanceTo(now, events);
 }
 
+void IndexerModel::applyLimits()
+{
+    if (!m_hasRamp)
+        return;
+    const double heading = m_motion.speed != 0
+        ? m_motion.speed
+        : (m_motion.spans.isEmpty() ? 0 : m_motion.spans.first().acceleration);
+    if (heading == 0)
+        return;
+    const double direction = heading > 0 ? 1 : -1;
+    const double limit = direction > 0 ? std::round(m_ramp.maxAngle * m_ramp.stepsPerDegree) : 0;
+    const auto reaches = [&](double time) {
+        double position = 0;
+        double speed = 0;
+        stateAt(time, &position, &speed);
+        return (position - limit) * direction >= 0;
+    };
+
+    double upper = endTime();
+    if (m_motion.endless) {
+        // Past the last span the motor cruises, so the switch is reached by a known time.
+        double spansEnd = m_motion.start;
+        for (const Span &span : m_motion.spans)
+            spansEnd += span.duration;
+        double position = 0;
+        double speed = 0;
+        stateAt(spansEnd, &position, &speed);
+        upper = spansEnd + std::abs(limit - position) / std::max(std::abs(speed), 1e-9) + 1;
+    }
+    if (!reaches(upper))
+        return;
+    // Within one move the motor never turns back, so the position is monotonic in time and the
+    // moment it trips the switch is found by halving.
+    double lower = m_motion.start;
+    if (reaches(lower)) {
+        upper = lower;
+    } else {
+        for (int i = 0; i < 100 && upper - lower > 1e-12; ++i) {
+            const double middle = (lower + upper) / 2;
+            (reaches(middle) ? upper : lower) = middle;
+        }
+    }
+    m_motion.cutoff = upper;
+    m_motion.target = limit;
+    m_motion.hasTarget = true;
+}
+
 double IndexerModel::endTime() const
 {
     if (m_motion.endless)
-        return std::numeric_limits<double>::infinity();
+        return m_motion.cutoff;
     double end = m_motion.start;
     for (const Span &span : m_motion.spans)
         end += span.duration;
-    return end;
+    return std::min(end, m_motion.cutoff);
 }
 
 void IndexerModel::stateAt(double now, double *position, double *speed) const
@@ -389,6 +458,8 @@ void IndexerModel::advanceTo(double now, QList<IndexerEvent> &events)
         m_position = m_motion.hasTarget ? m_motion.target : std::round(position);
         m_moving = false;
         m_nextReport = std::numeric_limits<double>::infinity();
+        if (end == m_motion.cutoff)
+            events.append(event(end, QStringLiteral("limit angle=%1").arg(angleText(m_position))));
         events.append(event(end, QStringLiteral("move-end position=%1").arg(steps(m_position))));
         return;
     }
@@ -402,9 +473,10 @@ void IndexerModel::advanceTo(double now, QList<IndexerEvent> &events)
     double speed = 0;
     stateAt(slot, &position, &speed);
     m_nextReport = slot + kReportInterval;
+    const QString angle = m_hasRamp ? QStringLiteral(" angle=") + angleText(position) : QString();
     events.append(event(slot,
-                        QStringLiteral("pos position=%1 speed=%2")
-                            .arg(steps(position), rps(speed / m_stepsPerRevolution))));
+                        QStringLiteral("pos position=%1%2 speed=%3")
+                            .arg(steps(position), angle, rps(speed / m_stepsPerRevolution))));
 }
 
 double IndexerModel::position(double now) const

@@ -18,7 +18,8 @@
 // Commands end with a carriage return; a line feed ends one too, and a line feed right after a
 // carriage return belongs to the same command. Letters may be in either case and blanks at either
 // end are ignored. The vocabulary:
-//   LDn      limits, n a digit 0 to 3 (stored and logged; there are no limit switches here)
+//   LDn      limits, n a digit 0 to 3 (stored and logged; the ramp's limit switches, when there
+//            is a ramp, stop the motor whatever it says)
 //   An       acceleration in revolutions per second squared, decimals allowed, 0 to 9999
 //   Vn       velocity in revolutions per second, decimals allowed, 0 to 999
 //   Dn, D+n, D-n   distance in motor steps, at most 99999999; the sign is the direction
@@ -52,7 +53,23 @@ public:
     static constexpr double kMaxVelocity = 999;
     static constexpr qint64 kMaxDistance = 99999999;
 
+    // The ramp the motor tilts: the angle in degrees is the position over stepsPerDegree, and limit
+    // switches at 0 and maxAngle end every move that reaches them, there and at once.
+    struct Ramp
+    {
+        int stepsPerDegree = 25000;
+        double maxAngle = 45;
+    };
+
     explicit IndexerModel(int stepsPerRevolution = kDefaultStepsPerRevolution);
+
+    // Puts the motor on a ramp resting at 0 degrees. Without one the motor turns freely and its
+    // reports give no angle.
+    void setRamp(const Ramp &ramp);
+    bool hasRamp() const { return m_hasRamp; }
+    const Ramp &ramp() const { return m_ramp; }
+    // Degrees at `now`; 0 without a ramp.
+    double angle(double now) const;
 
     // Takes bytes received at time `now`; returns what happened up to then, in order.
     QList<IndexerEvent> receive(const QByteArray &bytes, double now);
@@ -96,6 +113,8 @@ private:
         double acceleration = 0; // steps/s^2 magnitude, used by S
         double target = 0; // exact end position of a Normal move
         bool hasTarget = false;
+        // When a limit switch ends the move: the time it trips, earlier than the move's own end.
+        double cutoff = std::numeric_limits<double>::infinity();
     };
 
     void handleLine(const QByteArray &line, double now, QList<IndexerEvent> &events);
@@ -104,11 +123,16 @@ private:
     void go(double now, QList<IndexerEvent> &events);
     void stop(double now, QList<IndexerEvent> &events);
     void advanceTo(double now, QList<IndexerEvent> &events);
+    // Cuts the current move where it would run past the ramp's end in its direction.
+    void applyLimits();
     double endTime() const;
+    QString angleText(double position) const;
     void stateAt(double now, double *position, double *speed) const;
     double clampedTime(double now);
 
     int m_stepsPerRevolution;
+    bool m_hasRamp = false;
+    Ramp m_ramp;
     int m_limits = 0;
     double m_acceleration = 0;
     double m_velocity = 0;

@@ -1,5 +1,7 @@
 #include "indexersimulator.h"
 
+#include "terminalline.h"
+
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -14,6 +16,9 @@ namespace {
 
 constexpr int kMoveTickMs = 50;
 constexpr int kNoiseTickMs = 50;
+// How often the line settings are looked at when nothing arrives, so that a change is logged
+// (and shown) promptly.
+constexpr int kLineCheckMs = 200;
 // A noise burst larger than this per tick is cut, so that a huge rate cannot eat the memory.
 constexpr int kMaxNoiseChunk = 64 * 1024;
 // After a hang-up the master is looked at again this much later instead of spinning.
@@ -30,7 +35,7 @@ QString systemError(const char *what)
 IndexerSimulator::IndexerSimulator(const Options &options, QObject *parent)
     : QObject(parent)
     , m_options(options)
-    , m_model(options.stepsPerRevolution)
+    , m_ramp(options.ramp)
     , m_random(options.seed ? *options.seed : QRandomGenerator::global()->generate())
 {
     m_clock.start();
@@ -38,6 +43,8 @@ IndexerSimulator::IndexerSimulator(const Options &options, QObject *parent)
     connect(&m_moveTimer, &QTimer::timeout, this, &IndexerSimulator::tick);
     m_noiseTimer.setInterval(kNoiseTickMs);
     connect(&m_noiseTimer, &QTimer::timeout, this, &IndexerSimulator::sendNoise);
+    m_lineTimer.setInterval(kLineCheckMs);
+    connect(&m_lineTimer, &QTimer::timeout, this, &IndexerSimulator::checkLine);
 }
 
 IndexerSimulator::~IndexerSimulator()
@@ -68,14 +75,18 @@ QString IndexerSimulator::open()
     if (m_slave < 0)
         return systemError("cannot open the pseudo-terminal's device");
     // Raw, so that carriage returns and every other byte pass unchanged and nothing is echoed by
-    // the terminal itself. The program sets its own line settings on open; they only change
-    // timing on a pseudo-terminal.
+    // the terminal itself; and on the indexer's line settings, so that a program that sets none
+    // finds the line as it should be.
     struct termios settings = {};
     if (::tcgetattr(m_slave, &settings) != 0)
         return systemError("cannot read the terminal settings");
     ::cfmakeraw(&settings);
     if (::tcsetattr(m_slave, TCSANOW, &settings) != 0)
         return systemError("cannot set the terminal to raw");
+    if (!TerminalLine::write(m_slave, m_options.line))
+        return systemError("cannot set the line settings");
+    m_programLine = m_options.line;
+    m_lineTimer.start();
 
     m_readNotifier = new QSocketNotifier(m_master, QSocketNotifier::Read);
     connect(m_readNotifier, &QSocketNotifier::activated, this, &IndexerSimulator::readMaster);
@@ -111,10 +122,30 @@ void IndexerSimulator::report(const QList<IndexerEvent> &events)
         if (m_options.echo && !event.bytes.isEmpty())
             writeMaster(event.bytes);
     }
-    if (m_model.isMoving() && !m_moveTimer.isActive())
+    if (m_ramp.isBusy() && !m_moveTimer.isActive())
         m_moveTimer.start();
-    else if (!m_model.isMoving())
+    else if (!m_ramp.isBusy())
         m_moveTimer.stop();
+    emit changed();
+}
+
+void IndexerSimulator::placeBlock()
+{
+    report(m_ramp.placeBlock(now()));
+}
+
+void IndexerSimulator::checkLine()
+{
+    const std::optional<LineSettings> line = TerminalLine::read(m_slave);
+    if (!line || line == m_programLine)
+        return;
+    m_programLine = line;
+    if (lineMatches())
+        log(QStringLiteral("line-match settings=%1").arg(line->toText()));
+    else
+        log(QStringLiteral("line-mismatch program=%1 indexer=%2")
+                .arg(line->toText(), m_options.line.toText()));
+    emit changed();
 }
 
 void IndexerSimulator::readMaster()
@@ -123,7 +154,13 @@ void IndexerSimulator::readMaster()
     for (;;) {
         const ssize_t count = ::read(m_master, buffer, sizeof buffer);
         if (count > 0) {
-            report(m_model.receive(QByteArray(buffer, count), now()));
+            // The program sets its line before it writes, so the settings read now are the ones
+            // these bytes were sent with.
+            checkLine();
+            if (lineMatches())
+                report(m_ramp.receive(QByteArray(buffer, count), now()));
+            else
+                log(QStringLiteral("noise bytes=%1").arg(count));
             continue;
         }
         if (count < 0 && errno == EINTR)
@@ -140,7 +177,7 @@ void IndexerSimulator::readMaster()
 
 void IndexerSimulator::tick()
 {
-    report(m_model.advance(now()));
+    report(m_ramp.advance(now()));
 }
 
 void IndexerSimulator::writeMaster(const QByteArray &bytes)

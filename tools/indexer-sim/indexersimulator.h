@@ -1,6 +1,7 @@
 #pragma once
 
-#include "indexermodel.h"
+#include "linesettings.h"
+#include "virtualramp.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -14,8 +15,11 @@ class QSocketNotifier;
 QT_END_NAMESPACE
 
 // The simulated indexer on a pseudo-terminal: what the program writes to the terminal's device
-// goes to the model, the model's events go to standard output, one line each with the seconds
+// goes to the virtual ramp, its events go to standard output, one line each with the seconds
 // since start, and echo and noise come back on the line.
+//
+// The indexer keeps line settings of its own. While the settings the program put on the terminal
+// differ, what arrives is noise to it, as on a real line: nothing is understood.
 class IndexerSimulator : public QObject
 {
     Q_OBJECT
@@ -23,7 +27,8 @@ class IndexerSimulator : public QObject
 public:
     struct Options
     {
-        int stepsPerRevolution = IndexerModel::kDefaultStepsPerRevolution;
+        VirtualRamp::Options ramp;
+        LineSettings line;
         bool echo = false;
         int noiseBytesPerSecond = 0;
         // Seed of the noise; none: a different one each run.
@@ -41,6 +46,20 @@ public:
     // Prints one log line stamped with the seconds since start.
     void log(const QString &text);
 
+    // Seconds since start, the clock of the log and of the ramp.
+    double now() const;
+    const VirtualRamp &ramp() const { return m_ramp; }
+    const LineSettings &indexerLine() const { return m_options.line; }
+    // What the program set on its end of the line; nothing before it could be read.
+    const std::optional<LineSettings> &programLine() const { return m_programLine; }
+    bool lineMatches() const { return !m_programLine || *m_programLine == m_options.line; }
+
+    void placeBlock();
+
+signals:
+    // The ramp moved or its block, or the line settings changed.
+    void changed();
+
 private:
     void readMaster();
     void tick();
@@ -48,10 +67,12 @@ private:
     void report(const QList<IndexerEvent> &events);
     void writeLine(double time, const QString &text);
     void writeMaster(const QByteArray &bytes);
-    double now() const;
+    void checkLine();
 
     Options m_options;
-    IndexerModel m_model;
+    VirtualRamp m_ramp;
+    std::optional<LineSettings> m_programLine;
+    QTimer m_lineTimer;
     QElapsedTimer m_clock;
     int m_master = -1;
     // Held open for the whole run: with no slave open, the master reads as hung up, and a read

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -60,6 +61,8 @@ private slots:
     void refusesRealDevice();
     void echoesCommands();
     void sendsNoise();
+    void mismatchedLineIsNoise_data();
+    void mismatchedLineIsNoise();
 
 private:
     // Runs the simulator in the temporary folder with XDG_CONFIG_HOME `configHome` (default: that
@@ -159,7 +162,7 @@ void tst_IndexerSimulator::movesOverTheTerminal()
 
     QStringList texts;
     for (const QString &line : std::as_const(m_lines)) {
-        if (!line.startsWith("listening") && !line.startsWith("pos "))
+        if (!line.startsWith("listening") && !line.startsWith("ramp ") && !line.startsWith("pos "))
             texts << line;
     }
     QCOMPARE(texts,
@@ -270,6 +273,62 @@ void tst_IndexerSimulator::sendsNoise()
     const QByteArray noise = readAtLeast(fd, 500);
     ::close(fd);
     QVERIFY2(noise.size() >= 500, qPrintable(QString::number(noise.size())));
+}
+
+void tst_IndexerSimulator::mismatchedLineIsNoise_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("wrongSpeed"); // termios speed code the program sets
+    QTest::addColumn<bool>("twoStopBits");
+    QTest::addColumn<int>("rightSpeed");
+    QTest::addColumn<QString>("mismatch");
+
+    QTest::newRow("program at 19200") << QStringList {} << int(B19200) << false << int(B9600)
+                                      << "line-mismatch program=19200,n,8,1 indexer=9600,n,8,1";
+    QTest::newRow("program with 2 stop bits")
+        << QStringList {} << int(B9600) << true << int(B9600)
+        << "line-mismatch program=9600,n,8,2 indexer=9600,n,8,1";
+    QTest::newRow("indexer at 19200")
+        << QStringList { "--line", "19200,N,8,1" } << int(B9600) << false << int(B19200)
+        << "line-mismatch program=9600,n,8,1 indexer=19200,n,8,1";
+}
+
+void tst_IndexerSimulator::mismatchedLineIsNoise()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, wrongSpeed);
+    QFETCH(bool, twoStopBits);
+    QFETCH(int, rightSpeed);
+    QFETCH(QString, mismatch);
+
+    QVERIFY(startListening(arguments));
+    const int fd = ::open(QFile::encodeName(m_device).constData(), O_RDWR | O_NOCTTY);
+    QVERIFY(fd >= 0);
+    // What a program does on open: its own settings, then its commands.
+    const auto setLine = [fd](int speed, bool twoStop) {
+        termios settings = {};
+        ::tcgetattr(fd, &settings);
+        ::cfmakeraw(&settings);
+        ::cfsetspeed(&settings, speed_t(speed));
+        settings.c_cflag = twoStop ? settings.c_cflag | CSTOPB : settings.c_cflag & ~CSTOPB;
+        return ::tcsetattr(fd, TCSANOW, &settings) == 0;
+    };
+    QVERIFY(setLine(wrongSpeed, twoStopBits));
+    const QByteArray command = "A5\r";
+    QCOMPARE(::write(fd, command.constData(), command.size()), command.size());
+    QCOMPARE(waitFor(QStringLiteral("noise ")), QStringLiteral("noise bytes=3"));
+    QCOMPARE(::write(fd, command.constData(), command.size()), command.size());
+    QCOMPARE(waitFor(QStringLiteral("noise ")), QStringLiteral("noise bytes=3"));
+    // Told once, however much arrives.
+    QCOMPARE(m_lines.count(mismatch), 1);
+
+    // Set right, the same command is understood.
+    QVERIFY(setLine(rightSpeed, false));
+    QCOMPARE(::write(fd, command.constData(), command.size()), command.size());
+    QCOMPARE(waitFor(QStringLiteral("cmd ")), QStringLiteral(R"(cmd "A5\r")"));
+    ::close(fd);
+    QCOMPARE(m_lines.filter(QStringLiteral("cmd ")).size(), 1);
+    QVERIFY(m_lines.filter(QStringLiteral("line-match ")).size() == 1);
 }
 
 QTEST_GUILESS_MAIN(tst_IndexerSimulator)
