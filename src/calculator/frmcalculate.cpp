@@ -2,7 +2,9 @@
 
 #include "appinfo.h"
 #include "frictioncalc.h"
+#include "frictiontrial.h"
 #include "messageboxes.h"
+#include "numbertext.h"
 #include "twipslayout.h"
 
 #include <QEvent>
@@ -240,21 +242,34 @@ void frmCalculate::btnKineticGravityDefault_Click()
 
 void frmCalculate::subStaticCalc()
 {
-    carryOut(::subStaticCalc(txtStaticAngle->text()), lblStaticCoeff);
+    if (!carryOut(::subStaticCalc(txtStaticAngle->text()), lblStaticCoeff))
+        return;
+    FrictionTrial trial;
+    trial.angleDeg = NumberText::value(txtStaticAngle->text());
+    emit trialCalculated(trial);
 }
 
 void frmCalculate::subKineticCalc()
 {
-    carryOut(::subKineticCalc(txtKineticAngle->text(), txtKineticLength->text(),
-                              txtKineticTime->text(), txtKineticGravity->text()),
-             lblKineticCoeff);
+    if (!carryOut(::subKineticCalc(txtKineticAngle->text(), txtKineticLength->text(),
+                                   txtKineticTime->text(), txtKineticGravity->text()),
+                  lblKineticCoeff))
+        return;
+    FrictionTrial trial;
+    trial.kind = FrictionTrial::Kind::Kinetic;
+    trial.angleDeg = NumberText::value(txtKineticAngle->text());
+    trial.lengthCm = NumberText::value(txtKineticLength->text());
+    trial.deltaTMs = NumberText::value(txtKineticTime->text());
+    trial.gravity = NumberText::value(txtKineticGravity->text());
+    emit trialCalculated(trial);
 }
 
-void frmCalculate::carryOut(const FrictionOutcome &outcome, QLabel *resultLabel)
+// True when the outcome was a result and is now on show.
+bool frmCalculate::carryOut(const FrictionOutcome &outcome, QLabel *resultLabel)
 {
     if (!outcome.isMessage()) {
         resultLabel->setText(outcome.caption);
-        return;
+        return true;
     }
     const QString title = outcome.title.isEmpty() ? AppInfo::title() : outcome.title;
     m_messageBoxes.show(this, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok, title,
@@ -263,6 +278,7 @@ void frmCalculate::carryOut(const FrictionOutcome &outcome, QLabel *resultLabel)
     // message about inputs too extreme to compute names no box; the focus then stays where it was.
     if (QLineEdit *box = inputBox(outcome.focus))
         box->setFocus();
+    return false;
 }
 
 QLineEdit *frmCalculate::inputBox(FrictionInput input) const
