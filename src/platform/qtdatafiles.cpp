@@ -8,11 +8,10 @@
 #include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 namespace {

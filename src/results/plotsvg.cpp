@@ -88,7 +88,8 @@ QByteArray PlotSvg::render(const PlotData &plot, int width, int height)
             svg << QStringLiteral("<line class=\"error-bar\" x1=\"%1\" y1=\"%2\" x2=\"%1\" "
                                   "y2=\"%3\"/>")
                        .arg(num(x), num(sy(p.mu - p.uncertainty)), num(sy(p.mu + p.uncertainty)))
-                << QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"4\"/>").arg(num(x), num(sy(p.mu)));
+                << QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"4\"/>")
+                       .arg(num(x), num(sy(p.mu)));
         }
         svg << QStringLiteral("</g>");
         const double ly = top + 10 + s * 20;

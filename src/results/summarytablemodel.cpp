@@ -98,8 +98,10 @@ QVariant SummaryTableModel::headerData(int section, Qt::Orientation orientation,
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};
-    static const QStringList headers { QStringLiteral("Sample"),       QStringLiteral("Kind"),
-                                       QStringLiteral("n"),            QStringLiteral("Mean \u00b5"),
+    static const QStringList headers { QStringLiteral("Sample"),
+                                       QStringLiteral("Kind"),
+                                       QStringLiteral("n"),
+                                       QStringLiteral("Mean \u00b5"),
                                        QStringLiteral("Std. deviation"),
                                        QStringLiteral("Std. error") };
     return headers.value(section);

@@ -73,8 +73,9 @@ public:
                 ++m_pos;
                 for (;;) {
                     if (m_pos >= m_text.size()) {
-                        record.fault = TrialCsv::Fault { field.line, field.column,
-                                                         QStringLiteral("a quoted field is not closed") };
+                        record.fault
+                            = TrialCsv::Fault { field.line, field.column,
+                                                QStringLiteral("a quoted field is not closed") };
                         return record;
                     }
                     const QChar c = m_text.at(m_pos++);
@@ -93,8 +94,9 @@ public:
                     field.text += c;
                 }
                 if (m_pos < m_text.size() && !isEnd(m_text.at(m_pos)) && m_text.at(m_pos) != u',') {
-                    record.fault = TrialCsv::Fault { m_line, column(),
-                                                     QStringLiteral("text follows a closing quote") };
+                    record.fault
+                        = TrialCsv::Fault { m_line, column(),
+                                            QStringLiteral("text follows a closing quote") };
                     skipLine();
                     return record;
                 }
@@ -105,8 +107,9 @@ public:
                     ++m_pos;
                 field.text = m_text.mid(start, m_pos - start);
                 if (field.text.contains(u'"')) {
-                    record.fault = TrialCsv::Fault { field.line, field.column,
-                                                     QStringLiteral("a quote inside an unquoted field") };
+                    record.fault
+                        = TrialCsv::Fault { field.line, field.column,
+                                            QStringLiteral("a quote inside an unquoted field") };
                     skipLine();
                     return record;
                 }
@@ -184,15 +187,17 @@ std::variant<Trial, TrialCsv::Fault> toTrial(const Record &record)
     const QList<Field> &f = record.fields;
     if (f.size() != kColumns.size()) {
         const Field &at = f.size() > kColumns.size() ? f.at(kColumns.size()) : f.last();
-        return faultAt(at, QStringLiteral("the record has %1 fields instead of %2")
-                               .arg(f.size())
-                               .arg(kColumns.size()));
+        return faultAt(at,
+                       QStringLiteral("the record has %1 fields instead of %2")
+                           .arg(f.size())
+                           .arg(kColumns.size()));
     }
     Trial trial;
     bool ok = false;
     trial.number = f.at(Number).text.toInt(&ok);
     if (!ok || trial.number <= 0)
-        return faultAt(f.at(Number), QStringLiteral("the trial number is not a positive whole number"));
+        return faultAt(f.at(Number),
+                       QStringLiteral("the trial number is not a positive whole number"));
     trial.time = QDateTime::fromString(f.at(Time).text, Qt::ISODateWithMs);
     if (!trial.time.isValid())
         return faultAt(f.at(Time), QStringLiteral("the time is not an ISO 8601 date and time"));
@@ -250,9 +255,9 @@ std::optional<TrialCsv::Fault> readHeader(Reader &reader)
     for (int i = 0; i < kColumns.size(); ++i) {
         if (i >= header.fields.size() || header.fields.at(i).text != kColumns.at(i)) {
             const int column = i < header.fields.size() ? header.fields.at(i).column : 1;
-            return TrialCsv::Fault { 1, column,
-                                     QStringLiteral("the header row must read %1")
-                                         .arg(kColumns.join(u',')) };
+            return TrialCsv::Fault {
+                1, column, QStringLiteral("the header row must read %1").arg(kColumns.join(u','))
+            };
         }
     }
     if (header.fields.size() != kColumns.size())

@@ -36,7 +36,8 @@ QByteArray header();
 // One record with its line end. The uncertainty column holds the given δµ.
 QByteArray row(const Trial &trial, double muUncertainty);
 // The header and every trial; `uncertaintyOf` gives each trial's δµ.
-QByteArray write(const QList<Trial> &trials, const std::function<double(const Trial &)> &uncertaintyOf);
+QByteArray write(const QList<Trial> &trials,
+                 const std::function<double(const Trial &)> &uncertaintyOf);
 
 // Reads a whole file, or the first fault in it.
 Parsed parse(const QByteArray &bytes);

@@ -122,13 +122,16 @@ QVariant TrialTableModel::headerData(int section, Qt::Orientation orientation, i
         return {};
     if (orientation == Qt::Vertical)
         return {};
-    static const QStringList headers {
-        QStringLiteral("#"),           QStringLiteral("Time"),
-        QStringLiteral("Sample"),      QStringLiteral("Kind"),
-        QStringLiteral("Angle (degrees)"), QStringLiteral("Length (cm)"),
-        QStringLiteral("delta T (ms)"), QStringLiteral("g (m/s^2)"),
-        QStringLiteral("\u00b5"),      QStringLiteral("\u00b1 \u03b4\u00b5")
-    };
+    static const QStringList headers { QStringLiteral("#"),
+                                       QStringLiteral("Time"),
+                                       QStringLiteral("Sample"),
+                                       QStringLiteral("Kind"),
+                                       QStringLiteral("Angle (degrees)"),
+                                       QStringLiteral("Length (cm)"),
+                                       QStringLiteral("delta T (ms)"),
+                                       QStringLiteral("g (m/s^2)"),
+                                       QStringLiteral("\u00b5"),
+                                       QStringLiteral("\u00b1 \u03b4\u00b5") };
     return headers.value(section);
 }
 

@@ -14,8 +14,19 @@ class TrialTableModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { Number, Time, Sample, Kind, Angle, Length, DeltaT, Gravity, Mu, MuUncertainty,
-                  ColumnCount };
+    enum Column {
+        Number,
+        Time,
+        Sample,
+        Kind,
+        Angle,
+        Length,
+        DeltaT,
+        Gravity,
+        Mu,
+        MuUncertainty,
+        ColumnCount
+    };
 
     explicit TrialTableModel(QObject *parent = nullptr);
 
