@@ -1,6 +1,8 @@
 #include "appinfo.h"
 #include "qsettingsstore.h"
+#include "qtdatafiles.h"
 #include "qtfilechecks.h"
+#include "qtfiledialogs.h"
 #include "qtmessageboxes.h"
 #include "qtprogramstarter.h"
 #include "qtserialport.h"
@@ -33,9 +35,11 @@ int main(int argc, char *argv[])
     SystemRegistry registry;
     QtFileChecks fileChecks;
     QtProgramStarter programStarter;
+    QtDataFiles dataFiles;
+    QtFileDialogs fileDialogs;
 
-    WindowManager windows(
-        { port, messageBoxes, settingsStore, registry, fileChecks, programStarter });
+    WindowManager windows({ port, messageBoxes, settingsStore, registry, fileChecks, programStarter,
+                            dataFiles, fileDialogs });
     windows.start();
     return app.exec();
 }
