@@ -27,6 +27,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QDoubleSpinBox *makeUncertainty(QWidget *parent, const char *name, double maximum, double step,
@@ -63,8 +65,23 @@ QTableView *makeGrid(QWidget *parent, const char *name, const QString &accessibl
     grid->verticalHeader()->hide();
     // Rows of one height let the view skip measuring them: a day of 100,000 trials scrolls freely.
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->setWordWrap(false);
     return grid;
+}
+
+// Columns wide enough for their heading and for the widest usual value; the sample column takes
+// what is left. Measuring every row would cost seconds on a big file.
+void sizeColumns(QTableView *grid, const QStringList &typical, int stretched)
+{
+    const QFontMetrics metrics = grid->fontMetrics();
+    QHeaderView *header = grid->horizontalHeader();
+    for (int column = 0; column < typical.size(); ++column) {
+        const QString heading = grid->model()->headerData(column, Qt::Horizontal).toString();
+        const int width = std::max(metrics.horizontalAdvance(heading),
+                                   metrics.horizontalAdvance(typical.at(column)));
+        header->resizeSection(column, width + 3 * metrics.averageCharWidth());
+    }
+    header->setSectionResizeMode(stretched, QHeaderView::Stretch);
 }
 
 } // namespace
@@ -188,7 +205,7 @@ void frmResults::buildControls()
     buttons->addStretch(1);
     buttons->addWidget(btnClear);
     tableLayout->addLayout(buttons);
-    tabResults->addTab(tableTab, QStringLiteral("Table"));
+    tabResults->addTab(tableTab, QStringLiteral("&Table"));
 
     framePlot = new QWidget(tabResults);
     framePlot->setObjectName(QStringLiteral("framePlot"));
@@ -204,9 +221,18 @@ void frmResults::buildControls()
     plotButtons->addStretch(1);
     plotButtons->addWidget(btnSavePlot);
     m_plotLayout->addLayout(plotButtons);
-    tabResults->addTab(framePlot, QStringLiteral("Plot"));
+    tabResults->addTab(framePlot, QStringLiteral("&Plot"));
 
-    grdTrials->resizeColumnsToContents();
+    sizeColumns(grdTrials,
+                { QStringLiteral("0000"), QStringLiteral("00:00:00"), QStringLiteral("Sample"),
+                  QStringLiteral("Kinetic"), QStringLiteral("00.00"), QStringLiteral("00.00"),
+                  QStringLiteral("000.0"), QStringLiteral("9.80665"), QStringLiteral("-0.000"),
+                  QStringLiteral("0.000") },
+                TrialTableModel::Sample);
+    sizeColumns(grdSummary,
+                { QStringLiteral("Sample"), QStringLiteral("Kinetic"), QStringLiteral("0000"),
+                  QStringLiteral("-0.000"), QStringLiteral("0.0000"), QStringLiteral("0.0000") },
+                SummaryTableModel::Sample);
 }
 
 void frmResults::showNote()
