@@ -102,4 +102,5 @@ void ChartPlot::setPlotData(const PlotData &plot)
     xAxis->setRange(xMin - 0.5, xMax + 0.5);
     yAxis->setRange(yMin - pad, yMax + pad);
     xAxis->applyNiceNumbers();
+    yAxis->applyNiceNumbers();
 }
