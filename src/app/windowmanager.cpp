@@ -22,7 +22,8 @@ WindowManager::WindowManager(const Services &services, QObject *parent)
     connect(m_main.get(), &frmMotorControl::portPropertiesRequested, this,
             &WindowManager::showPortProperties);
     connect(m_main.get(), &frmMotorControl::aboutRequested, this, &WindowManager::showAbout);
-    connect(m_main.get(), &frmMotorControl::exitConfirmed, this, &WindowManager::closeCalculator);
+    connect(m_main.get(), &frmMotorControl::exitConfirmed, this,
+            &WindowManager::closeModelessWindows);
     connect(m_main.get(), &frmMotorControl::resultsRequested, this, &WindowManager::showResults);
     for (QAction *action : { m_main->mnuToolsCalc, m_main->mnuToolsResults, m_main->mnuOptionsPort,
                              m_main->mnuHelpAbout })
@@ -64,7 +65,7 @@ void WindowManager::showCalculator()
     m_calculator->activateWindow();
 }
 
-void WindowManager::closeCalculator()
+void WindowManager::closeModelessWindows()
 {
     if (m_calculator)
         m_calculator->close();

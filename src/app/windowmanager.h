@@ -59,7 +59,7 @@ public:
 
 private:
     void showCalculator();
-    void closeCalculator();
+    void closeModelessWindows();
     void showResults();
     void recordTrial(const FrictionTrial &trial);
     void showPortProperties();

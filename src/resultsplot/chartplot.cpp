@@ -39,8 +39,11 @@ ChartPlot::ChartPlot(QWidget *parent)
 void ChartPlot::setPlotData(const PlotData &plot)
 {
     m_chart->removeAllSeries();
-    for (QAbstractAxis *axis : m_chart->axes())
+    // The chart gives a removed axis back to its caller.
+    for (QAbstractAxis *axis : m_chart->axes()) {
         m_chart->removeAxis(axis);
+        delete axis;
+    }
     auto *xAxis = new QValueAxis;
     xAxis->setTitleText(QStringLiteral("Trial"));
     xAxis->setLabelFormat(QStringLiteral("%d"));

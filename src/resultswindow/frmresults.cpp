@@ -159,7 +159,7 @@ void frmResults::buildControls()
     const std::pair<QString, QDoubleSpinBox *> uncertainties[] {
         { QStringLiteral("\u00b1 &angle (degrees):"), spnAngleUncertainty },
         { QStringLiteral("\u00b1 &length (cm):"), spnLengthUncertainty },
-        { QStringLiteral("\u00b1 delta &T (ms):"), spnTimeUncertainty },
+        { QStringLiteral("\u00b1 &delta T (ms):"), spnTimeUncertainty },
     };
     for (const auto &[caption, box] : uncertainties) {
         auto *label = new QLabel(caption, this);
