@@ -17,6 +17,7 @@ Journal::Loaded Journal::load()
         loaded.error = *error;
         return loaded;
     }
+    m_empty = std::get<QByteArray>(read).isEmpty();
     TrialCsv::Salvaged salvaged = TrialCsv::salvage(std::get<QByteArray>(read));
     loaded.trials = std::move(salvaged.trials);
     loaded.skipped = std::move(salvaged.skipped);
@@ -25,25 +26,31 @@ Journal::Loaded Journal::load()
 
 std::optional<FileError> Journal::append(const Trial &trial, double muUncertainty)
 {
-    QByteArray bytes = TrialCsv::row(trial, muUncertainty);
-    if (!m_files.exists(m_path))
-        bytes.prepend(TrialCsv::header());
-    return m_files.append(m_path, bytes);
+    return append(QList<Trial> { trial }, [muUncertainty](const Trial &) { return muUncertainty; });
 }
 
 std::optional<FileError> Journal::append(const QList<Trial> &trials,
                                          const std::function<double(const Trial &)> &uncertaintyOf)
 {
-    QByteArray bytes;
-    if (!m_files.exists(m_path))
-        bytes = TrialCsv::header();
+    QByteArray bytes = headerIfNeeded();
     for (const Trial &trial : trials)
         bytes += TrialCsv::row(trial, uncertaintyOf(trial));
-    return m_files.append(m_path, bytes);
+    auto error = m_files.append(m_path, bytes);
+    if (!error)
+        m_empty = false;
+    return error;
+}
+
+QByteArray Journal::headerIfNeeded() const
+{
+    return m_empty || !m_files.exists(m_path) ? TrialCsv::header() : QByteArray();
 }
 
 std::optional<FileError> Journal::rewrite(const QList<Trial> &trials,
                                           const std::function<double(const Trial &)> &uncertaintyOf)
 {
-    return m_files.replace(m_path, TrialCsv::write(trials, uncertaintyOf));
+    auto error = m_files.replace(m_path, TrialCsv::write(trials, uncertaintyOf));
+    if (!error)
+        m_empty = false;
+    return error;
 }

@@ -35,6 +35,10 @@ public:
                                      const std::function<double(const Trial &)> &uncertaintyOf);
 
 private:
+    QByteArray headerIfNeeded() const;
+
     DataFiles &m_files;
     QString m_path;
+    // A file cut short in its very first write exists but has no header yet.
+    bool m_empty = true;
 };

@@ -42,6 +42,7 @@ private slots:
     void journalKeepsTrialsAcrossRuns();
     void damagedJournalLoses_data();
     void damagedJournalLoses();
+    void journalCutInItsFirstWriteGetsItsHeader();
     void summaryGroupsBySampleAndKind();
     void csvRoundTripInCommaDecimalLocale();
     void badCsvIsRefusedWhole_data();
@@ -140,6 +141,15 @@ void tst_ResultsSession::damagedJournalLoses()
     QCOMPARE(again->trials().rowCount(), 3);
     QVERIFY(again->note().isEmpty());
     QCOMPARE(again->trials().text(2, TrialTableModel::Number), QStringLiteral("3"));
+}
+
+void tst_ResultsSession::journalCutInItsFirstWriteGetsItsHeader()
+{
+    m_files->files[kJournal] = QByteArray();
+    ResultsSession *session = newSession();
+    QVERIFY(!session->addTrial(staticTrial(30)));
+    QVERIFY(m_files->files.value(kJournal).startsWith(kHeader + "1,"));
+    QCOMPARE(newSession()->trials().rowCount(), 1);
 }
 
 void tst_ResultsSession::summaryGroupsBySampleAndKind()
