@@ -59,6 +59,9 @@ public:
     explicit Reader(const QByteArray &bytes)
         : m_text(QString::fromUtf8(bytes))
     {
+        // Spreadsheets often begin their UTF-8 files with a byte-order mark.
+        if (m_text.startsWith(QChar(0xfeff)))
+            m_pos = m_lineStart = 1;
     }
 
     bool atEnd() const { return m_pos >= m_text.size(); }

@@ -206,8 +206,9 @@ void tst_frmResults::openCsvRefusesABadFileWhole()
     m_files->files[QStringLiteral("/lab/bad.csv")] = header
         + "1,2026-12-06T10:00:00Z,felt,Static,30,,,,0.577,0.01\r\n"
           "2,2026-12-06T10:01:00Z,felt,Static,thirty,,,,0.577,0.01\r\n";
-    m_files->files[QStringLiteral("/lab/good.csv")]
-        = header + "7,2026-12-06T10:00:00Z,\"felt, \"\"old\"\"\",Kinetic,25,10,200,9.8,0.3,\r\n";
+    // Saved by a spreadsheet: a byte-order mark first.
+    m_files->files[QStringLiteral("/lab/good.csv")] = "\xef\xbb\xbf" + header
+        + "7,2026-12-06T10:00:00Z,\"felt, \"\"old\"\"\",Kinetic,25,10,200,9.8,0.3,\r\n";
     m_dialogs->openNames << QStringLiteral("/lab/bad.csv") << QStringLiteral("/lab/good.csv");
 
     QTest::mouseClick(child<QPushButton>("btnOpenCsv"), Qt::LeftButton);
