@@ -2,7 +2,9 @@
 #include "commandline.h"
 #include "desktopsysinfotools.h"
 #include "qsettingsstore.h"
+#include "qtdatafiles.h"
 #include "qtfilechecks.h"
+#include "qtfiledialogs.h"
 #include "qtmessageboxes.h"
 #include "qtprogramstarter.h"
 #include "qtserialport.h"
@@ -46,9 +48,11 @@ int main(int argc, char *argv[])
     QtFileChecks fileChecks;
     QtProgramStarter programStarter;
     DesktopSysInfoTools sysInfoTools;
+    QtDataFiles dataFiles;
+    QtFileDialogs fileDialogs;
 
-    WindowManager windows(
-        { port, messageBoxes, settingsStore, registry, fileChecks, programStarter, sysInfoTools });
+    WindowManager windows({ port, messageBoxes, settingsStore, registry, fileChecks, programStarter,
+                            sysInfoTools, dataFiles, fileDialogs });
     windows.start();
     return app.exec();
 }

@@ -1,9 +1,13 @@
 #include "windowmanager.h"
 
+#include "appinfo.h"
 #include "frmabout.h"
 #include "frmcalculate.h"
 #include "frmmotorcontrol.h"
 #include "frmproperties.h"
+#include "frmresults.h"
+#include "messageboxes.h"
+#include "resultssession.h"
 
 #include <QAction>
 
@@ -11,25 +15,35 @@ WindowManager::WindowManager(const Services &services, QObject *parent)
     : QObject(parent)
     , m_services(services)
     , m_main(std::make_unique<frmMotorControl>(services.port, services.messageBoxes))
+    , m_results(std::make_unique<ResultsSession>(services.dataFiles))
 {
     connect(m_main.get(), &frmMotorControl::calculatorRequested, this,
             &WindowManager::showCalculator);
     connect(m_main.get(), &frmMotorControl::portPropertiesRequested, this,
             &WindowManager::showPortProperties);
     connect(m_main.get(), &frmMotorControl::aboutRequested, this, &WindowManager::showAbout);
-    connect(m_main.get(), &frmMotorControl::exitConfirmed, this, &WindowManager::closeCalculator);
-    for (QAction *action : { m_main->mnuToolsCalc, m_main->mnuOptionsPort, m_main->mnuHelpAbout })
+    connect(m_main.get(), &frmMotorControl::exitConfirmed, this,
+            &WindowManager::closeModelessWindows);
+    connect(m_main.get(), &frmMotorControl::resultsRequested, this, &WindowManager::showResults);
+    for (QAction *action : { m_main->mnuToolsCalc, m_main->mnuToolsResults, m_main->mnuOptionsPort,
+                             m_main->mnuHelpAbout })
         action->setEnabled(true);
 }
 
 WindowManager::~WindowManager()
 {
     delete m_calculator;
+    delete m_resultsWindow;
 }
 
 frmCalculate *WindowManager::calculator() const
 {
     return m_calculator;
+}
+
+frmResults *WindowManager::results() const
+{
+    return m_resultsWindow;
 }
 
 void WindowManager::start()
@@ -44,16 +58,44 @@ void WindowManager::showCalculator()
     if (!m_calculator) {
         m_calculator = new frmCalculate(m_services.messageBoxes);
         m_calculator->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_calculator, &frmCalculate::trialCalculated, this, &WindowManager::recordTrial);
     }
     m_calculator->show();
     m_calculator->raise();
     m_calculator->activateWindow();
 }
 
-void WindowManager::closeCalculator()
+void WindowManager::closeModelessWindows()
 {
     if (m_calculator)
         m_calculator->close();
+    if (m_resultsWindow)
+        m_resultsWindow->close();
+}
+
+void WindowManager::showResults()
+{
+    if (!m_resultsWindow) {
+        m_resultsWindow = new frmResults(*m_results, m_services.messageBoxes,
+                                         m_services.fileDialogs, m_services.dataFiles);
+        m_resultsWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_resultsWindow->show();
+    m_resultsWindow->raise();
+    m_resultsWindow->activateWindow();
+}
+
+void WindowManager::recordTrial(const FrictionTrial &trial)
+{
+    const auto error = m_results->addTrial(trial);
+    if (!error)
+        return;
+    // The trial is in the table, but a crash now would lose it: the operator must know.
+    m_services.messageBoxes.warning(
+        m_calculator, AppInfo::title(),
+        QStringLiteral("The trial could not be written to the journal; it is shown in the Results "
+                       "window but will be lost when Tiltbench ends.\n\n%1: %2")
+            .arg(error->path, error->cause));
 }
 
 void WindowManager::showPortProperties()

@@ -5,12 +5,17 @@
 
 #include <memory>
 
+class DataFiles;
 class FileChecks;
+class FileDialogs;
 class frmCalculate;
 class frmMotorControl;
+class frmResults;
+struct FrictionTrial;
 class MessageBoxes;
 class ProgramStarter;
 class Registry;
+class ResultsSession;
 class SerialPort;
 class SettingsStore;
 class SysInfoTools;
@@ -26,12 +31,16 @@ struct Services
     FileChecks &fileChecks;
     ProgramStarter &programStarter;
     SysInfoTools &sysInfoTools;
+    DataFiles &dataFiles;
+    FileDialogs &fileDialogs;
 };
 
 // Creates the windows and decides how long each lives. The main window lives for the whole run and
 // drives the one serial port, which main() owns; the calculator is modeless and exists at most
 // once, discarded when closed; the port dialog and the About box are modal and made anew for each
-// showing. The program ends when its last window has closed.
+// showing. The Results window is modeless and single like the calculator; the trials it shows are
+// kept for the whole run, whether it is open or not, and every successful calculation adds one.
+// The program ends when its last window has closed.
 class WindowManager : public QObject
 {
     Q_OBJECT
@@ -43,17 +52,24 @@ public:
     frmMotorControl *mainWindow() const { return m_main.get(); }
     // The calculator window while it is open, or null.
     frmCalculate *calculator() const;
+    // The Results window while it is open, or null.
+    frmResults *results() const;
+    ResultsSession &resultsSession() const { return *m_results; }
 
     // Shows the main window, the start-up window of the program.
     void start();
 
 private:
     void showCalculator();
-    void closeCalculator();
+    void closeModelessWindows();
+    void showResults();
+    void recordTrial(const FrictionTrial &trial);
     void showPortProperties();
     void showAbout();
 
     Services m_services;
     std::unique_ptr<frmMotorControl> m_main;
     QPointer<frmCalculate> m_calculator;
+    std::unique_ptr<ResultsSession> m_results;
+    QPointer<frmResults> m_resultsWindow;
 };

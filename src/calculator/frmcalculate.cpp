@@ -2,7 +2,9 @@
 
 #include "appinfo.h"
 #include "frictioncalc.h"
+#include "frictiontrial.h"
 #include "messageboxes.h"
+#include "numbertext.h"
 #include "twipslayout.h"
 
 #include <QEvent>
@@ -240,21 +242,35 @@ void frmCalculate::btnKineticGravityDefault_Click()
 
 void frmCalculate::subStaticCalc()
 {
-    carryOut(FrictionCalc::staticCoefficient(txtStaticAngle->text()), lblStaticCoeff);
+    if (!carryOut(FrictionCalc::staticCoefficient(txtStaticAngle->text()), lblStaticCoeff))
+        return;
+    FrictionTrial trial;
+    trial.angleDeg = NumberText::value(txtStaticAngle->text());
+    emit trialCalculated(trial);
 }
 
 void frmCalculate::subKineticCalc()
 {
-    carryOut(FrictionCalc::kineticCoefficient(txtKineticAngle->text(), txtKineticLength->text(),
-                                              txtKineticTime->text(), txtKineticGravity->text()),
-             lblKineticCoeff);
+    if (!carryOut(FrictionCalc::kineticCoefficient(txtKineticAngle->text(),
+                                                   txtKineticLength->text(), txtKineticTime->text(),
+                                                   txtKineticGravity->text()),
+                  lblKineticCoeff))
+        return;
+    FrictionTrial trial;
+    trial.kind = FrictionTrial::Kind::Kinetic;
+    trial.angleDeg = NumberText::value(txtKineticAngle->text());
+    trial.lengthCm = NumberText::value(txtKineticLength->text());
+    trial.deltaTMs = NumberText::value(txtKineticTime->text());
+    trial.gravity = NumberText::value(txtKineticGravity->text());
+    emit trialCalculated(trial);
 }
 
-void frmCalculate::carryOut(const FrictionOutcome &outcome, QLabel *resultLabel)
+// True when the outcome was a result and is now on show.
+bool frmCalculate::carryOut(const FrictionOutcome &outcome, QLabel *resultLabel)
 {
     if (const auto *result = std::get_if<FrictionResult>(&outcome)) {
         resultLabel->setText(result->caption);
-        return;
+        return true;
     }
     const auto &message = std::get<FrictionMessage>(outcome);
     m_messageBoxes.show(this, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok,
@@ -263,6 +279,7 @@ void frmCalculate::carryOut(const FrictionOutcome &outcome, QLabel *resultLabel)
     // message about inputs too extreme to compute names no box; the focus then stays where it was.
     if (QLineEdit *box = inputBox(message.focus))
         box->setFocus();
+    return false;
 }
 
 QLineEdit *frmCalculate::inputBox(FrictionInput input) const

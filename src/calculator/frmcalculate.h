@@ -13,16 +13,22 @@ QT_END_NAMESPACE
 
 class MessageBoxes;
 
+struct FrictionTrial;
+
 // The "Tiltbench - Friction Calculator" window: the static coefficient from a ramp angle in the
 // upper frame, the kinetic one from angle, block length, photogate time and gravity in the lower.
 // A thin shell over FrictionCalc: its subStaticCalc/subKineticCalc hand the box texts to the
-// calculations and carry out the outcome. Modeless; whoever opens it decides its lifetime.
+// calculations and carry out the outcome. Modeless; whoever opens it decides its lifetime. Each
+// successful calculation is also reported as a trial, for whoever keeps them.
 class frmCalculate : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit frmCalculate(MessageBoxes &messageBoxes, QWidget *parent = nullptr);
+
+signals:
+    void trialCalculated(const FrictionTrial &trial);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,7 +50,7 @@ private:
 
     void subStaticCalc();
     void subKineticCalc();
-    void carryOut(const FrictionOutcome &outcome, QLabel *resultLabel);
+    bool carryOut(const FrictionOutcome &outcome, QLabel *resultLabel);
     QLineEdit *inputBox(FrictionInput input) const;
     void enterPressed(QPushButton *button, void (frmCalculate::*click)());
 

@@ -1,4 +1,6 @@
+#include "fakedatafiles.h"
 #include "fakefilechecks.h"
+#include "fakefiledialogs.h"
 #include "fakemessageboxes.h"
 #include "fakeprogramstarter.h"
 #include "fakeregistry.h"
@@ -7,6 +9,8 @@
 #include "fakesysinfotools.h"
 #include "frmcalculate.h"
 #include "frmmotorcontrol.h"
+#include "frmresults.h"
+#include "resultssession.h"
 #include "windowmanager.h"
 
 #include <QAction>
@@ -30,6 +34,9 @@ private slots:
     void titleBarCloseLeavesCalculatorOpen();
     void dialogsAreModalAndMadeAnew_data();
     void dialogsAreModalAndMadeAnew();
+    void calculationsBecomeTrials_data();
+    void calculationsBecomeTrials();
+    void journalFailureIsToldAndTrialKept();
 
 private:
     frmMotorControl *main() const { return m_windows->mainWindow(); }
@@ -41,6 +48,8 @@ private:
     FakeFileChecks *m_files = nullptr;
     FakeProgramStarter *m_programs = nullptr;
     FakeSysInfoTools m_tools;
+    FakeDataFiles *m_dataFiles = nullptr;
+    FakeFileDialogs *m_fileDialogs = nullptr;
     WindowManager *m_windows = nullptr;
 };
 
@@ -52,8 +61,10 @@ void tst_WindowManager::init()
     m_registry = new FakeRegistry;
     m_files = new FakeFileChecks;
     m_programs = new FakeProgramStarter;
-    m_windows = new WindowManager(
-        { *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs, m_tools });
+    m_dataFiles = new FakeDataFiles;
+    m_fileDialogs = new FakeFileDialogs;
+    m_windows = new WindowManager({ *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs,
+                                    m_tools, *m_dataFiles, *m_fileDialogs });
     m_windows->start();
     QVERIFY(QTest::qWaitForWindowExposed(main()));
 }
@@ -61,6 +72,8 @@ void tst_WindowManager::init()
 void tst_WindowManager::cleanup()
 {
     delete m_windows;
+    delete m_fileDialogs;
+    delete m_dataFiles;
     delete m_programs;
     delete m_files;
     delete m_registry;
@@ -179,6 +192,77 @@ void tst_WindowManager::dialogsAreModalAndMadeAnew()
         // Discarded when closed.
         QVERIFY(!main()->findChild<QDialog *>(dialog));
     }
+}
+
+void tst_WindowManager::calculationsBecomeTrials_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("mu");
+
+    // Each row types into the boxes (angle first), then presses Enter in the box named.
+    QTest::newRow("static 30") << "txtStaticAngle" << QStringList { "30" } << "Static"
+                               << "0.577";
+    QTest::newRow("static refused") << "txtStaticAngle" << QStringList { "30abc" } << ""
+                                    << "";
+    QTest::newRow("kinetic 25, 10, 200")
+        << "txtKineticTime" << QStringList { "25", "10", "200" } << "Kinetic"
+        << "0.326";
+    QTest::newRow("kinetic without time")
+        << "txtKineticTime" << QStringList { "25", "10", "" } << ""
+        << "";
+}
+
+// The calculator knows nothing of the Results window: the wiring turns each successful
+// calculation, and only those, into a trial with the sample typed in the Results window.
+void tst_WindowManager::calculationsBecomeTrials()
+{
+    QFETCH(QString, box);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, kind);
+    QFETCH(QString, mu);
+
+    QTest::keyClick(main(), Qt::Key_F3);
+    frmResults *results = m_windows->results();
+    QVERIFY(results && results->isVisible());
+    QTest::keyClicks(results->findChild<QLineEdit *>(QStringLiteral("txtSample")),
+                     QStringLiteral("felt"));
+    main()->mnuToolsCalc->trigger();
+    frmCalculate *calculator = m_windows->calculator();
+    const QStringList boxes = box == QLatin1String("txtStaticAngle")
+        ? QStringList { box }
+        : QStringList { "txtKineticAngle", "txtKineticLength", "txtKineticTime" };
+    for (int i = 0; i < typed.size(); ++i)
+        QTest::keyClicks(calculator->findChild<QLineEdit *>(boxes.at(i)), typed.at(i));
+    QTest::keyClick(calculator->findChild<QLineEdit *>(box), Qt::Key_Return);
+
+    const TrialTableModel &trials = m_windows->resultsSession().trials();
+    if (kind.isEmpty()) {
+        QCOMPARE(m_boxes->boxes.size(), 1);
+        QCOMPARE(trials.rowCount(), 0);
+        QCOMPARE(m_dataFiles->appends, 0);
+        return;
+    }
+    QVERIFY(m_boxes->boxes.isEmpty());
+    QCOMPARE(trials.rowCount(), 1);
+    QCOMPARE(trials.text(0, TrialTableModel::Kind), kind);
+    QCOMPARE(trials.text(0, TrialTableModel::Sample), QStringLiteral("felt"));
+    QCOMPARE(trials.text(0, TrialTableModel::Mu), mu);
+    QCOMPARE(m_dataFiles->appends, 1);
+}
+
+void tst_WindowManager::journalFailureIsToldAndTrialKept()
+{
+    m_dataFiles->failWrites = true;
+    main()->mnuToolsCalc->trigger();
+    frmCalculate *calculator = m_windows->calculator();
+    auto *angle = calculator->findChild<QLineEdit *>(QStringLiteral("txtStaticAngle"));
+    QTest::keyClicks(angle, QStringLiteral("45"));
+    QTest::keyClick(angle, Qt::Key_Return);
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QVERIFY(m_boxes->boxes.at(0).text.contains(QStringLiteral("No space left on device")));
+    QCOMPARE(m_windows->resultsSession().trials().rowCount(), 1);
 }
 
 QTEST_MAIN(tst_WindowManager)

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "frictiontrial.h"
+
+// The operator's estimates of how far each measured quantity may be off, in the units of the
+// calculator's boxes. The gravitational acceleration is taken as exact.
+struct Uncertainties
+{
+    double angleDeg = 0.5;
+    double lengthCm = 0.1;
+    double deltaTMs = 1.0;
+};
+
+// The coefficient of a trial and its first-order uncertainty. The coefficient is computed by the
+// same steps, in the same order and with the same decimal pi as the calculator's, so the kept
+// value is the one whose rounding the calculator showed.
+namespace UncertaintyPropagation {
+
+double coefficient(const FrictionTrial &trial);
+
+// The independent uncertainties propagated in quadrature through the partial derivatives of the
+// coefficient, with the angle in radians.
+double uncertainty(const FrictionTrial &trial, const Uncertainties &uncertainties);
+
+} // namespace UncertaintyPropagation

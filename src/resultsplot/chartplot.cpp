@@ -1,0 +1,109 @@
+#include "chartplot.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Each error bar is a series of its own; past this many the chart slows down more than the bars
+// add, and the points alone are drawn.
+constexpr int kMostErrorBars = 1000;
+
+} // namespace
+
+ChartPlot::ChartPlot(QWidget *parent)
+    : TrialPlot(parent)
+    , m_chart(new QChart)
+    , m_view(new QChartView(m_chart, this))
+{
+    m_view->setObjectName(QStringLiteral("chartView"));
+    m_view->setRenderHint(QPainter::Antialiasing);
+    m_view->setAccessibleName(QStringLiteral("Plot"));
+    m_view->setAccessibleDescription(
+        QStringLiteral("Coefficient of friction against trial number, one series per sample and "
+                       "kind, with error bars and mean lines"));
+    m_chart->legend()->setAlignment(Qt::AlignRight);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+}
+
+void ChartPlot::setPlotData(const PlotData &plot)
+{
+    m_chart->removeAllSeries();
+    // The chart gives a removed axis back to its caller.
+    for (QAbstractAxis *axis : m_chart->axes()) {
+        m_chart->removeAxis(axis);
+        delete axis;
+    }
+    auto *xAxis = new QValueAxis;
+    xAxis->setTitleText(QStringLiteral("Trial"));
+    xAxis->setLabelFormat(QStringLiteral("%d"));
+    auto *yAxis = new QValueAxis;
+    yAxis->setTitleText(QStringLiteral("\u00b5"));
+    m_chart->addAxis(xAxis, Qt::AlignBottom);
+    m_chart->addAxis(yAxis, Qt::AlignLeft);
+
+    double xMin = INFINITY, xMax = -INFINITY, yMin = INFINITY, yMax = -INFINITY;
+    int barsLeft = kMostErrorBars;
+    const auto attach = [&](QAbstractSeries *series) {
+        m_chart->addSeries(series);
+        series->attachAxis(xAxis);
+        series->attachAxis(yAxis);
+    };
+
+    for (const PlotSeries &data : plot) {
+        auto *points = new QScatterSeries;
+        points->setName(data.name);
+        points->setMarkerSize(8);
+        for (const PlotPoint &p : data.points) {
+            points->append(p.trial, p.mu);
+            xMin = std::min(xMin, p.trial);
+            xMax = std::max(xMax, p.trial);
+            yMin = std::min(yMin, p.mu - p.uncertainty);
+            yMax = std::max(yMax, p.mu + p.uncertainty);
+        }
+        attach(points);
+        const QColor colour = points->color();
+
+        const auto hideFromLegend = [&](QAbstractSeries *series) {
+            for (QLegendMarker *marker : m_chart->legend()->markers(series))
+                marker->setVisible(false);
+        };
+        for (const PlotPoint &p : data.points) {
+            if (barsLeft-- <= 0)
+                break;
+            auto *bar = new QLineSeries;
+            bar->append(p.trial, p.mu - p.uncertainty);
+            bar->append(p.trial, p.mu + p.uncertainty);
+            bar->setPen(QPen(colour, 1.5));
+            attach(bar);
+            hideFromLegend(bar);
+        }
+        if (!data.points.isEmpty()) {
+            auto *mean = new QLineSeries;
+            mean->append(data.points.constFirst().trial - 0.5, data.mean);
+            mean->append(data.points.constLast().trial + 0.5, data.mean);
+            mean->setPen(QPen(colour, 1.5, Qt::DashLine));
+            attach(mean);
+            hideFromLegend(mean);
+        }
+    }
+
+    if (!std::isfinite(xMin)) {
+        xMin = 0.0, xMax = 1.0, yMin = 0.0, yMax = 1.0;
+    }
+    const double pad = std::max((yMax - yMin) * 0.1, 0.01);
+    xAxis->setRange(xMin - 0.5, xMax + 0.5);
+    yAxis->setRange(yMin - pad, yMax + pad);
+    xAxis->applyNiceNumbers();
+    yAxis->applyNiceNumbers();
+}

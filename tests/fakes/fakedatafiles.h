@@ -1,0 +1,44 @@
+#pragma once
+
+#include "datafiles.h"
+
+#include <QMap>
+
+// Files held in memory. `failWrites` makes every write fail as a full disk would.
+class FakeDataFiles : public DataFiles
+{
+public:
+    QString dataFolder() const override { return QStringLiteral("/data/Tiltbench"); }
+
+    bool exists(const QString &path) const override { return files.contains(path); }
+
+    ReadResult read(const QString &path) const override
+    {
+        if (!files.contains(path))
+            return FileError { path, QStringLiteral("No such file or directory") };
+        return files.value(path);
+    }
+
+    std::optional<FileError> append(const QString &path, const QByteArray &bytes) override
+    {
+        if (failWrites)
+            return FileError { path, QStringLiteral("No space left on device") };
+        files[path] += bytes;
+        ++appends;
+        return std::nullopt;
+    }
+
+    std::optional<FileError> replace(const QString &path, const QByteArray &bytes) override
+    {
+        if (failWrites)
+            return FileError { path, QStringLiteral("No space left on device") };
+        files[path] = bytes;
+        ++replacements;
+        return std::nullopt;
+    }
+
+    QMap<QString, QByteArray> files;
+    bool failWrites = false;
+    int appends = 0;
+    int replacements = 0;
+};
