@@ -242,6 +242,7 @@ void QtSerialPort::setClosedReason(const QString &reason, bool unplugged)
 {
     m_closedReason = reason;
     m_unplugged = unplugged;
+    m_deviceMissing = unplugged;
 }
 
 QString QtSerialPort::portLabel() const
@@ -336,6 +337,8 @@ CommError QtSerialPort::setPortOpen(bool wanted)
     const CommError error = openDevice(&reason);
     if (error) {
         setClosedReason(reason);
+        m_deviceMissing = error.number == CommError::InvalidPort
+            && !QFileInfo::exists(PortMap::devicePath(m_commPort));
     }
     emit stateChanged();
     return error;
@@ -508,8 +511,7 @@ CommError QtSerialPort::Output(const QByteArray &bytes)
             return CommError { CommError::DeviceGone,
                                QStringLiteral(
                                    "Com%1 is closed because %2, so nothing was sent. Plug "
-                                   "the device back in, then open the port again in Options "
-                                   "> Port Properties...")
+                                   "the device back in: the port opens again by itself.")
                                    .arg(m_commPort)
                                    .arg(m_closedReason) };
         }

@@ -37,6 +37,7 @@ public:
     int CommEvent() const override { return m_commEvent; }
     QString devicePath() const override;
     QString closedReason() const override { return m_closedReason; }
+    bool deviceMissing() const override { return m_deviceMissing; }
 
     // The operator's message for an open of `port` (device `device`) that failed for `failure`;
     // `detail` is the system's own wording, used when nothing better is known.
@@ -71,5 +72,6 @@ private:
     QString m_openDevice;
     QString m_closedReason;
     bool m_unplugged = false;
+    bool m_deviceMissing = false;
     bool m_closing = false;
 };

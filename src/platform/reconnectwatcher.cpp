@@ -1,0 +1,130 @@
+#include "reconnectwatcher.h"
+
+#include "portmap.h"
+#include "serialport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QTimer>
+
+namespace {
+
+// The folder that holds `path`, or the nearest one above it that exists: a folder that appears
+// (the port map's on first use, /dev/serial/by-id with the first adapter) shows up as a change
+// of its parent.
+QString nearestFolder(const QString &path)
+{
+    QString folder = QFileInfo(path).absolutePath();
+    while (!QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).absolutePath();
+        if (parent == folder)
+            return {};
+        folder = parent;
+    }
+    return folder;
+}
+
+} // namespace
+
+ReconnectWatcher::ReconnectWatcher(SerialPort &port, QObject *parent)
+    : QObject(parent)
+    , m_port(port)
+{
+    connect(&m_port, &SerialPort::stateChanged, this, &ReconnectWatcher::onPortStateChanged);
+    // The port may already have missed its device, at start-up.
+    onPortStateChanged();
+}
+
+ReconnectWatcher::~ReconnectWatcher() = default;
+
+void ReconnectWatcher::onPortStateChanged()
+{
+    if (m_reopening)
+        return;
+    if (!m_port.PortOpen() && m_port.deviceMissing())
+        startWaiting();
+    else
+        stopWaiting();
+}
+
+void ReconnectWatcher::startWaiting()
+{
+    m_waiting = true;
+    if (!m_watcher) {
+        m_watcher = new QFileSystemWatcher(this);
+        connect(m_watcher, &QFileSystemWatcher::directoryChanged, this,
+                &ReconnectWatcher::tryReopen);
+    }
+    watchFolders();
+}
+
+void ReconnectWatcher::stopWaiting()
+{
+    m_waiting = false;
+    m_folders.clear();
+    delete m_watcher;
+    m_watcher = nullptr;
+    delete m_poll;
+    m_poll = nullptr;
+}
+
+void ReconnectWatcher::watchFolders()
+{
+    // The device's folder tells when it is plugged in; the links' folder when the port is pointed
+    // at another device. Where the link now points can change with every event, so the list is
+    // made anew each time.
+    QStringList folders;
+    const QString device = m_port.devicePath();
+    if (!device.isEmpty())
+        folders << nearestFolder(device);
+    const QString link = PortMap::linkPath(m_port.CommPort());
+    if (!link.isEmpty())
+        folders << nearestFolder(link);
+    folders.removeAll(QString());
+    folders.removeDuplicates();
+
+    const QStringList old = m_watcher->directories();
+    bool unwatchable = false;
+    for (const QString &folder : old) {
+        if (!folders.contains(folder))
+            m_watcher->removePath(folder);
+    }
+    for (const QString &folder : std::as_const(folders)) {
+        if (!old.contains(folder) && !m_watcher->addPath(folder))
+            unwatchable = true;
+    }
+    m_folders = folders;
+
+    if (unwatchable && !m_poll) {
+        m_poll = new QTimer(this);
+        m_poll->setInterval(kPollIntervalMs);
+        connect(m_poll, &QTimer::timeout, this, &ReconnectWatcher::tryReopen);
+        m_poll->start();
+    } else if (!unwatchable) {
+        delete m_poll;
+        m_poll = nullptr;
+    }
+}
+
+void ReconnectWatcher::tryReopen()
+{
+    if (!m_waiting)
+        return;
+    const QString device = m_port.devicePath();
+    // Opening only when the device is there keeps the status line on why the port closed, rather
+    // than on a fresh "there is no device" at every change in the folder.
+    if (!device.isEmpty() && QFileInfo::exists(device)) {
+        m_reopening = true;
+        const bool opened = !m_port.setPortOpen(true) && m_port.PortOpen();
+        m_reopening = false;
+        if (opened) {
+            stopWaiting();
+            emit reconnected();
+            return;
+        }
+    }
+    // Still waiting, perhaps for a different device: the link may have moved, or the device's
+    // folder appeared.
+    watchFolders();
+}
