@@ -69,7 +69,7 @@ void ReconnectWatcher::stopWaiting()
     m_poll = nullptr;
 }
 
-void ReconnectWatcher::watchFolders()
+bool ReconnectWatcher::watchFolders()
 {
     // The device's folder tells when it is plugged in; the links' folder when the port is pointed
     // at another device. Where the link now points can change with every event, so the list is
@@ -86,12 +86,17 @@ void ReconnectWatcher::watchFolders()
 
     const QStringList old = m_watcher->directories();
     bool unwatchable = false;
+    bool added = false;
     for (const QString &folder : old) {
         if (!folders.contains(folder))
             m_watcher->removePath(folder);
     }
     for (const QString &folder : std::as_const(folders)) {
-        if (!old.contains(folder) && !m_watcher->addPath(folder))
+        if (old.contains(folder))
+            continue;
+        if (m_watcher->addPath(folder))
+            added = true;
+        else
             unwatchable = true;
     }
     m_folders = folders;
@@ -105,26 +110,29 @@ void ReconnectWatcher::watchFolders()
         delete m_poll;
         m_poll = nullptr;
     }
+    return added;
 }
 
 void ReconnectWatcher::tryReopen()
 {
-    if (!m_waiting)
-        return;
-    const QString device = m_port.devicePath();
-    // Opening only when the device is there keeps the status line on why the port closed, rather
-    // than on a fresh "there is no device" at every change in the folder.
-    if (!device.isEmpty() && QFileInfo::exists(device)) {
-        m_reopening = true;
-        const bool opened = !m_port.setPortOpen(true) && m_port.PortOpen();
-        m_reopening = false;
-        if (opened) {
-            stopWaiting();
-            emit reconnected();
-            return;
+    // A folder watched for the first time may have got its entry just before the watch began;
+    // one more look after a new watch closes that gap.
+    for (bool newWatch = true; m_waiting && newWatch;) {
+        const QString device = m_port.devicePath();
+        // Opening only when the device is there keeps the status line on why the port closed,
+        // rather than on a fresh "there is no device" at every change in the folder.
+        if (!device.isEmpty() && QFileInfo::exists(device)) {
+            m_reopening = true;
+            const bool opened = !m_port.setPortOpen(true) && m_port.PortOpen();
+            m_reopening = false;
+            if (opened) {
+                stopWaiting();
+                emit reconnected();
+                return;
+            }
         }
+        // Still waiting, perhaps for another device: the link may have moved, or the device's
+        // folder appeared.
+        newWatch = watchFolders();
     }
-    // Still waiting, perhaps for a different device: the link may have moved, or the device's
-    // folder appeared.
-    watchFolders();
 }

@@ -40,7 +40,8 @@ private:
     void onPortStateChanged();
     void startWaiting();
     void stopWaiting();
-    void watchFolders();
+    // True when a folder was watched that was not before.
+    bool watchFolders();
     void tryReopen();
 
     SerialPort &m_port;
