@@ -1,5 +1,6 @@
 #include "appinfo.h"
 #include "qsettingsstore.h"
+#include "qtdevicelist.h"
 #include "qtfilechecks.h"
 #include "qtmessageboxes.h"
 #include "qtprogramstarter.h"
@@ -33,9 +34,10 @@ int main(int argc, char *argv[])
     SystemRegistry registry;
     QtFileChecks fileChecks;
     QtProgramStarter programStarter;
+    QtDeviceList deviceList;
 
     WindowManager windows(
-        { port, messageBoxes, settingsStore, registry, fileChecks, programStarter });
+        { port, messageBoxes, settingsStore, registry, fileChecks, programStarter, deviceList });
     windows.start();
     return app.exec();
 }

@@ -5,11 +5,13 @@
 
 #include <memory>
 
+class DeviceList;
 class FileChecks;
 class frmCalculate;
 class frmMotorControl;
 class MessageBoxes;
 class ProgramStarter;
+class ReconnectWatcher;
 class Registry;
 class SerialPort;
 class SettingsStore;
@@ -24,11 +26,12 @@ struct Services
     Registry &registry;
     FileChecks &fileChecks;
     ProgramStarter &programStarter;
+    DeviceList &deviceList;
 };
 
 // Creates the windows and decides how long each lives. The main window lives for the whole run and
 // drives the one serial port, which main() owns; the calculator is modeless and exists at most
-// once, discarded when closed; the port dialog and the About box are modal and made anew for each
+// once, discarded when closed; the port dialogs and the About box are modal and made anew for each
 // showing. The program ends when its last window has closed.
 class WindowManager : public QObject
 {
@@ -50,8 +53,11 @@ private:
     void closeCalculator();
     void showPortProperties();
     void showAbout();
+    void showPortMap();
 
     Services m_services;
     std::unique_ptr<frmMotorControl> m_main;
+    // Opens the port again when its device returns, for as long as the main window lives.
+    std::unique_ptr<ReconnectWatcher> m_reconnect;
     QPointer<frmCalculate> m_calculator;
 };

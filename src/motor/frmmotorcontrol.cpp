@@ -133,7 +133,7 @@ frmMotorControl::frmMotorControl(SerialPort &port, MessageBoxes &messageBoxes, Q
     connect(hscrollDist, &QScrollBar::valueChanged, this, &frmMotorControl::hscrollDist_Change);
     connect(hscrollDist, &QScrollBar::sliderMoved, this, &frmMotorControl::hscrollDist_Scroll);
     connect(&MSComm1, &SerialPort::OnComm, this, &frmMotorControl::MSComm1_OnComm);
-    connect(&MSComm1, &SerialPort::stateChanged, this, &frmMotorControl::showPortState);
+    connect(&MSComm1, &SerialPort::stateChanged, this, &frmMotorControl::onPortStateChanged);
 
     Form_Load();
     showPortState();
@@ -242,6 +242,9 @@ void frmMotorControl::createMenus()
     mnuOptionsPort = mnuOptions->addAction(QStringLiteral("Port Properties..."));
     mnuOptionsPort->setObjectName(QStringLiteral("mnuOptionsPort"));
     connect(mnuOptionsPort, &QAction::triggered, this, &frmMotorControl::portPropertiesRequested);
+    mnuOptionsPortMap = mnuOptions->addAction(QStringLiteral("Port Map..."));
+    mnuOptionsPortMap->setObjectName(QStringLiteral("mnuOptionsPortMap"));
+    connect(mnuOptionsPortMap, &QAction::triggered, this, &frmMotorControl::portMapRequested);
 
     QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -250,7 +253,7 @@ void frmMotorControl::createMenus()
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMotorControl::aboutRequested);
 
     // Until the window manager says it can open them.
-    for (QAction *action : { mnuToolsCalc, mnuOptionsPort, mnuHelpAbout })
+    for (QAction *action : { mnuToolsCalc, mnuOptionsPort, mnuOptionsPortMap, mnuHelpAbout })
         action->setEnabled(false);
 }
 
@@ -435,6 +438,19 @@ void frmMotorControl::showError(const QString &description)
     m_messageBoxes.warning(this, AppInfo::title(), description);
 }
 
+void frmMotorControl::showPortReopened(PortReopen why)
+{
+    m_portNote = why == PortReopen::Reconnected ? QStringLiteral("reconnected")
+                                                : QStringLiteral("new device");
+    showPortState();
+}
+
+void frmMotorControl::onPortStateChanged()
+{
+    m_portNote.clear();
+    showPortState();
+}
+
 void frmMotorControl::showPortState()
 {
     const QString port = QStringLiteral("Com%1").arg(MSComm1.CommPort());
@@ -446,6 +462,8 @@ void frmMotorControl::showPortState()
         state = QStringLiteral("%1 closed").arg(port);
     else
         state = QStringLiteral("%1 closed: %2").arg(port, MSComm1.closedReason());
+    if (!m_portNote.isEmpty() && MSComm1.PortOpen())
+        state += QStringLiteral(" (%1)").arg(m_portNote);
 
     // The window has a fixed width; a long device path or reason is cut short with an ellipsis
     // rather than clipped, and shown whole in the tooltip.

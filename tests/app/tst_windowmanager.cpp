@@ -1,3 +1,4 @@
+#include "fakedevicelist.h"
 #include "fakefilechecks.h"
 #include "fakemessageboxes.h"
 #include "fakeprogramstarter.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
@@ -29,6 +31,7 @@ private slots:
     void titleBarCloseLeavesCalculatorOpen();
     void dialogsAreModalAndMadeAnew_data();
     void dialogsAreModalAndMadeAnew();
+    void portMapFollowsPortProperties();
 
 private:
     frmMotorControl *main() const { return m_windows->mainWindow(); }
@@ -39,6 +42,7 @@ private:
     FakeRegistry *m_registry = nullptr;
     FakeFileChecks *m_files = nullptr;
     FakeProgramStarter *m_programs = nullptr;
+    FakeDeviceList *m_devices = nullptr;
     WindowManager *m_windows = nullptr;
 };
 
@@ -50,8 +54,9 @@ void tst_WindowManager::init()
     m_registry = new FakeRegistry;
     m_files = new FakeFileChecks;
     m_programs = new FakeProgramStarter;
-    m_windows
-        = new WindowManager({ *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs });
+    m_devices = new FakeDeviceList;
+    m_windows = new WindowManager(
+        { *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs, *m_devices });
     m_windows->start();
     QVERIFY(QTest::qWaitForWindowExposed(main()));
 }
@@ -59,6 +64,7 @@ void tst_WindowManager::init()
 void tst_WindowManager::cleanup()
 {
     delete m_windows;
+    delete m_devices;
     delete m_programs;
     delete m_files;
     delete m_registry;
@@ -147,6 +153,10 @@ void tst_WindowManager::dialogsAreModalAndMadeAnew_data()
                                      << "frmProperties";
     QTest::newRow("about") << "mnuHelpAbout"
                            << "frmAbout";
+#ifndef Q_OS_WIN
+    QTest::newRow("port map") << "mnuOptionsPortMap"
+                              << "frmPortMap";
+#endif
 }
 
 void tst_WindowManager::dialogsAreModalAndMadeAnew()
@@ -177,6 +187,20 @@ void tst_WindowManager::dialogsAreModalAndMadeAnew()
         // Discarded when closed.
         QVERIFY(!main()->findChild<QDialog *>(dialog));
     }
+}
+
+void tst_WindowManager::portMapFollowsPortProperties()
+{
+    const QList<QAction *> options
+        = main()->findChild<QMenu *>(QStringLiteral("mnuOptions"))->actions();
+    QCOMPARE(options.indexOf(main()->mnuOptionsPortMap),
+             options.indexOf(main()->mnuOptionsPort) + 1);
+    QCOMPARE(main()->mnuOptionsPortMap->text(), QStringLiteral("Port Map..."));
+#ifdef Q_OS_WIN
+    QVERIFY(!main()->mnuOptionsPortMap->isVisible());
+#else
+    QVERIFY(main()->mnuOptionsPortMap->isVisible());
+#endif
 }
 
 QTEST_MAIN(tst_WindowManager)
