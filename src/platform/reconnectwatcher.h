@@ -45,8 +45,9 @@ private:
     void tryReopen();
 
     SerialPort &m_port;
-    // Both exist only while waiting, so an open port costs nothing.
+    // Made at the first wait; watches folders only while waiting, so an open port costs nothing.
     QFileSystemWatcher *m_watcher = nullptr;
+    // Exists only while waiting where a folder cannot be watched.
     QTimer *m_poll = nullptr;
     QStringList m_folders;
     bool m_waiting = false;
