@@ -42,10 +42,31 @@ void ReconnectWatcher::onPortStateChanged()
 {
     if (m_reopening)
         return;
-    if (!m_port.PortOpen() && m_port.deviceMissing())
-        startWaiting();
-    else
+    if (m_port.PortOpen()) {
+        m_openDevice = m_port.devicePath();
         stopWaiting();
+        return;
+    }
+    if (m_port.deviceMissing()) {
+        if (!m_waiting)
+            m_lostDevice = m_openDevice.isEmpty() ? m_port.devicePath() : m_openDevice;
+        startWaiting();
+    } else {
+        stopWaiting();
+    }
+    m_openDevice.clear();
+}
+
+bool ReconnectWatcher::mayOpen(const QString &device) const
+{
+    if (device.isEmpty() || !QFileInfo::exists(device))
+        return false;
+    // A link for the port is the operator's (or the simulator's) word on which device it is.
+    // Without one the port falls back to its default device, which is only the lost device if that
+    // was it: a simulator that ends takes its link away, and the lab's built-in serial port must
+    // not be opened in its place.
+    const QFileInfo link(PortMap::linkPath(m_port.CommPort()));
+    return link.isSymLink() || link.exists() || device == m_lostDevice;
 }
 
 void ReconnectWatcher::startWaiting()
@@ -121,14 +142,14 @@ void ReconnectWatcher::tryReopen()
     // A folder watched for the first time may have got its entry just before the watch began;
     // one more look after a new watch closes that gap.
     for (bool newWatch = true; m_waiting && newWatch;) {
-        const QString device = m_port.devicePath();
         // Opening only when the device is there keeps the status line on why the port closed,
         // rather than on a fresh "there is no device" at every change in the folder.
-        if (!device.isEmpty() && QFileInfo::exists(device)) {
+        if (mayOpen(m_port.devicePath())) {
             m_reopening = true;
             const bool opened = !m_port.setPortOpen(true) && m_port.PortOpen();
             m_reopening = false;
             if (opened) {
+                m_openDevice = m_port.devicePath();
                 stopWaiting();
                 emit reconnected();
                 return;

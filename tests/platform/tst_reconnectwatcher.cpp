@@ -24,6 +24,7 @@ private slots:
     void cleanup();
     void portComesBack_data();
     void portComesBack();
+    void removedLinkIsWaitedFor();
     void portClosedOnPurposeStaysClosed_data();
     void portClosedOnPurposeStaysClosed();
 
@@ -155,6 +156,32 @@ void tst_ReconnectWatcher::portComesBack()
 
     QVERIFY(!m_port->Output("G\r"));
     QCOMPARE(second->readAtLeast(2), QByteArray("G\r"));
+}
+
+void tst_ReconnectWatcher::removedLinkIsWaitedFor()
+{
+    // The simulated indexer takes its link away when it ends; the port's default device must not
+    // be opened in the lost one's place.
+    if (!QFileInfo::exists(PortMap::defaultDevicePath(1)))
+        QSKIP("this machine has no default device for port 1");
+    PseudoTerminal first;
+    PseudoTerminal second;
+    QVERIFY2(first.isValid() && second.isValid(), qPrintable(first.errorString()));
+    QVERIFY(m_map->link(1, first.slavePath()));
+    QVERIFY(!m_port->setPortOpen(true));
+    ReconnectWatcher watcher(*m_port);
+
+    first.closeMaster();
+    QTRY_VERIFY(watcher.isWaiting());
+    afterLinkFolderChange(
+        [] { QCOMPARE(PortMapWriter::setDevice(1, {}).outcome, PortMapWriter::Outcome::Removed); });
+    QVERIFY(!m_port->PortOpen());
+    QVERIFY(watcher.isWaiting());
+
+    QCOMPARE(PortMapWriter::setDevice(1, second.slavePath()).outcome,
+             PortMapWriter::Outcome::Linked);
+    QTRY_VERIFY_WITH_TIMEOUT(m_port->PortOpen(), 1000);
+    QCOMPARE(m_port->devicePath(), second.slavePath());
 }
 
 void tst_ReconnectWatcher::portClosedOnPurposeStaysClosed_data()
