@@ -59,7 +59,12 @@ void ReconnectWatcher::onPortStateChanged()
 
 bool ReconnectWatcher::mayOpen(const QString &device) const
 {
-    if (device.isEmpty() || !QFileInfo::exists(device))
+    if (device.isEmpty())
+        return false;
+    // A device that is not a file (Windows' COMn) can only be tried.
+    if (QDir::isRelativePath(device))
+        return true;
+    if (!QFileInfo::exists(device))
         return false;
     // A link for the port is the operator's (or the simulator's) word on which device it is.
     // Without one the port falls back to its default device, which is only the lost device if that
@@ -100,7 +105,10 @@ bool ReconnectWatcher::watchFolders()
     // made anew each time.
     QStringList folders;
     const QString device = m_port.devicePath();
-    if (!device.isEmpty())
+    // A device without a folder (Windows' COMn) leaves nothing to watch: it is looked for by the
+    // timer.
+    bool unwatchable = !device.isEmpty() && QDir::isRelativePath(device);
+    if (!device.isEmpty() && !unwatchable)
         folders << nearestFolder(device);
     const QString link = PortMap::linkPath(m_port.CommPort());
     if (!link.isEmpty())
@@ -109,7 +117,6 @@ bool ReconnectWatcher::watchFolders()
     folders.removeDuplicates();
 
     const QStringList old = m_watcher->directories();
-    bool unwatchable = false;
     bool added = false;
     for (const QString &folder : old) {
         if (!folders.contains(folder))

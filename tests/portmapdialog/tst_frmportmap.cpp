@@ -6,6 +6,7 @@
 #include "qtserialport.h"
 #include "temporaryportmap.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -158,10 +159,8 @@ void tst_frmPortMap::rowIsWritten()
         QTest::keyClick(list, Qt::Key_Down);
     if (!typed.isEmpty())
         type(list, typed);
-    if (ok)
-        click(m_dialog.get(), "cmdOK");
-    else
-        QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
+    // Enter in the drop-down presses OK, the dialog's default button; Escape is Cancel.
+    QTest::keyClick(QApplication::focusWidget(), ok ? Qt::Key_Return : Qt::Key_Escape);
 
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(m_dialog->result(), ok ? QDialog::Accepted : QDialog::Rejected);
