@@ -66,14 +66,14 @@ void tst_ReconnectWatcher::afterLinkFolderChange(const std::function<void()> &ch
 void tst_ReconnectWatcher::portComesBack_data()
 {
     QTest::addColumn<Start>("start");
-    QTest::addColumn<bool>("samePath");
+    QTest::addColumn<bool>("stableName");
     QTest::addColumn<int>("port");
     QTest::addColumn<int>("refusal");
     QTest::newRow("unplugged while open, link re-pointed")
         << Start::OpenThenUnplugged << false << 1 << int(CommError::DeviceGone);
-    // The terminal numbers are handed out lowest first, so a new one takes the number just freed:
-    // only the device's folder tells.
-    QTest::newRow("unplugged while open, same device back")
+    // The port's link stays on a stable name, which goes with the device and comes back with
+    // it, as udev's /dev/serial/by-id/ names do: only the device's folder tells.
+    QTest::newRow("unplugged while open, stable name back")
         << Start::OpenThenUnplugged << true << 1 << int(CommError::DeviceGone);
     QTest::newRow("link to a missing device at start, re-pointed")
         << Start::MissingAtStart << false << 1 << int(CommError::PortNotOpen);
@@ -85,28 +85,30 @@ void tst_ReconnectWatcher::portComesBack_data()
 void tst_ReconnectWatcher::portComesBack()
 {
     QFETCH(Start, start);
-    QFETCH(bool, samePath);
+    QFETCH(bool, stableName);
     QFETCH(int, port);
     QFETCH(int, refusal);
 
-    auto first = std::make_unique<PseudoTerminal>();
-    QVERIFY2(first->isValid(), qPrintable(first->errorString()));
-    const QString firstPath = first->slavePath();
-    // Made while the first exists, the second terminal gets another path.
-    std::unique_ptr<PseudoTerminal> second;
-    if (!samePath)
-        second = std::make_unique<PseudoTerminal>();
+    // Both terminals exist from the start, so that no other program can take the number of the
+    // first one while the port waits for it; the first goes away, the second comes.
+    PseudoTerminal first;
+    PseudoTerminal second;
+    QVERIFY2(first.isValid() && second.isValid(), qPrintable(first.errorString()));
+    const QString byId = m_map->path() + QStringLiteral("/by-id/usb-Adapter_A10K5XYZ-if00");
+    if (stableName) {
+        QVERIFY(QDir().mkpath(QFileInfo(byId).path()));
+        QVERIFY(QFile::link(first.slavePath(), byId));
+    }
 
     switch (start) {
     case Start::OpenThenUnplugged:
-        QVERIFY(m_map->link(port, firstPath));
+        QVERIFY(m_map->link(port, stableName ? byId : first.slavePath()));
         QVERIFY(!m_port->setSettings(QStringLiteral("19200,n,8,1")));
         QVERIFY(!m_port->setHandshaking(SerialPort::XonXoff));
         QVERIFY(!m_port->setPortOpen(true));
         break;
     case Start::MissingAtStart:
-        first.reset();
-        QVERIFY(m_map->link(port, firstPath));
+        QVERIFY(m_map->link(port, m_map->path() + QStringLiteral("/ttyGONE")));
         QVERIFY(m_port->setPortOpen(true));
         break;
     case Start::NoLinkFolderAtStart:
@@ -125,29 +127,26 @@ void tst_ReconnectWatcher::portComesBack()
         QVERIFY(m_port->PortOpen());
         QVERIFY(!watcher.isWaiting());
         QCOMPARE(watcher.watchedFolders(), QStringList());
-        first->closeMaster();
+        first.closeMaster();
+        if (stableName)
+            QVERIFY(QFile::remove(byId));
         QTRY_VERIFY(!m_port->PortOpen());
     }
     QVERIFY(watcher.isWaiting());
     // A command while the device is away is refused, and never sent later.
     QCOMPARE(m_port->Output("LOST\r").number, refusal);
-    first.reset();
 
-    if (samePath) {
-        second = std::make_unique<PseudoTerminal>();
-        QVERIFY2(second->isValid(), qPrintable(second->errorString()));
-        if (second->slavePath() != firstPath)
-            QSKIP("another program took the number of the first terminal");
+    if (stableName) {
+        QVERIFY(QFile::link(second.slavePath(), byId));
     } else {
-        QVERIFY2(second->isValid(), qPrintable(second->errorString()));
-        QCOMPARE(PortMapWriter::setDevice(port, second->slavePath()).outcome,
+        QCOMPARE(PortMapWriter::setDevice(port, second.slavePath()).outcome,
                  PortMapWriter::Outcome::Linked);
     }
     QTRY_VERIFY_WITH_TIMEOUT(m_port->PortOpen(), 1000);
     QCOMPARE(reconnected.size(), 1);
     QVERIFY(!watcher.isWaiting());
     QCOMPARE(watcher.watchedFolders(), QStringList());
-    QCOMPARE(m_port->devicePath(), second->slavePath());
+    QCOMPARE(m_port->devicePath(), second.slavePath());
     QCOMPARE(m_port->CommPort(), port);
     if (start == Start::OpenThenUnplugged) {
         QCOMPARE(m_port->Settings(), QStringLiteral("19200,n,8,1"));
@@ -155,7 +154,8 @@ void tst_ReconnectWatcher::portComesBack()
     }
 
     QVERIFY(!m_port->Output("G\r"));
-    QCOMPARE(second->readAtLeast(2), QByteArray("G\r"));
+    QCOMPARE(second.readAtLeast(2), QByteArray("G\r"));
+    QCOMPARE(first.readAvailable(), QByteArray());
 }
 
 void tst_ReconnectWatcher::removedLinkIsWaitedFor()
