@@ -15,6 +15,7 @@
 #include "nullregistry.h"
 #include "qsettingsstore.h"
 #include "qtdatafiles.h"
+#include "qtdevicelist.h"
 #include "qtfilechecks.h"
 #include "qtfiledialogs.h"
 #include "qtprogramstarter.h"
@@ -59,8 +60,9 @@ int main(int argc, char *argv[])
     QtDataFiles dataFiles;
     QtFileDialogs fileDialogs;
     DesktopSysInfoTools sysInfoTools;
+    QtDeviceList deviceList;
     WindowManager windows({ port, messageBoxes, settingsStore, registry, fileChecks, programStarter,
-                            sysInfoTools, dataFiles, fileDialogs });
+                            sysInfoTools, dataFiles, fileDialogs, deviceList });
     windows.start();
 #else
     QMainWindow window;

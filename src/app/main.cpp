@@ -3,6 +3,7 @@
 #include "desktopsysinfotools.h"
 #include "qsettingsstore.h"
 #include "qtdatafiles.h"
+#include "qtdevicelist.h"
 #include "qtfilechecks.h"
 #include "qtfiledialogs.h"
 #include "qtmessageboxes.h"
@@ -50,9 +51,10 @@ int main(int argc, char *argv[])
     DesktopSysInfoTools sysInfoTools;
     QtDataFiles dataFiles;
     QtFileDialogs fileDialogs;
+    QtDeviceList deviceList;
 
     WindowManager windows({ port, messageBoxes, settingsStore, registry, fileChecks, programStarter,
-                            sysInfoTools, dataFiles, fileDialogs });
+                            sysInfoTools, dataFiles, fileDialogs, deviceList });
     windows.start();
     return app.exec();
 }

@@ -4,9 +4,12 @@
 #include "frmabout.h"
 #include "frmcalculate.h"
 #include "frmmotorcontrol.h"
+#include "frmportmap.h"
 #include "frmproperties.h"
 #include "frmresults.h"
 #include "messageboxes.h"
+#include "portmap.h"
+#include "reconnectwatcher.h"
 #include "resultssession.h"
 
 #include <QAction>
@@ -28,6 +31,16 @@ WindowManager::WindowManager(const Services &services, QObject *parent)
     for (QAction *action : { m_main->mnuToolsCalc, m_main->mnuToolsResults, m_main->mnuOptionsPort,
                              m_main->mnuHelpAbout })
         action->setEnabled(true);
+
+    // Where port numbers are not links (Windows: port N is COMN) there is no map to edit.
+    const bool mapped = !PortMap::linkDirectory().isEmpty();
+    m_main->mnuOptionsPortMap->setVisible(mapped);
+    m_main->mnuOptionsPortMap->setEnabled(mapped);
+    connect(m_main.get(), &frmMotorControl::portMapRequested, this, &WindowManager::showPortMap);
+
+    m_reconnect = std::make_unique<ReconnectWatcher>(services.port);
+    connect(m_reconnect.get(), &ReconnectWatcher::reconnected, m_main.get(),
+            [this] { m_main->showPortReopened(frmMotorControl::PortReopen::Reconnected); });
 }
 
 WindowManager::~WindowManager()
@@ -103,6 +116,14 @@ void WindowManager::showPortProperties()
     frmProperties dialog(m_services.port, m_services.messageBoxes, m_services.settingsStore,
                          m_main.get());
     dialog.exec();
+}
+
+void WindowManager::showPortMap()
+{
+    frmPortMap dialog(m_services.deviceList, m_services.port, m_services.messageBoxes,
+                      m_main.get());
+    if (dialog.exec() == QDialog::Accepted && dialog.portReopened())
+        m_main->showPortReopened(frmMotorControl::PortReopen::NewDevice);
 }
 
 void WindowManager::showAbout()

@@ -6,6 +6,7 @@
 #include <memory>
 
 class DataFiles;
+class DeviceList;
 class FileChecks;
 class FileDialogs;
 class frmCalculate;
@@ -14,6 +15,7 @@ class frmResults;
 struct FrictionTrial;
 class MessageBoxes;
 class ProgramStarter;
+class ReconnectWatcher;
 class Registry;
 class ResultsSession;
 class SerialPort;
@@ -33,11 +35,12 @@ struct Services
     SysInfoTools &sysInfoTools;
     DataFiles &dataFiles;
     FileDialogs &fileDialogs;
+    DeviceList &deviceList;
 };
 
 // Creates the windows and decides how long each lives. The main window lives for the whole run and
 // drives the one serial port, which main() owns; the calculator is modeless and exists at most
-// once, discarded when closed; the port dialog and the About box are modal and made anew for each
+// once, discarded when closed; the port dialogs and the About box are modal and made anew for each
 // showing. The Results window is modeless and single like the calculator; the trials it shows are
 // kept for the whole run, whether it is open or not, and every successful calculation adds one.
 // The program ends when its last window has closed.
@@ -66,9 +69,12 @@ private:
     void recordTrial(const FrictionTrial &trial);
     void showPortProperties();
     void showAbout();
+    void showPortMap();
 
     Services m_services;
     std::unique_ptr<frmMotorControl> m_main;
+    // Opens the port again when its device returns, for as long as the main window lives.
+    std::unique_ptr<ReconnectWatcher> m_reconnect;
     QPointer<frmCalculate> m_calculator;
     std::unique_ptr<ResultsSession> m_results;
     QPointer<frmResults> m_resultsWindow;

@@ -126,7 +126,7 @@ frmMotorControl::frmMotorControl(SerialPort &port, MessageBoxes &messageBoxes, Q
     connect(hscrollDist, &QScrollBar::valueChanged, this, &frmMotorControl::hscrollDist_Change);
     connect(hscrollDist, &QScrollBar::sliderMoved, this, &frmMotorControl::hscrollDist_Scroll);
     connect(&MSComm1, &SerialPort::OnComm, this, &frmMotorControl::MSComm1_OnComm);
-    connect(&MSComm1, &SerialPort::stateChanged, this, &frmMotorControl::showPortState);
+    connect(&MSComm1, &SerialPort::stateChanged, this, &frmMotorControl::onPortStateChanged);
 
     Form_Load();
     showPortState();
@@ -246,6 +246,9 @@ void frmMotorControl::createMenus()
     mnuOptionsPort = mnuOptions->addAction(QStringLiteral("Port Properties..."));
     mnuOptionsPort->setObjectName(QStringLiteral("mnuOptionsPort"));
     connect(mnuOptionsPort, &QAction::triggered, this, &frmMotorControl::portPropertiesRequested);
+    mnuOptionsPortMap = mnuOptions->addAction(QStringLiteral("Port Map..."));
+    mnuOptionsPortMap->setObjectName(QStringLiteral("mnuOptionsPortMap"));
+    connect(mnuOptionsPortMap, &QAction::triggered, this, &frmMotorControl::portMapRequested);
 
     QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -254,7 +257,8 @@ void frmMotorControl::createMenus()
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMotorControl::aboutRequested);
 
     // Until the window manager says it can open them.
-    for (QAction *action : { mnuToolsCalc, mnuToolsResults, mnuOptionsPort, mnuHelpAbout })
+    for (QAction *action :
+         { mnuToolsCalc, mnuToolsResults, mnuOptionsPort, mnuOptionsPortMap, mnuHelpAbout })
         action->setEnabled(false);
 }
 
@@ -450,9 +454,24 @@ void frmMotorControl::showError(const QString &description)
     m_messageBoxes.warning(this, AppInfo::title(), description);
 }
 
+void frmMotorControl::showPortReopened(PortReopen why)
+{
+    m_portNote = why == PortReopen::Reconnected ? QStringLiteral("reconnected")
+                                                : QStringLiteral("new device");
+    showPortState();
+}
+
+void frmMotorControl::onPortStateChanged()
+{
+    m_portNote.clear();
+    showPortState();
+}
+
 void frmMotorControl::showPortState()
 {
-    const QString state = PortMessages::portState(MSComm1);
+    QString state = PortMessages::portState(MSComm1);
+    if (!m_portNote.isEmpty() && MSComm1.PortOpen())
+        state += QStringLiteral(" (%1)").arg(m_portNote);
 
     // The window has a fixed width; a long device path or reason is cut short with an ellipsis
     // rather than clipped, and shown whole in the tooltip.

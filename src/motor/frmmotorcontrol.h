@@ -40,17 +40,25 @@ public:
     void subStepUpdate(std::int32_t stepincr);
     void subStepReset();
 
+    // Why the port just opened when the operator did not open it; said on the status line until
+    // the port's state next changes.
+    enum class PortReopen { Reconnected, NewDevice };
+    void showPortReopened(PortReopen why);
+
     // The menu items, enabled by the window manager for the windows it can open.
     QAction *mnuFileExit = nullptr;
     QAction *mnuToolsCalc = nullptr;
     QAction *mnuToolsResults = nullptr;
     QAction *mnuOptionsPort = nullptr;
+    // Absent where ports are not mapped by links; the window manager hides it there.
+    QAction *mnuOptionsPortMap = nullptr;
     QAction *mnuHelpAbout = nullptr;
 
 signals:
     void calculatorRequested();
     void resultsRequested();
     void portPropertiesRequested();
+    void portMapRequested();
     void aboutRequested();
     // The operator confirmed File > Exit; emitted before the main window closes, so that the
     // other windows close first.
@@ -89,11 +97,13 @@ private:
     bool write(const QList<QByteArray> &commands);
     void showError(const QString &description);
     void showPortState();
+    void onPortStateChanged();
 
     SerialPort &MSComm1;
     MessageBoxes &m_messageBoxes;
     QString m_modeCommand;
     StepAccumulator m_steps;
+    QString m_portNote;
 
     QGroupBox *frmSettings = nullptr;
     QRadioButton *optMN = nullptr;

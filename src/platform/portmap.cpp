@@ -40,10 +40,19 @@ QString PortMap::devicePath(int port)
     }
     if (link.exists())
         return link.canonicalFilePath();
-#ifdef Q_OS_LINUX
+    return defaultDevicePath(port);
+#endif
+}
+
+QString PortMap::defaultDevicePath(int port)
+{
+    if (port < 1)
+        return {};
+#if defined(Q_OS_WIN)
+    return QStringLiteral("COM%1").arg(port);
+#elif defined(Q_OS_LINUX)
     return QStringLiteral("/dev/ttyS%1").arg(port - 1);
 #else
     return {};
-#endif
 #endif
 }

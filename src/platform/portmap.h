@@ -15,6 +15,9 @@ public:
     // has no device.
     static QString devicePath(int port);
 
+    // The device port `port` stands for without a link; empty where there is none (macOS).
+    static QString defaultDevicePath(int port);
+
     // Where the link for port `port` lives (it need not exist); empty where ports are not mapped by
     // links (Windows).
     static QString linkPath(int port);

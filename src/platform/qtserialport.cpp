@@ -112,6 +112,18 @@ PortFault QtSerialPort::fault(PortFault::Kind kind) const
     return fault;
 }
 
+bool QtSerialPort::deviceMissing() const
+{
+    switch (m_closedReason.kind) {
+    case PortFault::Kind::Unplugged:
+    case PortFault::Kind::NoDevice:
+    case PortFault::Kind::DanglingLink:
+        return !m_port->isOpen();
+    default:
+        return false;
+    }
+}
+
 CommError QtSerialPort::setCommPort(int port)
 {
     // Renumbering an open port would leave it talking to the old device under the new name.

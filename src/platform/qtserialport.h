@@ -35,6 +35,9 @@ public:
     int CommEvent() const override { return m_commEvent; }
     QString devicePath() const override;
     PortFault closedReason() const override { return m_closedReason; }
+    // Closed because its device went away or was not there at the last open, so that it may open
+    // again when the device returns.
+    bool deviceMissing() const override;
 
 private:
     // A fault of this port: its number and device filled in.

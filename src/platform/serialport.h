@@ -70,6 +70,12 @@ public:
     // closed on request.
     virtual PortFault closedReason() const = 0;
 
+    // Whether the port is closed because its device is not there: it disappeared while the port
+    // was open, or was missing at the last open. False once the port opens, is closed on request
+    // or changes number, so that a port closed on purpose is never opened again behind the
+    // operator's back.
+    virtual bool deviceMissing() const { return false; }
+
 signals:
     void OnComm();
 

@@ -174,7 +174,7 @@ QString PortMessages::describe(const CommError &error)
             .arg(portAndDevice);
     case Kind::Unplugged:
         return QStringLiteral("%1 is closed because %2, so nothing was sent. Plug the device "
-                              "back in, then open the port again in Options > Port Properties...")
+                              "back in: the port opens again by itself.")
             .arg(name, closedReason(fault));
     case Kind::WriteFailed:
         return QStringLiteral("%1 did not take the bytes to send (%2). Check the device and its "

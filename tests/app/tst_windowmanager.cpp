@@ -1,4 +1,5 @@
 #include "fakedatafiles.h"
+#include "fakedevicelist.h"
 #include "fakefilechecks.h"
 #include "fakefiledialogs.h"
 #include "fakemessageboxes.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
@@ -37,6 +39,7 @@ private slots:
     void calculationsBecomeTrials_data();
     void calculationsBecomeTrials();
     void journalFailureIsToldAndTrialKept();
+    void portMapFollowsPortProperties();
 
 private:
     frmMotorControl *main() const { return m_windows->mainWindow(); }
@@ -50,6 +53,7 @@ private:
     FakeSysInfoTools m_tools;
     FakeDataFiles *m_dataFiles = nullptr;
     FakeFileDialogs *m_fileDialogs = nullptr;
+    FakeDeviceList *m_devices = nullptr;
     WindowManager *m_windows = nullptr;
 };
 
@@ -63,8 +67,9 @@ void tst_WindowManager::init()
     m_programs = new FakeProgramStarter;
     m_dataFiles = new FakeDataFiles;
     m_fileDialogs = new FakeFileDialogs;
+    m_devices = new FakeDeviceList;
     m_windows = new WindowManager({ *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs,
-                                    m_tools, *m_dataFiles, *m_fileDialogs });
+                                    m_tools, *m_dataFiles, *m_fileDialogs, *m_devices });
     m_windows->start();
     QVERIFY(QTest::qWaitForWindowExposed(main()));
 }
@@ -74,6 +79,7 @@ void tst_WindowManager::cleanup()
     delete m_windows;
     delete m_fileDialogs;
     delete m_dataFiles;
+    delete m_devices;
     delete m_programs;
     delete m_files;
     delete m_registry;
@@ -162,6 +168,10 @@ void tst_WindowManager::dialogsAreModalAndMadeAnew_data()
                                      << "frmProperties";
     QTest::newRow("about") << "mnuHelpAbout"
                            << "frmAbout";
+#ifndef Q_OS_WIN
+    QTest::newRow("port map") << "mnuOptionsPortMap"
+                              << "frmPortMap";
+#endif
 }
 
 void tst_WindowManager::dialogsAreModalAndMadeAnew()
@@ -263,6 +273,20 @@ void tst_WindowManager::journalFailureIsToldAndTrialKept()
     QCOMPARE(m_boxes->boxes.size(), 1);
     QVERIFY(m_boxes->boxes.at(0).text.contains(QStringLiteral("No space left on device")));
     QCOMPARE(m_windows->resultsSession().trials().rowCount(), 1);
+}
+
+void tst_WindowManager::portMapFollowsPortProperties()
+{
+    const QList<QAction *> options
+        = main()->findChild<QMenu *>(QStringLiteral("mnuOptions"))->actions();
+    QCOMPARE(options.indexOf(main()->mnuOptionsPortMap),
+             options.indexOf(main()->mnuOptionsPort) + 1);
+    QCOMPARE(main()->mnuOptionsPortMap->text(), QStringLiteral("Port Map..."));
+#ifdef Q_OS_WIN
+    QVERIFY(!main()->mnuOptionsPortMap->isVisible());
+#else
+    QVERIFY(main()->mnuOptionsPortMap->isVisible());
+#endif
 }
 
 QTEST_MAIN(tst_WindowManager)

@@ -629,8 +629,8 @@ void tst_frmMotorControl::statusFollowsPort()
     QCOMPARE(m_boxes->boxes.size(), 1);
     QCOMPARE(m_boxes->boxes[0].text,
              QStringLiteral("Com1 is closed because the device /dev/fake1 was disconnected, so "
-                            "nothing was sent. Plug the device back in, then open the port again "
-                            "in Options > Port Properties..."));
+                            "nothing was sent. Plug the device back in: the port opens again by "
+                            "itself."));
 
     QVERIFY(m_port->setCommPort(2).number == 0);
     QVERIFY(m_port->setPortOpen(true).number == 0);

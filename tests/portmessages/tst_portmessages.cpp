@@ -105,8 +105,7 @@ void tst_PortMessages::describe_data()
     QTest::newRow("write after unplug")
         << fault(K::Unplugged, QStringLiteral("/dev/ttyACM0"))
         << "Com3 is closed because the device /dev/ttyACM0 was disconnected, so nothing was "
-           "sent. Plug the device back in, then open the port again in Options > Port "
-           "Properties...";
+           "sent. Plug the device back in: the port opens again by itself.";
     PortFault flow = fault(K::UnknownHandshaking);
     flow.value = 7;
     QTest::newRow("flow control out of range")

@@ -1,0 +1,195 @@
+#include "frmportmap.h"
+
+#include "appinfo.h"
+#include "messageboxes.h"
+#include "portmap.h"
+#include "twipslayout.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kClientWidth = 8055;
+constexpr int kClientHeight = 2955;
+constexpr TwipsRect kHeadPort { 240, 120, 735, 255 };
+constexpr TwipsRect kHeadDevice { 1080, 120, 4815, 255 };
+constexpr TwipsRect kHeadState { 6000, 120, 1815, 255 };
+constexpr int kRowTop = 435;
+constexpr int kRowPitch = 420;
+constexpr TwipsRect kBtnRefresh { 240, 2340, 1215, 375 };
+constexpr TwipsRect kBtnOK { 5400, 2340, 1215, 375 };
+constexpr TwipsRect kBtnCancel { 6735, 2340, 1215, 375 };
+
+constexpr TwipsRect rowPort(int row)
+{
+    return { 240, kRowTop + row * kRowPitch + 30, 735, 255 };
+}
+constexpr TwipsRect rowDevice(int row)
+{
+    return { 1080, kRowTop + row * kRowPitch, 4815, 315 };
+}
+constexpr TwipsRect rowState(int row)
+{
+    return { 6000, kRowTop + row * kRowPitch + 30, 1935, 255 };
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const TwipsRect &rect, const QString &text)
+{
+    auto *label = TwipsLayout::make<QLabel>(parent, qPrintable(name), rect);
+    label->setText(text);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const TwipsRect &rect,
+                        const QString &text)
+{
+    auto *button = TwipsLayout::make<QPushButton>(parent, name, rect);
+    button->setText(text);
+    return button;
+}
+
+QString stateText(PortMapEditor::State state)
+{
+    switch (state) {
+    case PortMapEditor::State::Present:
+        return QStringLiteral("present");
+    case PortMapEditor::State::Missing:
+        return QStringLiteral("missing");
+    case PortMapEditor::State::InUse:
+        return QStringLiteral("in use by Tiltbench");
+    }
+    return {};
+}
+
+} // namespace
+
+frmPortMap::frmPortMap(DeviceList &devices, SerialPort &port, MessageBoxes &messageBoxes,
+                       QWidget *parent)
+    : QDialog(parent)
+    , m_editor(devices, port)
+    , m_messageBoxes(messageBoxes)
+{
+    setObjectName(QStringLiteral("frmPortMap"));
+    setWindowTitle(QStringLiteral("Serial Port Map"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                   | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(TwipsLayout::toPixels(kClientWidth, kClientHeight));
+    setModal(true);
+
+    makeLabel(this, QStringLiteral("lblHeadPort"), kHeadPort, QStringLiteral("Port"));
+    makeLabel(this, QStringLiteral("lblHeadDevice"), kHeadDevice, QStringLiteral("Device"));
+    makeLabel(this, QStringLiteral("lblHeadState"), kHeadState, QStringLiteral("State"));
+
+    QList<QWidget *> focusOrder;
+    for (int row = 0; row < PortMapEditor::kPorts; ++row) {
+        const int port = row + 1;
+        Row &r = m_rows[row];
+        // Alt with the port's digit goes to its drop-down.
+        r.lblPort = makeLabel(this, QStringLiteral("lblPort%1").arg(port), rowPort(row),
+                              QStringLiteral("Com&%1").arg(port));
+        r.cboDevice = TwipsLayout::make<QComboBox>(
+            this, qPrintable(QStringLiteral("cboDevice%1").arg(port)), rowDevice(row));
+        r.cboDevice->setEditable(true);
+        // A completer would turn a typed path into a listed device's label as it is typed.
+        r.cboDevice->setCompleter(nullptr);
+        r.cboDevice->setInsertPolicy(QComboBox::NoInsert);
+        r.cboDevice->setToolTip(
+            QStringLiteral("Choose the device for Com%1, or type its path").arg(port));
+        r.cboDevice->setAccessibleDescription(
+            QStringLiteral("(default) is the system's own device for Com%1").arg(port));
+        r.lblPort->setBuddy(r.cboDevice);
+        r.lblState = makeLabel(this, QStringLiteral("lblState%1").arg(port), rowState(row), {});
+        r.lblState->setAccessibleDescription(
+            QStringLiteral("State of the device for Com%1").arg(port));
+
+        fillDevices(r.cboDevice, PortMapEditor::current(port).device);
+        connect(r.cboDevice, &QComboBox::editTextChanged, this, [this, port] { showState(port); });
+        showState(port);
+        focusOrder << r.cboDevice;
+    }
+
+    cmdRefresh = makeButton(this, "cmdRefresh", kBtnRefresh, QStringLiteral("&Refresh"));
+    cmdRefresh->setToolTip(QStringLiteral("List the serial devices again"));
+    cmdOK = makeButton(this, "cmdOK", kBtnOK, QStringLiteral("OK"));
+    cmdOK->setDefault(true);
+    cmdCancel = makeButton(this, "cmdCancel", kBtnCancel, QStringLiteral("Cancel"));
+    focusOrder << cmdRefresh << cmdOK << cmdCancel;
+    for (qsizetype i = 1; i < focusOrder.size(); ++i)
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+
+    connect(cmdRefresh, &QPushButton::clicked, this, &frmPortMap::cmdRefresh_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmPortMap::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmPortMap::reject);
+}
+
+void frmPortMap::fillDevices(QComboBox *list, const QString &device)
+{
+    const QSignalBlocker quiet(list);
+    list->clear();
+    list->addItem(PortMapEditor::defaultText());
+    for (const SerialDevice &d : m_editor.devices())
+        list->addItem(PortMapEditor::deviceLabel(d));
+    // Device names are long; the open list may be wider than the box.
+    list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0));
+    const QString text = m_editor.textFor(device);
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    list->setCurrentIndex(index);
+    list->setEditText(text);
+}
+
+QString frmPortMap::chosenDevice(int port) const
+{
+    return m_editor.deviceFor(m_rows[port - 1].cboDevice->currentText());
+}
+
+void frmPortMap::showState(int port)
+{
+    m_rows[port - 1].lblState->setText(stateText(m_editor.state(port, chosenDevice(port))));
+}
+
+void frmPortMap::cmdRefresh_Click()
+{
+    // Each row keeps its device through the new list, even one that is gone from it.
+    QString chosen[PortMapEditor::kPorts];
+    for (int port = 1; port <= PortMapEditor::kPorts; ++port)
+        chosen[port - 1] = chosenDevice(port);
+    m_editor.refresh();
+    for (int port = 1; port <= PortMapEditor::kPorts; ++port) {
+        fillDevices(m_rows[port - 1].cboDevice, chosen[port - 1]);
+        showState(port);
+    }
+}
+
+void frmPortMap::cmdOK_Click()
+{
+    QMap<int, QString> chosen;
+    for (int port = 1; port <= PortMapEditor::kPorts; ++port)
+        chosen.insert(port, chosenDevice(port));
+    const PortMapEditor::Applied applied = m_editor.apply(chosen);
+    m_portReopened = applied.portReopened;
+
+    if (!applied.refused.isEmpty()) {
+        QStringList lines;
+        for (const PortMapEditor::Refusal &refusal : applied.refused) {
+            const QString link = PortMap::linkPath(refusal.port);
+            if (refusal.result.outcome == PortMapWriter::Outcome::NotALink) {
+                lines << QStringLiteral(
+                             "Com%1 was left as it is: %2 is not a link, so Tiltbench does not "
+                             "replace it. Move it away to choose the device here.")
+                             .arg(refusal.port)
+                             .arg(link);
+            } else {
+                lines << QStringLiteral("Com%1 was left as it is: %2 could not be written (%3).")
+                             .arg(refusal.port)
+                             .arg(link, refusal.result.detail);
+            }
+        }
+        m_messageBoxes.warning(this, AppInfo::title(), lines.join(u"\n\n"));
+    }
+    // A failed reopen is told on the main window's status line, where the port's state is.
+    accept();
+}
