@@ -3,7 +3,10 @@
 #include "qtfilechecks.h"
 #include "qtmessageboxes.h"
 #include "qtprogramstarter.h"
+#include "qtsavefiledialog.h"
 #include "qtserialport.h"
+#include "recordingserialport.h"
+#include "trafficrecorder.h"
 #include "windowmanager.h"
 
 #include <QApplication>
@@ -27,15 +30,20 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(AppInfo::versionText());
     QApplication::setWindowIcon(AppInfo::windowIcon());
 
-    QtSerialPort port;
+    QtSerialPort serialPort;
+    // Every byte on the line is recorded from here on, for the serial monitor; the windows use
+    // the port through the recorder.
+    TrafficRecorder trafficRecorder;
+    RecordingSerialPort port(serialPort, trafficRecorder);
     QtMessageBoxes messageBoxes;
     QSettingsStore settingsStore;
     SystemRegistry registry;
     QtFileChecks fileChecks;
     QtProgramStarter programStarter;
+    QtSaveFileDialog saveFileDialog;
 
-    WindowManager windows(
-        { port, messageBoxes, settingsStore, registry, fileChecks, programStarter });
+    WindowManager windows({ port, messageBoxes, settingsStore, registry, fileChecks, programStarter,
+                            &trafficRecorder, &saveFileDialog });
     windows.start();
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include "frmcalculate.h"
 #include "frmmotorcontrol.h"
 #include "frmproperties.h"
+#include "frmserialmonitor.h"
 
 #include <QAction>
 
@@ -20,16 +21,32 @@ WindowManager::WindowManager(const Services &services, QObject *parent)
     connect(m_main.get(), &frmMotorControl::exitConfirmed, this, &WindowManager::closeCalculator);
     for (QAction *action : { m_main->mnuToolsCalc, m_main->mnuOptionsPort, m_main->mnuHelpAbout })
         action->setEnabled(true);
+
+    if (services.trafficRecorder && services.saveFileDialog) {
+        connect(m_main.get(), &frmMotorControl::serialMonitorRequested, this,
+                &WindowManager::showSerialMonitor);
+        connect(m_main.get(), &frmMotorControl::exitConfirmed, this, [this] {
+            if (m_serialMonitor)
+                m_serialMonitor->close();
+        });
+        m_main->mnuToolsMonitor->setEnabled(true);
+    }
 }
 
 WindowManager::~WindowManager()
 {
     delete m_calculator;
+    delete m_serialMonitor;
 }
 
 frmCalculate *WindowManager::calculator() const
 {
     return m_calculator;
+}
+
+frmSerialMonitor *WindowManager::serialMonitor() const
+{
+    return m_serialMonitor;
 }
 
 void WindowManager::start()
@@ -54,6 +71,19 @@ void WindowManager::closeCalculator()
 {
     if (m_calculator)
         m_calculator->close();
+}
+
+void WindowManager::showSerialMonitor()
+{
+    // Like the calculator, a window of its own; the recorder keeps the traffic while it is closed.
+    if (!m_serialMonitor) {
+        m_serialMonitor = new frmSerialMonitor(*m_services.trafficRecorder,
+                                               *m_services.saveFileDialog, m_services.messageBoxes);
+        m_serialMonitor->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_serialMonitor->show();
+    m_serialMonitor->raise();
+    m_serialMonitor->activateWindow();
 }
 
 void WindowManager::showPortProperties()

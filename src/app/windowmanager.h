@@ -8,11 +8,14 @@
 class FileChecks;
 class frmCalculate;
 class frmMotorControl;
+class frmSerialMonitor;
 class MessageBoxes;
 class ProgramStarter;
 class Registry;
+class SaveFileDialog;
 class SerialPort;
 class SettingsStore;
+class TrafficRecorder;
 
 // The outside world as the program's windows reach it; main() hands in the real services, tests
 // hand in fakes.
@@ -24,6 +27,9 @@ struct Services
     Registry &registry;
     FileChecks &fileChecks;
     ProgramStarter &programStarter;
+    // The serial traffic recorded under `port`; without it there is no serial monitor.
+    TrafficRecorder *trafficRecorder = nullptr;
+    SaveFileDialog *saveFileDialog = nullptr;
 };
 
 // Creates the windows and decides how long each lives. The main window lives for the whole run and
@@ -41,6 +47,8 @@ public:
     frmMotorControl *mainWindow() const { return m_main.get(); }
     // The calculator window while it is open, or null.
     frmCalculate *calculator() const;
+    // The serial monitor while it is open, or null.
+    frmSerialMonitor *serialMonitor() const;
 
     // Shows the main window, the start-up window of the program.
     void start();
@@ -48,10 +56,12 @@ public:
 private:
     void showCalculator();
     void closeCalculator();
+    void showSerialMonitor();
     void showPortProperties();
     void showAbout();
 
     Services m_services;
     std::unique_ptr<frmMotorControl> m_main;
     QPointer<frmCalculate> m_calculator;
+    QPointer<frmSerialMonitor> m_serialMonitor;
 };

@@ -236,6 +236,10 @@ void frmMotorControl::createMenus()
     mnuToolsCalc->setObjectName(QStringLiteral("mnuToolsCalc"));
     mnuToolsCalc->setShortcut(QKeySequence(Qt::Key_F2));
     connect(mnuToolsCalc, &QAction::triggered, this, &frmMotorControl::calculatorRequested);
+    mnuToolsMonitor = mnuTools->addAction(QStringLiteral("Serial Monitor"));
+    mnuToolsMonitor->setObjectName(QStringLiteral("mnuToolsMonitor"));
+    mnuToolsMonitor->setShortcut(QKeySequence(Qt::Key_F4));
+    connect(mnuToolsMonitor, &QAction::triggered, this, &frmMotorControl::serialMonitorRequested);
 
     QMenu *mnuOptions = menuBar()->addMenu(QStringLiteral("Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
@@ -250,7 +254,7 @@ void frmMotorControl::createMenus()
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMotorControl::aboutRequested);
 
     // Until the window manager says it can open them.
-    for (QAction *action : { mnuToolsCalc, mnuOptionsPort, mnuHelpAbout })
+    for (QAction *action : { mnuToolsCalc, mnuToolsMonitor, mnuOptionsPort, mnuHelpAbout })
         action->setEnabled(false);
 }
 

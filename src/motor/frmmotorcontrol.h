@@ -43,11 +43,13 @@ public:
     // The menu items, enabled by the window manager for the windows it can open.
     QAction *mnuFileExit = nullptr;
     QAction *mnuToolsCalc = nullptr;
+    QAction *mnuToolsMonitor = nullptr;
     QAction *mnuOptionsPort = nullptr;
     QAction *mnuHelpAbout = nullptr;
 
 signals:
     void calculatorRequested();
+    void serialMonitorRequested();
     void portPropertiesRequested();
     void aboutRequested();
     // The operator confirmed File > Exit; emitted before the main window closes, so that the

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "serialport.h"
+
+class TrafficRecorder;
+
+// A serial port that tells a TrafficRecorder what passes through another one: every write that the
+// port took, everything read from it, and each time it opens, closes or changes its settings. The
+// windows use it in place of the port it wraps and notice nothing else.
+//
+// An open that nobody asked for through this object (the layer below found its device again) is
+// recorded as a reconnection; a close that nobody asked for carries the port's reason.
+class RecordingSerialPort : public SerialPort
+{
+    Q_OBJECT
+
+public:
+    RecordingSerialPort(SerialPort &port, TrafficRecorder &recorder, QObject *parent = nullptr);
+
+    int CommPort() const override { return m_port.CommPort(); }
+    CommError setCommPort(int port) override { return m_port.setCommPort(port); }
+    QString Settings() const override { return m_port.Settings(); }
+    CommError setSettings(const QString &settings) override;
+    bool PortOpen() const override { return m_port.PortOpen(); }
+    CommError setPortOpen(bool open) override;
+    int RThreshold() const override { return m_port.RThreshold(); }
+    void setRThreshold(int threshold) override { m_port.setRThreshold(threshold); }
+    int Handshaking() const override { return m_port.Handshaking(); }
+    CommError setHandshaking(int handshaking) override;
+    CommError Output(const QByteArray &bytes) override;
+    QByteArray Input() override;
+    int CommEvent() const override { return m_port.CommEvent(); }
+    QString devicePath() const override { return m_port.devicePath(); }
+    QString closedReason() const override { return m_port.closedReason(); }
+
+private:
+    void portStateChanged();
+    // The device and the line, as an opened or changed entry gives them.
+    QString lineFacts(bool withDevice) const;
+
+    SerialPort &m_port;
+    TrafficRecorder &m_recorder;
+    bool m_wasOpen;
+    bool m_opening = false;
+};
