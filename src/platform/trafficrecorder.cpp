@@ -10,6 +10,7 @@ TrafficRecorder::TrafficRecorder(QObject *parent)
 TrafficRecorder::TrafficRecorder(const Limits &limits, QObject *parent)
     : QObject(parent)
     , m_limits(limits)
+    , m_idle(this)
 {
     m_clock.start();
     m_idle.setSingleShot(true);

@@ -97,5 +97,6 @@ private:
     bool m_awaitingLf = false;
     QElapsedTimer m_clock;
     qint64 m_lastReceived = 0;
+    // A child, so that a test can see that it does not run while the line is quiet.
     QTimer m_idle;
 };

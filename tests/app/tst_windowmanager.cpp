@@ -2,10 +2,13 @@
 #include "fakemessageboxes.h"
 #include "fakeprogramstarter.h"
 #include "fakeregistry.h"
+#include "fakesavefiledialog.h"
 #include "fakeserialport.h"
 #include "fakesettingsstore.h"
 #include "frmcalculate.h"
 #include "frmmotorcontrol.h"
+#include "frmserialmonitor.h"
+#include "trafficrecorder.h"
 #include "windowmanager.h"
 
 #include <QAction>
@@ -27,6 +30,7 @@ private slots:
     void exitClosesCalculatorFirst_data();
     void exitClosesCalculatorFirst();
     void titleBarCloseLeavesCalculatorOpen();
+    void serialMonitorExistsOnceAndClosesOnExit();
     void dialogsAreModalAndMadeAnew_data();
     void dialogsAreModalAndMadeAnew();
 
@@ -39,6 +43,8 @@ private:
     FakeRegistry *m_registry = nullptr;
     FakeFileChecks *m_files = nullptr;
     FakeProgramStarter *m_programs = nullptr;
+    TrafficRecorder *m_recorder = nullptr;
+    FakeSaveFileDialog *m_saveDialog = nullptr;
     WindowManager *m_windows = nullptr;
 };
 
@@ -50,8 +56,10 @@ void tst_WindowManager::init()
     m_registry = new FakeRegistry;
     m_files = new FakeFileChecks;
     m_programs = new FakeProgramStarter;
-    m_windows
-        = new WindowManager({ *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs });
+    m_recorder = new TrafficRecorder;
+    m_saveDialog = new FakeSaveFileDialog;
+    m_windows = new WindowManager({ *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs,
+                                    m_recorder, m_saveDialog });
     m_windows->start();
     QVERIFY(QTest::qWaitForWindowExposed(main()));
 }
@@ -59,6 +67,8 @@ void tst_WindowManager::init()
 void tst_WindowManager::cleanup()
 {
     delete m_windows;
+    delete m_saveDialog;
+    delete m_recorder;
     delete m_programs;
     delete m_files;
     delete m_registry;
@@ -137,6 +147,23 @@ void tst_WindowManager::titleBarCloseLeavesCalculatorOpen()
     // No question is asked; the port closes with the main window.
     QVERIFY(m_boxes->boxes.isEmpty());
     QVERIFY(!m_port->PortOpen());
+}
+
+void tst_WindowManager::serialMonitorExistsOnceAndClosesOnExit()
+{
+    QApplication::setActiveWindow(main());
+    QVERIFY(QTest::qWaitForWindowActive(main()));
+    QTest::keyClick(main(), Qt::Key_F4);
+    QPointer<frmSerialMonitor> monitor = m_windows->serialMonitor();
+    QVERIFY(monitor && monitor->isVisible());
+    QVERIFY(!monitor->isModal());
+    QVERIFY(main()->isEnabled());
+    main()->mnuToolsMonitor->trigger();
+    QCOMPARE(m_windows->serialMonitor(), monitor.data());
+
+    m_boxes->answers << MessageBoxes::Answer::Ok;
+    main()->mnuFileExit->trigger();
+    QTRY_VERIFY(!monitor);
 }
 
 void tst_WindowManager::dialogsAreModalAndMadeAnew_data()
