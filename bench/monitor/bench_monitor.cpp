@@ -1,6 +1,8 @@
 // Floods the serial line with 8 MB of random bytes through a pseudo-terminal, as fast as it takes
 // them, while the main window drains the port as it always does, and measures:
 //   - the drain rate (from the first byte written to the last one read by the main window),
+//   - the CPU time the user-interface thread spent meanwhile (steadier than the rate on a busy
+//     machine),
 //   - how far the resident memory grows during the flood,
 //   - how long a click on the main window waits (clicks posted from another thread every 10 ms,
 //     timed from posting until the button reports it),
@@ -40,6 +42,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <random>
+#include <sys/resource.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -69,6 +72,7 @@ constexpr Scenario kScenarios[] = {
 struct Figures
 {
     double drainMBps = 0;
+    double mainCpuMs = 0;
     double rssGrowthMB = 0;
     double clickMaxMs = 0;
     double clickP99Ms = 0;
@@ -115,6 +119,16 @@ double residentMB()
         return 0;
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.value(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+// CPU time of the calling thread, user and system: what draining costs the user-interface thread,
+// whatever else the machine is doing meanwhile.
+double threadCpuMs()
+{
+    rusage usage {};
+    getrusage(RUSAGE_THREAD, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
 }
 
 [[noreturn]] void fail(const char *what)
@@ -192,7 +206,7 @@ Figures runScenario(const Scenario &scenario)
     const QPointF centre = QRectF(button->rect()).center();
     const QPointF global = button->mapToGlobal(centre);
     std::vector<QMouseEvent *> presses, releases;
-    for (int i = 0; i < kMaxClicks; ++i) {
+    for (size_t i = 0; i < kMaxClicks; ++i) {
         presses.push_back(new QMouseEvent(QEvent::MouseButtonPress, centre, centre, global,
                                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
         releases.push_back(new QMouseEvent(QEvent::MouseButtonRelease, centre, centre, global,
@@ -207,6 +221,7 @@ Figures runScenario(const Scenario &scenario)
                      [&] { rssPeak = std::max(rssPeak, residentMB()); });
     sampler.start(20);
 
+    const double cpuBefore = threadCpuMs();
     clock.start();
     std::thread writer([&] {
         for (qsizetype done = 0; done < flood.size();) {
@@ -238,6 +253,7 @@ Figures runScenario(const Scenario &scenario)
         }
     }
     drainedAt = clock.nsecsElapsed();
+    const double cpuUsed = threadCpuMs() - cpuBefore;
     rssPeak = std::max(rssPeak, residentMB());
     stop = true;
     clicker.join();
@@ -254,6 +270,7 @@ Figures runScenario(const Scenario &scenario)
     Figures figures;
     const double seconds = double(drainedAt) / 1e9;
     figures.drainMBps = double(kFloodBytes) / (1024.0 * 1024.0) / seconds;
+    figures.mainCpuMs = cpuUsed;
     figures.rssGrowthMB = rssPeak - rssBefore;
     std::sort(latencies.begin(), latencies.end());
     figures.clicks = int(latencies.size());
@@ -286,8 +303,8 @@ int main(int argc, char *argv[])
         for (const Scenario &scenario : kScenarios) {
             if (name == QLatin1String(scenario.name)) {
                 const Figures f = runScenario(scenario);
-                std::printf("%.1f %.2f %.2f %.2f %d %.1f\n", f.drainMBps, f.rssGrowthMB,
-                            f.clickMaxMs, f.clickP99Ms, f.clicks, f.viewUpdatesPerS);
+                std::printf("%.1f %.2f %.2f %.2f %d %.1f %.1f\n", f.drainMBps, f.rssGrowthMB,
+                            f.clickMaxMs, f.clickP99Ms, f.clicks, f.viewUpdatesPerS, f.mainCpuMs);
                 return 0;
             }
         }
@@ -302,15 +319,17 @@ int main(int argc, char *argv[])
     std::printf("Serial monitor: %lld MB of random bytes through a pseudo-terminal, median of %d "
                 "runs (click max: worst of all runs)\n",
                 kFloodBytes / (1024 * 1024), runs);
-    std::printf("| %-26s | %10s | %13s | %12s | %12s | %6s | %14s |\n", "flood", "drain MB/s",
-                "RSS growth MB", "click max ms", "click p99 ms", "clicks", "view updates/s");
-    std::printf("|%s|%s|%s|%s|%s|%s|%s|\n", QByteArray(28, '-').constData(),
-                QByteArray(12, '-').constData(), QByteArray(15, '-').constData(),
-                QByteArray(14, '-').constData(), QByteArray(14, '-').constData(),
-                QByteArray(8, '-').constData(), QByteArray(16, '-').constData());
+    std::printf("| %-26s | %10s | %11s | %13s | %12s | %12s | %6s | %14s |\n", "flood",
+                "drain MB/s", "main CPU ms", "RSS growth MB", "click max ms", "click p99 ms",
+                "clicks", "view updates/s");
+    std::printf("|%s|%s|%s|%s|%s|%s|%s|%s|\n", QByteArray(28, '-').constData(),
+                QByteArray(12, '-').constData(), QByteArray(13, '-').constData(),
+                QByteArray(15, '-').constData(), QByteArray(14, '-').constData(),
+                QByteArray(14, '-').constData(), QByteArray(8, '-').constData(),
+                QByteArray(16, '-').constData());
     struct Runs
     {
-        std::vector<double> drain, rss, p99, updates;
+        std::vector<double> drain, rss, p99, updates, cpu;
         std::vector<int> clicks;
         double worstClick = 0;
     };
@@ -334,14 +353,15 @@ int main(int argc, char *argv[])
             r.p99.push_back(f.value(3).toDouble());
             r.clicks.push_back(f.value(4).toInt());
             r.updates.push_back(f.value(5).toDouble());
+            r.cpu.push_back(f.value(6).toDouble());
         }
     }
     int status = 0;
     for (size_t i = 0; i < std::size(kScenarios); ++i) {
         const Runs &r = results[i];
-        std::printf("| %-26s | %10.1f | %13.2f | %12.2f | %12.2f | %6d | %14.1f |\n",
-                    kScenarios[i].title, median(r.drain), median(r.rss), r.worstClick,
-                    median(r.p99), median(r.clicks), median(r.updates));
+        std::printf("| %-26s | %10.1f | %11.1f | %13.2f | %12.2f | %12.2f | %6d | %14.1f |\n",
+                    kScenarios[i].title, median(r.drain), median(r.cpu), median(r.rss),
+                    r.worstClick, median(r.p99), median(r.clicks), median(r.updates));
         if (kScenarios[i].recorder && (median(r.rss) >= 5.0 || r.worstClick > 50.0))
             status = 1;
     }

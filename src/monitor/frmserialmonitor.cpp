@@ -4,6 +4,7 @@
 #include "messageboxes.h"
 #include "savefiledialog.h"
 #include "textfilewriter.h"
+#include "trafficlinedelegate.h"
 #include "trafficmodel.h"
 #include "trafficrecorder.h"
 #include "twipslayout.h"
@@ -61,6 +62,7 @@ void frmSerialMonitor::createControls()
     lstTraffic = new QListView(this);
     lstTraffic->setObjectName(QStringLiteral("lstTraffic"));
     lstTraffic->setModel(m_model);
+    lstTraffic->setItemDelegate(new TrafficLineDelegate(lstTraffic));
     // Every line is one text line: the view need not measure each to lay them out.
     lstTraffic->setUniformItemSizes(true);
     lstTraffic->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -128,9 +130,11 @@ void frmSerialMonitor::chkHex_Click()
 
 void frmSerialMonitor::chkPause_Click()
 {
-    if (chkPause->isChecked())
+    const bool paused = chkPause->isChecked();
+    if (paused)
         m_refresh.stop();
-    else
+    m_model->setFrozen(paused);
+    if (!paused)
         refreshView();
 }
 
@@ -139,7 +143,9 @@ void frmSerialMonitor::btnClear_Click()
     m_recorder.clear();
     // Paused or not, the cleared lines go.
     m_refresh.stop();
+    m_model->setFrozen(false);
     refreshView();
+    m_model->setFrozen(chkPause->isChecked());
 }
 
 void frmSerialMonitor::btnSave_Click()

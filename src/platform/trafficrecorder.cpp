@@ -2,6 +2,17 @@
 
 #include <QDateTime>
 
+#include <cstring>
+
+namespace {
+
+bool isPortEvent(TrafficEntry::Kind kind)
+{
+    return kind != TrafficEntry::Kind::Sent && kind != TrafficEntry::Kind::Received;
+}
+
+} // namespace
+
 TrafficRecorder::TrafficRecorder(QObject *parent)
     : TrafficRecorder(Limits {}, parent)
 {
@@ -12,6 +23,9 @@ TrafficRecorder::TrafficRecorder(const Limits &limits, QObject *parent)
     , m_limits(limits)
     , m_idle(this)
 {
+    // A line is never longer than the ring.
+    m_limits.bytes = qMax(m_limits.bytes, kMaxLineBytes + 2);
+    m_limits.lines = qMax<qsizetype>(m_limits.lines, 1);
     m_clock.start();
     m_idle.setSingleShot(true);
     connect(&m_idle, &QTimer::timeout, this, &TrafficRecorder::idleTimeout);
@@ -22,8 +36,10 @@ void TrafficRecorder::recordSent(int port, const QByteArray &bytes)
     // What came in before the write is shown before it, even if its line is not finished.
     finishLine();
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    for (qsizetype at = 0; at < bytes.size(); at += kMaxLineBytes)
-        append({ now, TrafficEntry::Kind::Sent, port, bytes.mid(at, kMaxLineBytes), {} });
+    for (qsizetype at = 0; at < bytes.size(); at += kMaxLineBytes) {
+        append(now, TrafficEntry::Kind::Sent, port, bytes.constData() + at,
+               qMin(kMaxLineBytes, bytes.size() - at));
+    }
     emit changed();
 }
 
@@ -47,19 +63,20 @@ void TrafficRecorder::recordReceived(int port, const QByteArray &bytes)
     while (p < end) {
         if (m_pending.isEmpty())
             m_pendingTime = now;
-        const char *stop = p;
-        while (stop < end && *stop != '\r' && *stop != '\n')
-            ++stop;
         const qsizetype room = kMaxLineBytes - m_pending.size();
-        if (stop - p >= room) {
-            m_pending.append(p, room);
-            p += room;
+        const char *const limit = p + qMin<qsizetype>(room, end - p);
+        // The nearest CR or LF within the room the line has left.
+        const char *stop = static_cast<const char *>(std::memchr(p, '\r', limit - p));
+        const char *lf = static_cast<const char *>(std::memchr(p, '\n', (stop ? stop : limit) - p));
+        if (lf)
+            stop = lf;
+        if (!stop) {
+            m_pending.append(p, limit - p);
+            p = limit;
+            if (m_pending.size() < kMaxLineBytes)
+                break;
             added |= finishLine();
             continue;
-        }
-        if (stop == end) {
-            m_pending.append(p, end - p);
-            break;
         }
         m_pending.append(p, stop - p + 1);
         p = stop + 1;
@@ -88,40 +105,65 @@ void TrafficRecorder::recordReceived(int port, const QByteArray &bytes)
 void TrafficRecorder::recordPortEvent(TrafficEntry::Kind kind, int port, const QString &text)
 {
     finishLine();
-    append({ QDateTime::currentMSecsSinceEpoch(), kind, port, {}, text });
+    const QByteArray utf8 = text.toUtf8().left(kMaxLineBytes);
+    append(QDateTime::currentMSecsSinceEpoch(), kind, port, utf8.constData(), utf8.size());
     emit changed();
 }
 
 void TrafficRecorder::clear()
 {
-    m_firstSerial += m_entries.size();
-    m_entries.clear();
-    m_bytes = 0;
+    m_firstSerial += m_slots.size();
+    m_slots.clear();
     emit changed();
+}
+
+TrafficEntry TrafficRecorder::entry(quint64 serial) const
+{
+    Q_ASSERT(serial >= m_firstSerial && serial < endSerial());
+    const Slot &slot = m_slots[serial - m_firstSerial];
+    QByteArray payload(qsizetype(slot.size), Qt::Uninitialized);
+    const qsizetype capacity = m_ring.size();
+    const qsizetype at = qsizetype(slot.start % quint64(capacity));
+    const qsizetype first = qMin(payload.size(), capacity - at);
+    std::memcpy(payload.data(), m_ring.constData() + at, first);
+    std::memcpy(payload.data() + first, m_ring.constData(), payload.size() - first);
+
+    TrafficEntry result { slot.time, slot.kind, slot.port, {}, {} };
+    if (isPortEvent(slot.kind))
+        result.text = QString::fromUtf8(payload);
+    else
+        result.bytes = payload;
+    return result;
 }
 
 QList<TrafficEntry> TrafficRecorder::entriesFrom(quint64 serial) const
 {
     QList<TrafficEntry> result;
-    const quint64 from = qMax(serial, m_firstSerial);
-    if (from >= endSerial())
-        return result;
-    result.reserve(qsizetype(endSerial() - from));
-    for (auto it = m_entries.begin() + qsizetype(from - m_firstSerial); it != m_entries.end(); ++it)
-        result.append(*it);
+    for (quint64 s = qMax(serial, m_firstSerial); s < endSerial(); ++s)
+        result.append(entry(s));
     return result;
 }
 
-void TrafficRecorder::append(TrafficEntry entry)
+void TrafficRecorder::append(qint64 time, TrafficEntry::Kind kind, int port, const char *data,
+                             qsizetype size)
 {
-    m_bytes += entry.bytes.size() + entry.text.size();
-    m_entries.push_back(std::move(entry));
-    while (qsizetype(m_entries.size()) > m_limits.lines
-           || (m_bytes > m_limits.bytes && m_entries.size() > 1)) {
-        m_bytes -= m_entries.front().bytes.size() + m_entries.front().text.size();
-        m_entries.pop_front();
+    if (m_ring.isEmpty())
+        m_ring = QByteArray(m_limits.bytes, Qt::Uninitialized);
+    const quint64 capacity = quint64(m_ring.size());
+    // The oldest entries make room, in lines and in bytes.
+    while (!m_slots.empty()
+           && (qsizetype(m_slots.size()) >= m_limits.lines
+               || m_stored + quint64(size) - m_slots.front().start > capacity)) {
+        m_slots.pop_front();
         ++m_firstSerial;
     }
+    const qsizetype at = qsizetype(m_stored % capacity);
+    const qsizetype first = qMin(size, qsizetype(capacity) - at);
+    char *ring = m_ring.data();
+    std::memcpy(ring + at, data, first);
+    std::memcpy(ring, data + first, size - first);
+    m_slots.push_back({ time, m_stored, quint32(size), qint32(port), kind });
+    m_stored += quint64(size);
 }
 
 bool TrafficRecorder::finishLine()
@@ -129,12 +171,9 @@ bool TrafficRecorder::finishLine()
     m_awaitingLf = false;
     if (m_pending.isEmpty())
         return false;
-    // A copy of its own size: the buffer keeps its room for the next line.
-    append({ m_pendingTime,
-             TrafficEntry::Kind::Received,
-             m_pendingPort,
-             QByteArray(m_pending.constData(), m_pending.size()),
-             {} });
+    append(m_pendingTime, TrafficEntry::Kind::Received, m_pendingPort, m_pending.constData(),
+           m_pending.size());
+    // The buffer keeps its room for the next line.
     m_pending.truncate(0);
     return true;
 }

@@ -39,8 +39,9 @@ struct TrafficEntry
 // serial number that counts up from 0 over the run, so a reader can ask for what came after what it
 // has.
 //
-// The receive path runs for every read of the port, under a flood too: it only appends to the ring
-// and keeps one timer running while a line is unfinished (none while the line is quiet).
+// The receive path runs for every read of the port, under a flood too: it copies the bytes into
+// one ring of bytes allocated once (no allocation per line) and keeps one timer running while a
+// line is unfinished (none while the line is quiet). Entries are made up when a reader asks.
 class TrafficRecorder : public QObject
 {
     Q_OBJECT
@@ -68,7 +69,9 @@ public:
 
     // The serial numbers of the oldest entry kept and of the next one to come.
     quint64 firstSerial() const { return m_firstSerial; }
-    quint64 endSerial() const { return m_firstSerial + m_entries.size(); }
+    quint64 endSerial() const { return m_firstSerial + m_slots.size(); }
+    // The entry with serial number `serial`, which must lie between the two.
+    TrafficEntry entry(quint64 serial) const;
     // The entries from `serial` on (or from the oldest kept, if that one is gone).
     QList<TrafficEntry> entriesFrom(quint64 serial) const;
 
@@ -80,15 +83,27 @@ signals:
     void changed();
 
 private:
-    void append(TrafficEntry entry);
+    // Where an entry's payload (its bytes, or an event's text in UTF-8) lies in the byte ring.
+    struct Slot
+    {
+        qint64 time;
+        quint64 start; // counts every byte ever stored; the ring position is start % capacity
+        quint32 size;
+        qint32 port;
+        TrafficEntry::Kind kind;
+    };
+
+    void append(qint64 time, TrafficEntry::Kind kind, int port, const char *data, qsizetype size);
     // Makes the unfinished received line an entry; returns whether there was one.
     bool finishLine();
     void idleTimeout();
 
     Limits m_limits;
-    std::deque<TrafficEntry> m_entries;
+    std::deque<Slot> m_slots;
     quint64 m_firstSerial = 0;
-    qsizetype m_bytes = 0;
+    // The payloads, oldest to newest; allocated at the first entry.
+    QByteArray m_ring;
+    quint64 m_stored = 0;
 
     QByteArray m_pending;
     int m_pendingPort = 0;
