@@ -32,6 +32,7 @@ private slots:
     void moveShowsSixTxLines();
     void answerShownAsTextOrHex();
     void pauseFreezesAndClearEmpties();
+    void pausedViewKeepsWhatTheRingDrops();
     void saveWritesTheShownLines_data();
     void saveWritesTheShownLines();
     void unplugShowsTheCloseAndItsReason();
@@ -143,6 +144,28 @@ void tst_frmSerialMonitor::pauseFreezesAndClearEmpties()
     QTest::mouseClick(monitorChild<QPushButton>("btnClear"), Qt::LeftButton);
     QCOMPARE(shown(), QStringList());
     QCOMPARE(m_recorder->entriesFrom(0).size(), 0);
+}
+
+void tst_frmSerialMonitor::pausedViewKeepsWhatTheRingDrops()
+{
+    QTest::mouseClick(monitorChild<QCheckBox>("chkPause"), Qt::LeftButton);
+    QByteArray lines;
+    for (int n = 1; n <= 10'005; ++n)
+        lines += QByteArray::number(n).rightJustified(5, '0') + '\r';
+    QVERIFY(m_device->write(lines));
+    QTRY_COMPARE(m_recorder->endSerial(), quint64(1 + 10'005));
+
+    // The recorder has dropped the open and the first five lines; the paused view still has the
+    // open.
+    const QString opened
+        = QStringLiteral("Port  Com1 opened: %1, 9600,n,8,1").arg(m_device->slavePath());
+    QCOMPARE(shown(), QStringList { opened });
+
+    QTest::mouseClick(monitorChild<QCheckBox>("chkPause"), Qt::LeftButton);
+    const QStringList now = shown();
+    QCOMPARE(now.size(), 10'000);
+    QCOMPARE(now.first(), QStringLiteral("RX    00006\\r"));
+    QCOMPARE(now.last(), QStringLiteral("RX    10005\\r"));
 }
 
 void tst_frmSerialMonitor::saveWritesTheShownLines_data()
