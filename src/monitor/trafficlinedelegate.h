@@ -2,9 +2,10 @@
 
 #include <QStyledItemDelegate>
 
-// Draws the monitor's lines with only as many characters as the row can show. A received line can
-// be a thousand bytes and four thousand characters of escapes; shaping all of them to elide them
-// again, for every visible row at every update, is most of what a view costs under a flood.
+// Draws the monitor's lines as plain one-line text, with only as many characters as the row can
+// show. A received line can be a thousand bytes and four thousand characters of escapes; laying
+// all of them out to elide them again, for every visible row at every update, was most of what the
+// view cost under a flood.
 class TrafficLineDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -12,6 +13,6 @@ class TrafficLineDelegate : public QStyledItemDelegate
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
 };
