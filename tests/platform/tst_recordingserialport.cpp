@@ -168,9 +168,12 @@ void tst_RecordingSerialPort::portEventsAreRecorded()
     QTRY_VERIFY(!m_recording->PortOpen());
     // Nothing goes out of a closed port, so nothing is recorded as sent.
     QVERIFY(m_recording->Output("G\r"));
+    // The system may give the unplugged device's name to a new pseudo-terminal at once: the port
+    // now points where nothing is.
+    const QString nothing = m_ports->path() + QStringLiteral("/unplugged");
+    QVERIFY(QFile::remove(PortMap::linkPath(1)));
+    QVERIFY(m_ports->link(1, nothing));
     QVERIFY(m_recording->setPortOpen(true));
-    const QString refused = m_recording->closedReason();
-    QVERIFY(!refused.isEmpty());
     // The layer below opens again by itself, on a new device.
     PseudoTerminal second;
     QVERIFY(QFile::remove(PortMap::linkPath(1)));
@@ -190,7 +193,7 @@ void tst_RecordingSerialPort::portEventsAreRecorded()
         QStringLiteral("3 Com1 19200,n,8,1"), // changed
         QStringLiteral("0 Com1 S\r"), // sent
         QStringLiteral("4 Com1 the device %1 was disconnected").arg(first), // closed
-        QStringLiteral("5 Com1 %1").arg(refused), // open failed
+        QStringLiteral("5 Com1 there is no device %1").arg(nothing), // open failed
         QStringLiteral("6 Com1 %1, 19200,n,8,1").arg(second.slavePath()), // reconnected
         QStringLiteral("4 Com1 "), // closed on request
     };
