@@ -65,6 +65,7 @@ void frmSerialMonitor::createControls()
     lstTraffic->setItemDelegate(new TrafficLineDelegate(lstTraffic));
     // Every line is one text line: the view need not measure each to lay them out.
     lstTraffic->setUniformItemSizes(true);
+    lstTraffic->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstTraffic->setSelectionMode(QAbstractItemView::SingleSelection);
     lstTraffic->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Columns of times and of hexadecimal pairs line up only in a fixed-pitch font.

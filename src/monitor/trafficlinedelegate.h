@@ -15,4 +15,7 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
+    // One line high, and narrow, so that each row is as wide as the view and no wider: a line that
+    // does not fit ends in an ellipsis rather than in a scroll bar thousands of characters long.
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 };

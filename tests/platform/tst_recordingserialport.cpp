@@ -56,7 +56,8 @@ void tst_RecordingSerialPort::init()
         m_sinceRead.start();
     });
     m_recording->setRThreshold(1);
-    QVERIFY(!m_recording->setPortOpen(true));
+    const CommError error = m_recording->setPortOpen(true);
+    QVERIFY2(!error, qPrintable(error.description));
 }
 
 void tst_RecordingSerialPort::cleanup()
