@@ -20,7 +20,7 @@ struct TrafficEntry
         Changed, // text: the new settings of the open port
         Closed, // text: why, as the status line says it; empty when closed on request
         OpenFailed, // text: why
-        Reconnected, // text: anything the reconnecting layer wants to say
+        Reconnected, // opened again without being asked; text: as for Opened
     };
 
     qint64 time = 0; // milliseconds since the epoch
