@@ -157,13 +157,17 @@ void TrafficRecorder::append(qint64 time, TrafficEntry::Kind kind, int port, con
         m_slots.pop_front();
         ++m_firstSerial;
     }
-    const qsizetype at = qsizetype(m_stored % capacity);
+    // No division here: this runs for every line of a flood.
+    const qsizetype at = m_writeAt;
     const qsizetype first = qMin(size, qsizetype(capacity) - at);
     char *ring = m_ring.data();
     std::memcpy(ring + at, data, first);
     std::memcpy(ring, data + first, size - first);
     m_slots.push_back({ time, m_stored, quint32(size), qint32(port), kind });
     m_stored += quint64(size);
+    m_writeAt = at + size;
+    if (m_writeAt >= qsizetype(capacity))
+        m_writeAt -= qsizetype(capacity);
 }
 
 bool TrafficRecorder::finishLine()

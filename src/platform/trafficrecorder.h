@@ -104,6 +104,8 @@ private:
     // The payloads, oldest to newest; allocated at the first entry.
     QByteArray m_ring;
     quint64 m_stored = 0;
+    // Where the next payload goes: m_stored % the ring's size.
+    qsizetype m_writeAt = 0;
 
     QByteArray m_pending;
     int m_pendingPort = 0;
