@@ -33,9 +33,9 @@ struct Services
 };
 
 // Creates the windows and decides how long each lives. The main window lives for the whole run and
-// drives the one serial port, which main() owns; the calculator is modeless and exists at most
-// once, discarded when closed; the port dialog and the About box are modal and made anew for each
-// showing. The program ends when its last window has closed.
+// drives the one serial port, which main() owns; the calculator and the serial monitor are
+// modeless and exist at most once, discarded when closed; the port dialog and the About box are
+// modal and made anew for each showing. The program ends when its last window has closed.
 class WindowManager : public QObject
 {
     Q_OBJECT
