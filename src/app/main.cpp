@@ -1,6 +1,7 @@
 #include "appinfo.h"
 #include "commandline.h"
 #include "desktopsysinfotools.h"
+#include "portmessages.h"
 #include "qsettingsstore.h"
 #include "qtdatafiles.h"
 #include "qtdevicelist.h"
@@ -9,6 +10,8 @@
 #include "qtmessageboxes.h"
 #include "qtprogramstarter.h"
 #include "qtserialport.h"
+#include "recordingserialport.h"
+#include "trafficrecorder.h"
 #include "windowmanager.h"
 
 #include <QApplication>
@@ -42,7 +45,11 @@ int main(int argc, char *argv[])
     // Ties the windows to the installed desktop entry, for the desktop's icon and name.
     QApplication::setDesktopFileName(QStringLiteral(TILTBENCH_APP_ID));
 
-    QtSerialPort port;
+    QtSerialPort serialPort;
+    // Every byte on the line is recorded from here on, for the serial monitor; the windows use
+    // the port through the recorder.
+    TrafficRecorder trafficRecorder;
+    RecordingSerialPort port(serialPort, trafficRecorder, &PortMessages::closedReason);
     QtMessageBoxes messageBoxes;
     QSettingsStore settingsStore;
     SystemRegistry registry;
@@ -54,7 +61,7 @@ int main(int argc, char *argv[])
     QtDeviceList deviceList;
 
     WindowManager windows({ port, messageBoxes, settingsStore, registry, fileChecks, programStarter,
-                            sysInfoTools, dataFiles, fileDialogs, deviceList });
+                            sysInfoTools, dataFiles, fileDialogs, deviceList, &trafficRecorder });
     windows.start();
     return app.exec();
 }

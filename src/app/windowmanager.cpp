@@ -7,6 +7,7 @@
 #include "frmportmap.h"
 #include "frmproperties.h"
 #include "frmresults.h"
+#include "frmserialmonitor.h"
 #include "messageboxes.h"
 #include "portmap.h"
 #include "reconnectwatcher.h"
@@ -41,12 +42,19 @@ WindowManager::WindowManager(const Services &services, QObject *parent)
     m_reconnect = std::make_unique<ReconnectWatcher>(services.port);
     connect(m_reconnect.get(), &ReconnectWatcher::reconnected, m_main.get(),
             [this] { m_main->showPortReopened(frmMotorControl::PortReopen::Reconnected); });
+
+    if (services.trafficRecorder) {
+        connect(m_main.get(), &frmMotorControl::serialMonitorRequested, this,
+                &WindowManager::showSerialMonitor);
+        m_main->mnuToolsMonitor->setEnabled(true);
+    }
 }
 
 WindowManager::~WindowManager()
 {
     delete m_calculator;
     delete m_resultsWindow;
+    delete m_serialMonitor;
 }
 
 frmCalculate *WindowManager::calculator() const
@@ -57,6 +65,11 @@ frmCalculate *WindowManager::calculator() const
 frmResults *WindowManager::results() const
 {
     return m_resultsWindow;
+}
+
+frmSerialMonitor *WindowManager::serialMonitor() const
+{
+    return m_serialMonitor;
 }
 
 void WindowManager::start()
@@ -84,6 +97,8 @@ void WindowManager::closeModelessWindows()
         m_calculator->close();
     if (m_resultsWindow)
         m_resultsWindow->close();
+    if (m_serialMonitor)
+        m_serialMonitor->close();
 }
 
 void WindowManager::showResults()
@@ -109,6 +124,19 @@ void WindowManager::recordTrial(const FrictionTrial &trial)
         QStringLiteral("The trial could not be written to the journal; it is shown in the Results "
                        "window but will be lost when Tiltbench ends.\n\n%1: %2")
             .arg(error->path, error->cause));
+}
+
+void WindowManager::showSerialMonitor()
+{
+    // Like the calculator, a window of its own; the recorder keeps the traffic while it is closed.
+    if (!m_serialMonitor) {
+        m_serialMonitor = new frmSerialMonitor(*m_services.trafficRecorder, m_services.fileDialogs,
+                                               m_services.messageBoxes);
+        m_serialMonitor->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_serialMonitor->show();
+    m_serialMonitor->raise();
+    m_serialMonitor->activateWindow();
 }
 
 void WindowManager::showPortProperties()

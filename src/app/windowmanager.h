@@ -13,6 +13,7 @@ class frmCalculate;
 class frmMotorControl;
 class frmResults;
 struct FrictionTrial;
+class frmSerialMonitor;
 class MessageBoxes;
 class ProgramStarter;
 class ReconnectWatcher;
@@ -21,6 +22,7 @@ class ResultsSession;
 class SerialPort;
 class SettingsStore;
 class SysInfoTools;
+class TrafficRecorder;
 
 // The outside world as the program's windows reach it; main() hands in the real services, tests
 // hand in fakes.
@@ -36,14 +38,16 @@ struct Services
     DataFiles &dataFiles;
     FileDialogs &fileDialogs;
     DeviceList &deviceList;
+    // The serial traffic recorded under `port`; without it there is no serial monitor.
+    TrafficRecorder *trafficRecorder = nullptr;
 };
 
 // Creates the windows and decides how long each lives. The main window lives for the whole run and
-// drives the one serial port, which main() owns; the calculator is modeless and exists at most
-// once, discarded when closed; the port dialogs and the About box are modal and made anew for each
-// showing. The Results window is modeless and single like the calculator; the trials it shows are
-// kept for the whole run, whether it is open or not, and every successful calculation adds one.
-// The program ends when its last window has closed.
+// drives the one serial port, which main() owns; the calculator and the serial monitor are modeless
+// and exist at most once, discarded when closed; the port dialogs and the About box are modal and
+// made anew for each showing. The Results window is modeless and single like the calculator; the
+// trials it shows are kept for the whole run, whether it is open or not, and every successful
+// calculation adds one. The program ends when its last window has closed.
 class WindowManager : public QObject
 {
     Q_OBJECT
@@ -58,6 +62,8 @@ public:
     // The Results window while it is open, or null.
     frmResults *results() const;
     ResultsSession &resultsSession() const { return *m_results; }
+    // The serial monitor while it is open, or null.
+    frmSerialMonitor *serialMonitor() const;
 
     // Shows the main window, the start-up window of the program.
     void start();
@@ -67,6 +73,7 @@ private:
     void closeModelessWindows();
     void showResults();
     void recordTrial(const FrictionTrial &trial);
+    void showSerialMonitor();
     void showPortProperties();
     void showAbout();
     void showPortMap();
@@ -78,4 +85,5 @@ private:
     QPointer<frmCalculate> m_calculator;
     std::unique_ptr<ResultsSession> m_results;
     QPointer<frmResults> m_resultsWindow;
+    QPointer<frmSerialMonitor> m_serialMonitor;
 };

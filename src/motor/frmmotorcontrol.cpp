@@ -240,6 +240,10 @@ void frmMotorControl::createMenus()
     mnuToolsResults->setObjectName(QStringLiteral("mnuToolsResults"));
     mnuToolsResults->setShortcut(QKeySequence(Qt::Key_F3));
     connect(mnuToolsResults, &QAction::triggered, this, &frmMotorControl::resultsRequested);
+    mnuToolsMonitor = mnuTools->addAction(QStringLiteral("Serial Monitor"));
+    mnuToolsMonitor->setObjectName(QStringLiteral("mnuToolsMonitor"));
+    mnuToolsMonitor->setShortcut(QKeySequence(Qt::Key_F4));
+    connect(mnuToolsMonitor, &QAction::triggered, this, &frmMotorControl::serialMonitorRequested);
 
     QMenu *mnuOptions = menuBar()->addMenu(QStringLiteral("Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
@@ -257,8 +261,8 @@ void frmMotorControl::createMenus()
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMotorControl::aboutRequested);
 
     // Until the window manager says it can open them.
-    for (QAction *action :
-         { mnuToolsCalc, mnuToolsResults, mnuOptionsPort, mnuOptionsPortMap, mnuHelpAbout })
+    for (QAction *action : { mnuToolsCalc, mnuToolsResults, mnuToolsMonitor, mnuOptionsPort,
+                             mnuOptionsPortMap, mnuHelpAbout })
         action->setEnabled(false);
 }
 

@@ -49,6 +49,7 @@ public:
     QAction *mnuFileExit = nullptr;
     QAction *mnuToolsCalc = nullptr;
     QAction *mnuToolsResults = nullptr;
+    QAction *mnuToolsMonitor = nullptr;
     QAction *mnuOptionsPort = nullptr;
     // Absent where ports are not mapped by links; the window manager hides it there.
     QAction *mnuOptionsPortMap = nullptr;
@@ -57,6 +58,7 @@ public:
 signals:
     void calculatorRequested();
     void resultsRequested();
+    void serialMonitorRequested();
     void portPropertiesRequested();
     void portMapRequested();
     void aboutRequested();

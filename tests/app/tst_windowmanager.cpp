@@ -11,7 +11,9 @@
 #include "frmcalculate.h"
 #include "frmmotorcontrol.h"
 #include "frmresults.h"
+#include "frmserialmonitor.h"
 #include "resultssession.h"
+#include "trafficrecorder.h"
 #include "windowmanager.h"
 
 #include <QAction>
@@ -34,6 +36,7 @@ private slots:
     void exitClosesCalculatorFirst_data();
     void exitClosesCalculatorFirst();
     void titleBarCloseLeavesCalculatorOpen();
+    void serialMonitorExistsOnceAndClosesOnExit();
     void dialogsAreModalAndMadeAnew_data();
     void dialogsAreModalAndMadeAnew();
     void calculationsBecomeTrials_data();
@@ -54,6 +57,7 @@ private:
     FakeDataFiles *m_dataFiles = nullptr;
     FakeFileDialogs *m_fileDialogs = nullptr;
     FakeDeviceList *m_devices = nullptr;
+    TrafficRecorder *m_recorder = nullptr;
     WindowManager *m_windows = nullptr;
 };
 
@@ -68,8 +72,10 @@ void tst_WindowManager::init()
     m_dataFiles = new FakeDataFiles;
     m_fileDialogs = new FakeFileDialogs;
     m_devices = new FakeDeviceList;
-    m_windows = new WindowManager({ *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs,
-                                    m_tools, *m_dataFiles, *m_fileDialogs, *m_devices });
+    m_recorder = new TrafficRecorder;
+    m_windows
+        = new WindowManager({ *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs,
+                              m_tools, *m_dataFiles, *m_fileDialogs, *m_devices, m_recorder });
     m_windows->start();
     QVERIFY(QTest::qWaitForWindowExposed(main()));
 }
@@ -80,6 +86,7 @@ void tst_WindowManager::cleanup()
     delete m_fileDialogs;
     delete m_dataFiles;
     delete m_devices;
+    delete m_recorder;
     delete m_programs;
     delete m_files;
     delete m_registry;
@@ -158,6 +165,23 @@ void tst_WindowManager::titleBarCloseLeavesCalculatorOpen()
     // No question is asked; the port closes with the main window.
     QVERIFY(m_boxes->boxes.isEmpty());
     QVERIFY(!m_port->PortOpen());
+}
+
+void tst_WindowManager::serialMonitorExistsOnceAndClosesOnExit()
+{
+    QApplication::setActiveWindow(main());
+    QVERIFY(QTest::qWaitForWindowActive(main()));
+    QTest::keyClick(main(), Qt::Key_F4);
+    QPointer<frmSerialMonitor> monitor = m_windows->serialMonitor();
+    QVERIFY(monitor && monitor->isVisible());
+    QVERIFY(!monitor->isModal());
+    QVERIFY(main()->isEnabled());
+    main()->mnuToolsMonitor->trigger();
+    QCOMPARE(m_windows->serialMonitor(), monitor.data());
+
+    m_boxes->answers << MessageBoxes::Answer::Ok;
+    main()->mnuFileExit->trigger();
+    QTRY_VERIFY(!monitor);
 }
 
 void tst_WindowManager::dialogsAreModalAndMadeAnew_data()
