@@ -33,11 +33,15 @@ ClickBenchmark::ClickBenchmark(const BenchContext &context)
 
 bool ClickBenchmark::run()
 {
-    const QString figure
-        = QStringLiteral("Click on Up to last byte on the wire, ms, %1 of %2 moves "
-                         "(baseline: six QSerialPort::write calls)");
-    const QString median = figure.arg(QStringLiteral("median")).arg(m_moves);
-    const QString p90 = figure.arg(QStringLiteral("p90")).arg(m_moves);
+    const QString baseline = QStringLiteral("six QSerialPort::write calls of the same commands");
+    const FigureTable::Figure median {
+        QStringLiteral("Click on Up to last byte at the device, ms (median of %1)").arg(m_moves),
+        baseline, 3
+    };
+    const FigureTable::Figure p90 {
+        QStringLiteral("Click on Up to last byte at the device, ms (p90 of %1)").arg(m_moves),
+        baseline, 3
+    };
 
     QList<double> clicks;
     QList<double> writes;
@@ -48,9 +52,9 @@ bool ClickBenchmark::run()
         FigureTable::printFailure(p90, error);
         return false;
     }
-    FigureTable::printRow(median, Statistics::median(clicks), Statistics::median(writes), 3);
+    FigureTable::printRow(median, Statistics::median(clicks), Statistics::median(writes));
     FigureTable::printRow(p90, Statistics::percentile(clicks, 90),
-                          Statistics::percentile(writes, 90), 3);
+                          Statistics::percentile(writes, 90));
     return true;
 }
 

@@ -14,21 +14,22 @@ void printLine(const QString &line)
 
 namespace FigureTable {
 
-void printRow(const QString &figure, double measured, double baseline, int decimals)
+void printRow(const Figure &figure, double measured, double baseline)
 {
     // A baseline that shows as zero makes any ratio meaningless.
-    const QString shownBaseline = QString::number(baseline, 'f', decimals);
+    const QString shownBaseline = QString::number(baseline, 'f', figure.decimals);
     const QString ratio = shownBaseline.toDouble() > 0
         ? QStringLiteral("%1x").arg(measured / baseline, 0, 'f', 2)
         : QStringLiteral("-");
-    printLine(QStringLiteral("| %1 | %2 | %3 | %4 |")
-                  .arg(figure, QString::number(measured, 'f', decimals), shownBaseline, ratio));
+    printLine(QStringLiteral("| %1 | %2 | %3 | %4 | %5 |")
+                  .arg(figure.name, QString::number(measured, 'f', figure.decimals), shownBaseline,
+                       ratio, figure.baseline));
 }
 
-void printFailure(const QString &figure, const QString &reason)
+void printFailure(const Figure &figure, const QString &reason)
 {
-    printLine(QStringLiteral("| %1 | could not run | | |").arg(figure));
-    std::fprintf(stderr, "%s: %s\n", qPrintable(figure), qPrintable(reason));
+    printLine(QStringLiteral("| %1 | could not run | | | %2 |").arg(figure.name, figure.baseline));
+    std::fprintf(stderr, "%s: %s\n", qPrintable(figure.name), qPrintable(reason));
 }
 
 } // namespace FigureTable

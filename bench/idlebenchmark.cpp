@@ -16,37 +16,38 @@ IdleBenchmark::IdleBenchmark(const BenchContext &context)
 
 bool IdleBenchmark::run()
 {
-    const QString baseline = QStringLiteral("baseline: bare window with QSerialPort open");
-    const QString switches = QStringLiteral("Idle context switches in %1 s, port open (%2)")
-                                 .arg(m_seconds)
-                                 .arg(baseline);
-    const QString cpu
-        = QStringLiteral("Idle CPU time in %1 s, ms, port open (%2)").arg(m_seconds).arg(baseline);
+    const QString baseline = QStringLiteral("bare window, QSerialPort open on the same device");
+    const FigureTable::Figure switches {
+        QStringLiteral("Idle context switches in %1 s, port open").arg(m_seconds), baseline, 0
+    };
+    const FigureTable::Figure cpu {
+        QStringLiteral("Idle CPU time in %1 s, ms, port open").arg(m_seconds), baseline, 0
+    };
 
     Spell tiltbench;
     Spell bare;
-    int widgets = 0;
+    QString kinds;
     QString error;
-    if (!idle({ QStringLiteral("tiltbench") }, &tiltbench, &widgets, &error)
-        || !idle({ QStringLiteral("bare"), QString::number(widgets), m_context.device.slavePath() },
-                 &bare, &widgets, &error)) {
+    if (!idle({ QStringLiteral("tiltbench") }, &tiltbench, &kinds, &error)
+        || !idle({ QStringLiteral("bare"), kinds, m_context.device.slavePath() }, &bare, &kinds,
+                 &error)) {
         FigureTable::printFailure(switches, error);
         FigureTable::printFailure(cpu, error);
         return false;
     }
-    FigureTable::printRow(switches, double(tiltbench.switches), double(bare.switches), 0);
-    FigureTable::printRow(cpu, tiltbench.cpuMs, bare.cpuMs, 0);
+    FigureTable::printRow(switches, double(tiltbench.switches), double(bare.switches));
+    FigureTable::printRow(cpu, tiltbench.cpuMs, bare.cpuMs);
     return true;
 }
 
-bool IdleBenchmark::idle(const QStringList &arguments, Spell *spell, int *widgets, QString *error)
+bool IdleBenchmark::idle(const QStringList &arguments, Spell *spell, QString *kinds, QString *error)
 {
     SubjectProcess subject(m_context.subjectProgram);
     if (!subject.start(arguments)) {
         *error = subject.errorString();
         return false;
     }
-    *widgets = subject.widgets();
+    *kinds = subject.widgetKinds();
     const qint64 switchesBefore = ProcStatus::contextSwitches(subject.pid());
     const double cpuBefore = ProcStatus::cpuMilliseconds(subject.pid());
 

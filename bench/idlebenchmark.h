@@ -22,8 +22,9 @@ private:
         double cpuMs = 0;
     };
 
-    // Starts the subject, lets it idle for the spell, and says what it cost; false with *error.
-    bool idle(const QStringList &arguments, Spell *spell, int *widgets, QString *error);
+    // Starts the subject, lets it idle for the spell, and says what it cost and which widgets it
+    // showed; false with *error.
+    bool idle(const QStringList &arguments, Spell *spell, QString *kinds, QString *error);
 
     BenchContext m_context;
     int m_seconds;

@@ -13,39 +13,34 @@ StartupBenchmark::StartupBenchmark(const BenchContext &context)
 bool StartupBenchmark::run()
 {
     const int runs = m_context.quick ? 3 : 7;
-    // The figures' names say the widget count once it is known.
-    QString bareWindow = QStringLiteral("bare window, same widget count");
-    const auto startup = [&] {
-        return QStringLiteral("Start-up to first paint, ms (median of %1; baseline: %2)")
-            .arg(runs)
-            .arg(bareWindow);
+    FigureTable::Figure startup {
+        QStringLiteral("Start-up to first paint, ms (median of %1)").arg(runs),
+        QStringLiteral("bare window, same widget classes"), 1
     };
-    const auto memory = [&] {
-        return QStringLiteral("Peak RSS at first paint, MiB (median of %1; baseline: %2)")
-            .arg(runs)
-            .arg(bareWindow);
+    FigureTable::Figure memory {
+        QStringLiteral("Peak RSS at first paint, MiB (median of %1)").arg(runs), startup.baseline, 1
     };
     const auto fail = [&](const QString &reason) {
-        FigureTable::printFailure(startup(), reason);
-        FigureTable::printFailure(memory(), reason);
+        FigureTable::printFailure(startup, reason);
+        FigureTable::printFailure(memory, reason);
         return false;
     };
 
-    // A first run loads the libraries into the page cache for both sides and counts the widgets
+    // A first run loads the libraries into the page cache for both sides and tells the widgets
     // that the bare window is to have.
     SubjectProcess warmUp(m_context.subjectProgram);
     if (!warmUp.start({ QStringLiteral("tiltbench") }))
         return fail(warmUp.errorString());
-    const int widgets = warmUp.widgets();
     warmUp.finish();
-    bareWindow = QStringLiteral("bare window of %1 widgets").arg(widgets);
-    const QStringList bare { QStringLiteral("bare"), QString::number(widgets) };
+    const QStringList tiltbench { QStringLiteral("tiltbench") };
+    const QStringList bare { QStringLiteral("bare"), warmUp.widgetKinds() };
 
     QList<double> startupMs[2];
     QList<double> peakMiB[2];
+    int widgets[2] = {};
     for (int i = 0; i < runs; ++i) {
         int side = 0;
-        for (const QStringList &arguments : { QStringList { QStringLiteral("tiltbench") }, bare }) {
+        for (const QStringList &arguments : { tiltbench, bare }) {
             SubjectProcess subject(m_context.subjectProgram);
             if (!subject.start(arguments))
                 return fail(subject.errorString());
@@ -55,12 +50,18 @@ bool StartupBenchmark::run()
                 return fail(QStringLiteral("no VmHWM in /proc"));
             startupMs[side].append(subject.startupMs());
             peakMiB[side].append(double(peak) / 1024);
+            widgets[side] = subject.widgets();
             ++side;
         }
     }
-    FigureTable::printRow(startup(), Statistics::median(startupMs[0]),
-                          Statistics::median(startupMs[1]), 1);
-    FigureTable::printRow(memory(), Statistics::median(peakMiB[0]), Statistics::median(peakMiB[1]),
-                          1);
+    startup.baseline = widgets[0] == widgets[1]
+        ? QStringLiteral("bare window: %1 widgets of the same classes").arg(widgets[1])
+        : QStringLiteral("bare window: %1 widgets (Tiltbench's has %2)")
+              .arg(widgets[1])
+              .arg(widgets[0]);
+    memory.baseline = startup.baseline;
+    FigureTable::printRow(startup, Statistics::median(startupMs[0]),
+                          Statistics::median(startupMs[1]));
+    FigureTable::printRow(memory, Statistics::median(peakMiB[0]), Statistics::median(peakMiB[1]));
     return true;
 }

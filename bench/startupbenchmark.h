@@ -3,8 +3,8 @@
 #include "benchcontext.h"
 
 // Start-up to the first painted frame, and the peak resident memory at that moment, of Tiltbench
-// against a bare window with as many widgets, each started as a process of its own, alternately,
-// and offscreen. Prints the medians.
+// against a bare window with as many widgets of the same classes, each started as a process of its
+// own, alternately, and offscreen. Prints the medians.
 class StartupBenchmark
 {
 public:

@@ -1,12 +1,14 @@
 // The program the start-up and idle figures watch from outside, started anew for every run:
 //
-//   figures-subject tiltbench          Tiltbench's main window on port 1, started as main() does
-//   figures-subject bare N [DEVICE]    a bare window of N widgets in all, with a plain QSerialPort
-//                                      open on DEVICE when one is given
+//   figures-subject tiltbench              Tiltbench's main window on port 1, started as main()
+//   does figures-subject bare KINDS [DEVICE]    a bare window holding one plain widget of each kind
+//   in
+//                                          KINDS, with a plain QSerialPort open on DEVICE if given
 //
-// Once the window's first frame has been painted it prints "painted <ns> <widgets>" on standard
-// output (the steady clock, which every process shares, and the number of widgets in the window),
-// then idles in its event loop until its standard input closes.
+// Once the window's first frame has been painted it prints "painted <ns> <kinds>" on standard
+// output: the steady clock, which every process shares, and the kinds of the window's widgets (the
+// window left out), comma-separated class names with "~" before those hidden. Then it idles in its
+// event loop until its standard input closes.
 
 #include "appinfo.h"
 #include "frmmotorcontrol.h"
@@ -14,11 +16,21 @@
 #include "recordingmessageboxes.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QSerialPort>
 #include <QSocketNotifier>
+#include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
 
 #include <chrono>
 #include <cstdio>
@@ -47,36 +59,84 @@ private:
     static void report(QWidget *window)
     {
         const auto now = std::chrono::steady_clock::now().time_since_epoch();
-        const qsizetype widgets = 1 + window->findChildren<QWidget *>().size();
-        std::printf("painted %lld %lld\n",
+        QStringList kinds;
+        for (const QWidget *widget : window->findChildren<QWidget *>()) {
+            const QString kind = QString::fromLatin1(widget->metaObject()->className());
+            kinds.append(widget->isVisible() ? kind : QLatin1Char('~') + kind);
+        }
+        std::printf("painted %lld %s\n",
                     static_cast<long long>(
                         std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
-                    static_cast<long long>(widgets));
+                    qPrintable(kinds.join(QLatin1Char(','))));
         std::fflush(stdout);
     }
 
     bool m_seen = false;
 };
 
-std::unique_ptr<QWidget> bareWindow(int widgets)
+// A plain widget of the Qt class `kind`, with no widgets of its own. Other classes, Qt's private
+// ones and a menu bar (which makes a button of its own), become plain QWidgets.
+QWidget *plainWidget(const QString &kind, QWidget *parent)
+{
+    const QString text = QStringLiteral("Widget");
+    if (kind == QLatin1String("QLabel"))
+        return new QLabel(text, parent);
+    if (kind == QLatin1String("QPushButton"))
+        return new QPushButton(text, parent);
+    if (kind == QLatin1String("QRadioButton"))
+        return new QRadioButton(text, parent);
+    if (kind == QLatin1String("QCheckBox"))
+        return new QCheckBox(text, parent);
+    if (kind == QLatin1String("QToolButton"))
+        return new QToolButton(parent);
+    if (kind == QLatin1String("QGroupBox"))
+        return new QGroupBox(text, parent);
+    if (kind == QLatin1String("QScrollBar"))
+        return new QScrollBar(Qt::Horizontal, parent);
+    if (kind == QLatin1String("QLineEdit"))
+        return new QLineEdit(text, parent);
+    if (kind == QLatin1String("QMenu"))
+        return new QMenu(text, parent);
+    if (kind == QLatin1String("QComboBox")) {
+        auto *comboBox = new QComboBox(parent); // not editable: no line edit of its own
+        comboBox->addItem(text);
+        return comboBox;
+    }
+    if (kind == QLatin1String("QStatusBar")) {
+        auto *statusBar = new QStatusBar(parent);
+        statusBar->setSizeGripEnabled(false);
+        return statusBar;
+    }
+    return new QWidget(parent);
+}
+
+// The baseline: a window with as many widgets of the same kinds, each made and placed plainly.
+std::unique_ptr<QWidget> bareWindow(const QStringList &kinds)
 {
     auto window = std::make_unique<QWidget>();
     window->setWindowTitle(QStringLiteral("Bare window"));
     constexpr int kColumns = 6;
     constexpr int kWidth = 64;
     constexpr int kHeight = 24;
-    for (int i = 0; i < widgets - 1; ++i) {
-        auto *button = new QPushButton(QStringLiteral("Widget %1").arg(i + 1), window.get());
-        button->setGeometry(8 + i % kColumns * (kWidth + 4), 8 + i / kColumns * (kHeight + 4),
-                            kWidth, kHeight);
+    int placed = 0;
+    for (const QString &kind : kinds) {
+        const bool hidden = kind.startsWith(QLatin1Char('~'));
+        QWidget *widget = plainWidget(hidden ? kind.mid(1) : kind, window.get());
+        if (hidden) {
+            widget->hide();
+            continue;
+        }
+        widget->setGeometry(8 + placed % kColumns * (kWidth + 4),
+                            8 + placed / kColumns * (kHeight + 4), kWidth, kHeight);
+        ++placed;
     }
-    window->setFixedSize(8 + kColumns * (kWidth + 4), 8 + (widgets / kColumns + 1) * (kHeight + 4));
+    window->setFixedSize(8 + kColumns * (kWidth + 4), 8 + (placed / kColumns + 1) * (kHeight + 4));
     return window;
 }
 
 int usage()
 {
-    std::fputs("usage: figures-subject tiltbench | bare WIDGETS [DEVICE]\n", stderr);
+    std::fputs("usage: figures-subject tiltbench | bare KINDS [DEVICE]\n", stderr);
     return 2;
 }
 
@@ -110,12 +170,9 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "figures-subject: %s\n", qPrintable(boxes.texts().join('\n')));
             return 1;
         }
-    } else if (arguments[0] == QLatin1String("bare") && arguments.size() <= 3) {
-        bool ok = false;
-        const int widgets = arguments.value(1).toInt(&ok);
-        if (!ok || widgets < 1)
-            return usage();
-        window = bareWindow(widgets);
+    } else if (arguments[0] == QLatin1String("bare") && arguments.size() >= 2
+               && arguments.size() <= 3) {
+        window = bareWindow(arguments[1].split(QLatin1Char(','), Qt::SkipEmptyParts));
         if (arguments.size() == 3) {
             barePort = std::make_unique<QSerialPort>(arguments[2]);
             if (!barePort->open(QIODevice::ReadWrite)) {

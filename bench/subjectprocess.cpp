@@ -46,7 +46,7 @@ bool SubjectProcess::start(const QStringList &arguments)
             return false;
         }
     }
-    // "painted <steady clock ns> <widgets>"
+    // "painted <steady clock ns> <kinds>"
     const QList<QByteArray> words = m_process.readLine().trimmed().split(' ');
     if (words.size() != 3 || words[0] != "painted") {
         m_error = QStringLiteral("%1 said something unexpected").arg(m_program);
@@ -54,8 +54,13 @@ bool SubjectProcess::start(const QStringList &arguments)
         return false;
     }
     m_startupMs = double(words[1].toLongLong() - started) / 1e6;
-    m_widgets = words[2].toInt();
+    m_widgetKinds = QString::fromLatin1(words[2]);
     return true;
+}
+
+int SubjectProcess::widgets() const
+{
+    return 1 + int(m_widgetKinds.count(QLatin1Char(','))) + (m_widgetKinds.isEmpty() ? 0 : 1);
 }
 
 void SubjectProcess::finish()

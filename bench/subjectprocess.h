@@ -19,8 +19,10 @@ public:
     qint64 pid() const { return m_process.processId(); }
     // From just before the start to the end of the first frame.
     double startupMs() const { return m_startupMs; }
+    // The kinds of the painted window's widgets, as figures-subject bare takes them.
+    QString widgetKinds() const { return m_widgetKinds; }
     // Widgets in the painted window, the window included.
-    int widgets() const { return m_widgets; }
+    int widgets() const;
     QString errorString() const { return m_error; }
 
     // Closes its standard input, which ends it, and waits for it.
@@ -30,6 +32,6 @@ private:
     QString m_program;
     QProcess m_process;
     double m_startupMs = 0;
-    int m_widgets = 0;
+    QString m_widgetKinds;
     QString m_error;
 };
