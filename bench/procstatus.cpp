@@ -71,6 +71,22 @@ double cpuMilliseconds(qint64 pid)
     return 1000.0 * double(ticks) / double(sysconf(_SC_CLK_TCK));
 }
 
+double runMilliseconds(qint64 pid)
+{
+    // Each thread's schedstat begins with the nanoseconds it has run.
+    const QDir tasks(procPath(pid, QStringLiteral("task")));
+    const QStringList threads = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    if (threads.isEmpty())
+        return -1;
+    qint64 nanoseconds = 0;
+    for (const QString &thread : threads) {
+        const QByteArray schedstat
+            = readFile(tasks.filePath(thread + QStringLiteral("/schedstat")));
+        nanoseconds += schedstat.split(' ').value(0).toLongLong();
+    }
+    return double(nanoseconds) / 1e6;
+}
+
 bool resetPeak()
 {
     // Writing 5 to clear_refs resets the peak resident set size (Linux 4.0 and later).

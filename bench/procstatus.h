@@ -16,6 +16,10 @@ qint64 contextSwitches(qint64 pid);
 // CPU time the process has used, user and system, in milliseconds (in steps of the clock tick).
 double cpuMilliseconds(qint64 pid);
 
+// CPU time the process's live threads have run, in milliseconds, to the nanosecond: steadier than
+// wall time on a busy machine, and finer than cpuMilliseconds().
+double runMilliseconds(qint64 pid);
+
 // Starts this process's peak (VmHWM) afresh from what is resident now; false where the kernel
 // does not allow it.
 bool resetPeak();
