@@ -130,7 +130,6 @@ QByteArray PtyDevice::readCommands(int count, int timeoutMs)
     m_readable->setEnabled(true);
     loop.exec();
     m_readable->setEnabled(false);
-    QObject::disconnect(m_readable.get(), nullptr, &loop, nullptr);
     return received;
 }
 
