@@ -51,8 +51,11 @@ bool FloodBenchmark::run()
             QSerialPort serial(m_context.device.slavePath());
             QObject::connect(&serial, &QSerialPort::readyRead, &serial,
                              [&serial] { serial.readAll(); });
-            ok = serial.open(QIODevice::ReadWrite) ? this->flood(&raw, &error)
-                                                   : (error = serial.errorString(), false);
+            ok = serial.open(QIODevice::ReadWrite);
+            if (!ok)
+                error = serial.errorString();
+            else
+                ok = this->flood(&raw, &error);
         }
         ms[0].append(tiltbench.ms);
         ms[1].append(raw.ms);
@@ -67,7 +70,7 @@ bool FloodBenchmark::run()
     const double tiltbenchMs = Statistics::median(ms[0]);
     const double rawMs = Statistics::median(ms[1]);
     const auto megabytesPerSecond
-        = [this](double ms) { return double(m_bytes) / 1e6 / (ms / 1000); };
+        = [this](double drainMs) { return double(m_bytes) / 1e6 / (drainMs / 1000); };
     FigureTable::printRow(time, tiltbenchMs, rawMs);
     FigureTable::printRow(rate, megabytesPerSecond(tiltbenchMs), megabytesPerSecond(rawMs));
     FigureTable::printRow(growth, Statistics::median(growthMiB[0]),

@@ -1,9 +1,10 @@
-// The program the start-up and idle figures watch from outside, started anew for every run:
+// The program the start-up and idle figures watch from outside, started anew for every run.
 //
-//   figures-subject tiltbench              Tiltbench's main window on port 1, started as main()
-//   does figures-subject bare KINDS [DEVICE]    a bare window holding one plain widget of each kind
-//   in
-//                                          KINDS, with a plain QSerialPort open on DEVICE if given
+//   figures-subject tiltbench
+//       Tiltbench's main window on port 1, started as main() starts it.
+//   figures-subject bare KINDS [DEVICE]
+//       A bare window holding one plain widget of each kind in KINDS, with a plain QSerialPort
+//       open on DEVICE when one is given.
 //
 // Once the window's first frame has been painted it prints "painted <ns> <kinds>" on standard
 // output: the steady clock, which every process shares, and the kinds of the window's widgets (the
