@@ -11,8 +11,9 @@ class TrafficRecorder;
 // windows use it in place of the port it wraps and notice nothing else.
 //
 // An open of a port whose device had gone away, or one that nobody asked for through this object,
-// is recorded as a reconnection; a close that nobody asked for carries the port's reason, in the words
-// that the layer above gives it (the status line's), since the port itself only knows the fault.
+// is recorded as a reconnection; a close that nobody asked for carries the port's reason, in the
+// words that the layer above gives it (the status line's), since the port itself only knows the
+// fault.
 class RecordingSerialPort : public SerialPort
 {
     Q_OBJECT
