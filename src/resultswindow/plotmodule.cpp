@@ -14,7 +14,12 @@ std::variant<TrialPlotFactory *, QString> PlotModule::factory()
         return loaded;
 
     const QString name = QStringLiteral(TILTBENCH_PLOT_MODULE);
-    const QStringList candidates { QCoreApplication::applicationDirPath() + QLatin1Char('/') + name,
+    // Installed, in the program's own library folder; in the build tree, beside the program or,
+    // for the tests, where the module was built.
+    const QString programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const QStringList candidates { programDir + QStringLiteral(TILTBENCH_PLOT_INSTALL_DIR "/")
+                                       + name,
+                                   programDir + name,
                                    QStringLiteral(TILTBENCH_PLOT_BUILD_DIR "/") + name };
     QString why = QStringLiteral("%1 was not found").arg(name);
     for (const QString &path : candidates) {
