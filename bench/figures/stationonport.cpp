@@ -1,20 +1,23 @@
 #include "stationonport.h"
 
+#include "serialport.h"
+
 #include <QTest>
 
 StationOnPort::StationOnPort()
-    : m_window(m_port, m_boxes)
+    : m_program(&m_boxes)
+    , m_windows(m_program.services())
 {
 }
 
 bool StationOnPort::show(QString *error)
 {
-    m_window.show();
-    if (!QTest::qWaitForWindowExposed(&m_window)) {
+    m_windows.start();
+    if (!QTest::qWaitForWindowExposed(&window())) {
         *error = QStringLiteral("the main window was not shown");
         return false;
     }
-    if (!m_boxes.texts().isEmpty() || !m_port.PortOpen()) {
+    if (!m_boxes.texts().isEmpty() || !m_program.services().port.PortOpen()) {
         *error
             = QStringLiteral("port 1 did not open: %1").arg(m_boxes.texts().join(QLatin1Char(' ')));
         return false;

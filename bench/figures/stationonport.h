@@ -1,11 +1,12 @@
 #pragma once
 
 #include "frmmotorcontrol.h"
-#include "qtserialport.h"
+#include "programservices.h"
 #include "recordingmessageboxes.h"
+#include "windowmanager.h"
 
-// Tiltbench's main window in this process, over the real serial layer on port 1, shown (offscreen)
-// as the operator would have it.
+// Tiltbench in this process as main() starts it, with the real serial layer and traffic recorder on
+// port 1, its main window shown (offscreen) as the operator would have it.
 class StationOnPort
 {
 public:
@@ -14,10 +15,10 @@ public:
     // Shows the window; false, with *error, when it did not show or its port did not open.
     bool show(QString *error);
 
-    frmMotorControl &window() { return m_window; }
+    frmMotorControl &window() { return *m_windows.mainWindow(); }
 
 private:
-    QtSerialPort m_port;
     RecordingMessageBoxes m_boxes;
-    frmMotorControl m_window;
+    ProgramServices m_program;
+    WindowManager m_windows;
 };

@@ -1,7 +1,8 @@
 // The program the start-up and idle figures watch from outside, started anew for every run.
 //
 //   figures-subject tiltbench
-//       Tiltbench's main window on port 1, started as main() starts it.
+//       Tiltbench on port 1, started as main() starts it, with message boxes that answer
+//       themselves.
 //   figures-subject bare KINDS [DEVICE]
 //       A bare window holding one plain widget of each kind in KINDS, with a plain QSerialPort
 //       open on DEVICE when one is given.
@@ -12,9 +13,9 @@
 // event loop until its standard input closes.
 
 #include "appinfo.h"
-#include "frmmotorcontrol.h"
-#include "qtserialport.h"
+#include "programservices.h"
 #include "recordingmessageboxes.h"
+#include "windowmanager.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -153,20 +154,22 @@ int main(int argc, char *argv[])
     FirstFrameReporter reporter;
     app.installEventFilter(&reporter);
 
-    // Either side: the window and what it has open. Destroyed window first, port after.
-    std::unique_ptr<QtSerialPort> tiltbenchPort;
-    std::unique_ptr<QSerialPort> barePort;
+    // Either side: the windows and what they have open. Destroyed windows first, ports after.
     RecordingMessageBoxes boxes;
+    std::unique_ptr<ProgramServices> program;
+    std::unique_ptr<QSerialPort> barePort;
+    std::unique_ptr<WindowManager> windows;
     std::unique_ptr<QWidget> window;
 
     if (arguments[0] == QLatin1String("tiltbench") && arguments.size() == 1) {
-        // As main() starts the program, less the services the main window does not take.
+        // As main() starts the program.
         QApplication::setApplicationName(AppInfo::title());
         QApplication::setOrganizationName(AppInfo::title());
         QApplication::setApplicationVersion(AppInfo::versionText());
         QApplication::setWindowIcon(AppInfo::windowIcon());
-        tiltbenchPort = std::make_unique<QtSerialPort>();
-        window = std::make_unique<frmMotorControl>(*tiltbenchPort, boxes);
+        QApplication::setDesktopFileName(QStringLiteral(TILTBENCH_APP_ID));
+        program = std::make_unique<ProgramServices>(&boxes);
+        windows = std::make_unique<WindowManager>(program->services());
         if (!boxes.texts().isEmpty()) {
             std::fprintf(stderr, "figures-subject: %s\n", qPrintable(boxes.texts().join('\n')));
             return 1;
@@ -196,6 +199,9 @@ int main(int argc, char *argv[])
             QCoreApplication::quit();
     });
 
-    window->show();
+    if (windows)
+        windows->start();
+    else
+        window->show();
     return app.exec();
 }
