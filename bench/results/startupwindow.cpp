@@ -10,16 +10,8 @@
 
 #ifdef STARTUP_TILTBENCH
 #include "appinfo.h"
-#include "desktopsysinfotools.h"
 #include "messageboxes.h"
-#include "nullregistry.h"
-#include "qsettingsstore.h"
-#include "qtdatafiles.h"
-#include "qtdevicelist.h"
-#include "qtfilechecks.h"
-#include "qtfiledialogs.h"
-#include "qtprogramstarter.h"
-#include "qtserialport.h"
+#include "programservices.h"
 #include "windowmanager.h"
 
 // A box at start-up (port 1 missing) is answered at once; the bench has no one to close it.
@@ -51,18 +43,9 @@ int main(int argc, char *argv[])
 #endif
 #ifdef STARTUP_TILTBENCH
     QApplication::setApplicationName(AppInfo::title());
-    QtSerialPort port;
     AnsweringBoxes messageBoxes;
-    QSettingsStore settingsStore;
-    NullRegistry registry;
-    QtFileChecks fileChecks;
-    QtProgramStarter programStarter;
-    QtDataFiles dataFiles;
-    QtFileDialogs fileDialogs;
-    DesktopSysInfoTools sysInfoTools;
-    QtDeviceList deviceList;
-    WindowManager windows({ port, messageBoxes, settingsStore, registry, fileChecks, programStarter,
-                            sysInfoTools, dataFiles, fileDialogs, deviceList });
+    ProgramServices program(&messageBoxes);
+    WindowManager windows(program.services());
     windows.start();
 #else
     QMainWindow window;
