@@ -99,11 +99,17 @@ void ChartPlot::setPlotData(const PlotData &plot)
     }
 
     if (!std::isfinite(xMin)) {
-        xMin = 0.0, xMax = 1.0, yMin = 0.0, yMax = 1.0;
+        xMin = 1.0, xMax = 1.0, yMin = 0.0, yMax = 1.0;
     }
     const double pad = std::max((yMax - yMin) * 0.1, 0.01);
-    xAxis->setRange(xMin - 0.5, xMax + 0.5);
+    // Trial numbers are whole: ticks only on whole numbers, ten or so at the most, so that no two
+    // ticks share a label.
+    const double first = std::floor(xMin - 0.5);
+    const double last = std::ceil(xMax + 0.5);
+    xAxis->setRange(first, last);
+    xAxis->setTickType(QValueAxis::TicksDynamic);
+    xAxis->setTickAnchor(0.0);
+    xAxis->setTickInterval(std::max(1.0, std::ceil((last - first) / 10.0)));
     yAxis->setRange(yMin - pad, yMax + pad);
-    xAxis->applyNiceNumbers();
     yAxis->applyNiceNumbers();
 }
