@@ -78,6 +78,7 @@ int main(int argc, char *argv[])
     }
 
     std::printf("| results (%d rows) | median | budget | |\n", kRows);
+    std::printf("| --- | ---: | ---: | --- |\n");
 
     QList<double> opens;
     QtDataFiles files;

@@ -85,6 +85,7 @@ int main(int argc, char *argv[])
     std::printf("| start-up (median of %d) | wall (ms) | processor (ms) | peak RSS (KiB) | vs bare "
                 "window | budget |\n",
                 kRuns);
+    std::printf("| --- | ---: | ---: | ---: | --- | --- |\n");
     const auto line = [&](const char *what, const Figures &f, bool budgeted) {
         const double timeRatio = f.cpuMs / bare.cpuMs;
         const double sizeRatio = f.kib / bare.kib;
