@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdlib>
@@ -19,13 +21,45 @@ QString systemError(const char *what)
                                         QString::fromLocal8Bit(strerror(errno)));
 }
 
+// Whether a QSerialPort still holds the lock file of `slavePath` ("/dev/pts/3": "LCK..pts_3"). A
+// terminal number freed by one test process can be handed to another before the first has removed
+// its lock; a port opened on it then fails as if the device were busy.
+bool lockedBySerialPort(const QString &slavePath)
+{
+    const QString name
+        = QStringLiteral("LCK..") + slavePath.mid(5).replace(QLatin1Char('/'), QLatin1Char('_'));
+    for (const QString &folder : { QStringLiteral("/var/lock"), QStringLiteral("/etc/locks"),
+                                   QStringLiteral("/var/spool/locks"),
+                                   QStringLiteral("/var/spool/uucp"), QDir::tempPath() }) {
+        if (QFileInfo::exists(folder + QLatin1Char('/') + name))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 PseudoTerminal::PseudoTerminal()
 {
-    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    // Terminals still locked are kept open while looking, so that the system hands out others.
+    QList<int> locked;
+    int master = -1;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        if (master < 0)
+            break;
+        const char *name = ptsname(master);
+        if (!name || !lockedBySerialPort(QString::fromLocal8Bit(name)))
+            break;
+        locked.append(master);
+        master = -1;
+    }
+    for (int fd : std::as_const(locked))
+        ::close(fd);
     if (master < 0) {
-        m_error = systemError("posix_openpt");
+        m_error = locked.isEmpty()
+            ? systemError("posix_openpt")
+            : QStringLiteral("every pseudo-terminal offered was still locked by a serial port");
         return;
     }
     if (grantpt(master) != 0 || unlockpt(master) != 0) {

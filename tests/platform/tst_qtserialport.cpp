@@ -45,7 +45,23 @@ DeviceLine deviceLine(QtSerialPort &port)
              (tio.c_iflag & IXON) && (tio.c_iflag & IXOFF) };
 }
 
+// What the port reported, for the message of a failed check.
+QString failureText(const CommError &error)
+{
+    return QStringLiteral("error %1, fault kind %2, device %3: %4")
+        .arg(error.number)
+        .arg(int(error.fault.kind))
+        .arg(error.fault.device, error.fault.systemCause);
+}
+
 } // namespace
+
+// An open that must succeed; a failure says what the port reported.
+#define VERIFY_OPENS(port)                                                                         \
+    do {                                                                                           \
+        const CommError openError = (port)->setPortOpen(true);                                     \
+        QVERIFY2(!openError, qPrintable(failureText(openError)));                                  \
+    } while (false)
 
 // The real port over a pseudo-terminal: the test links Com1 to the slave side in a temporary
 // configuration folder and plays the motor indexer on the master side.
@@ -124,7 +140,7 @@ void tst_QtSerialPort::mapsPortThroughLink()
 
 void tst_QtSerialPort::writesArriveExactlyAndInOrder()
 {
-    QVERIFY(!m_port->setPortOpen(true));
+    VERIFY_OPENS(m_port);
     // Commands as the motor window sends them, then bytes a terminal would translate or eat.
     const QList<QByteArray> writes = {
         "LD0\r", "A5\r", "V3\r", "D4000\r", "MN\r", "G\r", QByteArray("\x00\n\x11\x13\xff\r\n", 7)
@@ -140,7 +156,7 @@ void tst_QtSerialPort::writesArriveExactlyAndInOrder()
 void tst_QtSerialPort::receivedBytesRaiseOnCommAndInputDrains()
 {
     m_port->setRThreshold(1);
-    QVERIFY(!m_port->setPortOpen(true));
+    VERIFY_OPENS(m_port);
     QByteArray received;
     QList<int> events;
     connect(m_port.get(), &SerialPort::OnComm, this, [&] {
@@ -159,7 +175,7 @@ void tst_QtSerialPort::receivedBytesRaiseOnCommAndInputDrains()
 void tst_QtSerialPort::thresholdCountsWaitingBytes()
 {
     m_port->setRThreshold(4);
-    QVERIFY(!m_port->setPortOpen(true));
+    VERIFY_OPENS(m_port);
     QSignalSpy onComm(m_port.get(), &SerialPort::OnComm);
     auto *serial = m_port->findChild<QSerialPort *>();
 
@@ -175,7 +191,7 @@ void tst_QtSerialPort::thresholdCountsWaitingBytes()
 void tst_QtSerialPort::thresholdZeroRaisesNothing()
 {
     QCOMPARE(m_port->RThreshold(), 0);
-    QVERIFY(!m_port->setPortOpen(true));
+    VERIFY_OPENS(m_port);
     QSignalSpy onComm(m_port.get(), &SerialPort::OnComm);
 
     QVERIFY(m_pty->write("abc"));
@@ -298,7 +314,7 @@ void tst_QtSerialPort::refusedSettingLeavesPortAsItWas()
     QFETCH(int, value);
 
     QVERIFY(!m_port->setSettings(QStringLiteral("19200,N,8,2")));
-    QVERIFY(!m_port->setPortOpen(true));
+    VERIFY_OPENS(m_port);
     QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
 
     const CommError error = m_port->setSettings(settings);
@@ -356,7 +372,7 @@ void tst_QtSerialPort::acceptedSettingsReachDevice()
     QFETCH(unsigned, speed);
     QFETCH(bool, twoStopBits);
 
-    QVERIFY(!m_port->setPortOpen(true));
+    VERIFY_OPENS(m_port);
     QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
     const CommError error = m_port->setSettings(settings);
     QVERIFY2(!error, qPrintable(QString::number(error.number)));
@@ -378,7 +394,7 @@ void tst_QtSerialPort::settingsKeptWhileClosedAndAppliedOnOpen()
     QCOMPARE(changed.count(), 1);
     QVERIFY(!m_port->PortOpen());
 
-    QVERIFY(!m_port->setPortOpen(true));
+    VERIFY_OPENS(m_port);
     const DeviceLine line = deviceLine(*m_port);
     QCOMPARE(line.speed, 2400u);
     QVERIFY(line.twoStopBits);
@@ -386,7 +402,7 @@ void tst_QtSerialPort::settingsKeptWhileClosedAndAppliedOnOpen()
     // Reopening applies the text again rather than whatever the device was left at.
     QVERIFY(!m_port->setPortOpen(false));
     QVERIFY(!m_port->setSettings(QStringLiteral("4800,N,8,1")));
-    QVERIFY(!m_port->setPortOpen(true));
+    VERIFY_OPENS(m_port);
     QCOMPARE(deviceLine(*m_port).speed, 4800u);
     QVERIFY(!deviceLine(*m_port).twoStopBits);
 }
@@ -409,7 +425,7 @@ void tst_QtSerialPort::settingRefusedByDeviceFailsOpen()
 
     // The device was released: a good text opens it straight away.
     QVERIFY(!m_port->setSettings(QStringLiteral("9600,N,8,1")));
-    QVERIFY(!m_port->setPortOpen(true));
+    VERIFY_OPENS(m_port);
     QVERIFY(!m_port->closedReason().failed());
 }
 
@@ -422,7 +438,7 @@ void tst_QtSerialPort::commPort()
     QCOMPARE(error.fault.value, 0);
     QCOMPARE(m_port->CommPort(), 1);
 
-    QVERIFY(!m_port->setPortOpen(true));
+    VERIFY_OPENS(m_port);
     changed.clear();
     error = m_port->setCommPort(2);
     QCOMPARE(error.number, int(CommError::PortOpen));
@@ -455,7 +471,7 @@ void tst_QtSerialPort::handshakingRefusals()
 
     QVERIFY(!m_port->setHandshaking(SerialPort::RtsCts));
     if (open)
-        QVERIFY(!m_port->setPortOpen(true));
+        VERIFY_OPENS(m_port);
     const CommError error = m_port->setHandshaking(value);
     QCOMPARE(error.number, int(CommError::InvalidPropertyValue));
     QCOMPARE(error.fault.kind, PortFault::Kind::UnknownHandshaking);
@@ -496,14 +512,14 @@ void tst_QtSerialPort::handshakingReachesDevice()
 
     QVERIFY(!m_port->setHandshaking(before));
     if (setWhileOpen)
-        QVERIFY(!m_port->setPortOpen(true));
+        VERIFY_OPENS(m_port);
     QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
     const CommError error = m_port->setHandshaking(value);
     QVERIFY2(!error, qPrintable(QString::number(error.number)));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(m_port->Handshaking(), value);
     if (!setWhileOpen)
-        QVERIFY(!m_port->setPortOpen(true));
+        VERIFY_OPENS(m_port);
 
     // Read from the device's end, not through the port's own handle.
     const PseudoTerminal::FlowControl line = m_pty->flowControl();
@@ -526,7 +542,7 @@ void tst_QtSerialPort::outputWhileClosedRefused()
 void tst_QtSerialPort::unplugClosesAtOnceWithoutSpinning()
 {
     m_port->setRThreshold(1);
-    QVERIFY(!m_port->setPortOpen(true));
+    VERIFY_OPENS(m_port);
     QSignalSpy changed(m_port.get(), &SerialPort::stateChanged);
     int errorsReported = 0;
     connect(m_port->findChild<QSerialPort *>(), &QSerialPort::errorOccurred, this,
