@@ -128,15 +128,15 @@ QString PortMessages::describe(const CommError &error)
             ? QStringLiteral("%1 has no device").arg(name)
             : QStringLiteral("%1 could not be opened: there is no device %2")
                   .arg(name, fault.device);
-        return QStringLiteral("%1. Plug in the adapter, or point %2 at its device with a link, "
-                              "for example: ln -s /dev/ttyUSB0 %3")
-            .arg(what, name, fault.link);
+        return QStringLiteral("%1. Plug in the adapter, or choose its device in Options > Port "
+                              "Map... (without the program: ln -s /dev/ttyUSB0 %2)")
+            .arg(what, fault.link);
     }
     case Kind::DanglingLink:
         // Advising a new link when one is there would only make the operator's ln fail.
         return QStringLiteral("%1 could not be opened: its link %2 points to %3, which does not "
-                              "exist. Plug in the adapter, or make the link point to the "
-                              "adapter's device.")
+                              "exist. Plug in the adapter, or choose its device in Options > "
+                              "Port Map...")
             .arg(name, fault.link, fault.device);
     case Kind::Busy:
         return QStringLiteral("%1 could not be opened: another program is using it. Close that "

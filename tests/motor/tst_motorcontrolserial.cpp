@@ -181,7 +181,7 @@ void tst_MotorControlSerial::startUpNamesADanglingLink()
     QCOMPARE(boxes.boxes[0].text,
              QStringLiteral("Com1 could not be opened: its link %1/Tiltbench/ports/com1 points to "
                             "/dev/ttyUSB-unplugged, which does not exist. Plug in the adapter, or "
-                            "make the link point to the adapter's device.")
+                            "choose its device in Options > Port Map...")
                  .arg(ports.path()));
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblPortState"))->toolTip(),
              QStringLiteral("Com1 closed: there is no device /dev/ttyUSB-unplugged"));

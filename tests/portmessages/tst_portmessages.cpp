@@ -46,22 +46,23 @@ void tst_PortMessages::describe_data()
     noDevice.link = link;
     QTest::newRow("no device, no link yet")
         << noDevice
-        << "Com3 could not be opened: there is no device /dev/ttyS2. Plug in the adapter, or point "
-           "Com3 at its device with a link, for example: ln -s /dev/ttyUSB0 "
-           "/home/lab/.config/Tiltbench/ports/com3";
+        << "Com3 could not be opened: there is no device /dev/ttyS2. Plug in the adapter, or "
+           "choose "
+           "its device in Options > Port Map... (without the program: ln -s /dev/ttyUSB0 "
+           "/home/lab/.config/Tiltbench/ports/com3)";
     PortFault none = fault(K::NoDevice, {});
     none.link = link;
     QTest::newRow("port without any device")
         << none
-        << "Com3 has no device. Plug in the adapter, or point Com3 at its device with a link, for "
-           "example: ln -s /dev/ttyUSB0 /home/lab/.config/Tiltbench/ports/com3";
+        << "Com3 has no device. Plug in the adapter, or choose its device in Options > Port Map... "
+           "(without the program: ln -s /dev/ttyUSB0 /home/lab/.config/Tiltbench/ports/com3)";
     PortFault dangling = fault(K::DanglingLink, QStringLiteral("/dev/ttyUSB0"));
     dangling.link = link;
     QTest::newRow("link to an unplugged adapter")
         << dangling
         << "Com3 could not be opened: its link /home/lab/.config/Tiltbench/ports/com3 points to "
-           "/dev/ttyUSB0, which does not exist. Plug in the adapter, or make the link point to "
-           "the adapter's device.";
+           "/dev/ttyUSB0, which does not exist. Plug in the adapter, or choose its device in "
+           "Options > Port Map...";
     PortFault dialout = fault(K::AccessDenied);
     dialout.group = QStringLiteral("dialout");
     QTest::newRow("permission, group known")
