@@ -1,6 +1,7 @@
 // The Results window's budgets: opening a 100,000-row CSV (under 1 s), scrolling the table that
 // shows it (a frame well under 16 ms), and adding a trial with its synced journal write (under
 // 5 ms). Runs on the offscreen platform against real files in a temporary data folder.
+#include "frictioncalc.h"
 #include "qtdatafiles.h"
 #include "resultssession.h"
 
@@ -55,7 +56,7 @@ QByteArray bigFile()
             trial.measurement.deltaTMs = 180.0 + i % 40;
             trial.measurement.gravity = 9.80665;
         }
-        trial.mu = std::tan(trial.measurement.angleDeg * 3.14159265358979 / 180.0);
+        trial.mu = FrictionCalc::coefficient(trial.measurement);
         trials << trial;
     }
     return TrialCsv::write(trials, [](const Trial &) { return 0.0125; });

@@ -1,5 +1,6 @@
 #include "frictioncalc.h"
 
+#include "frictiontrial.h"
 #include "numbertext.h"
 
 #include <array>
@@ -94,7 +95,35 @@ double radians(double degrees)
     return (degrees * kPi) / 180.0;
 }
 
+// The kinetic coefficient's steps, in the order in which the program has always evaluated them (the
+// length is not cancelled out), so that results agree to the last digit. The window's calculation
+// checks each step where it can leave the range of a double; a kept trial is recomputed from them.
+struct KineticSteps
+{
+    KineticSteps(double angleDeg, double lengthCm, double timeMs, double gravity)
+        : theta(radians(angleDeg))
+        , l(lengthCm / 100.0)
+        , t(timeMs / 1000.0)
+        , v(l / t)
+        , s(std::pow(v, 2))
+        , d(((2.0 * gravity) * l) * std::cos(theta))
+    {
+    }
+
+    double coefficient() const { return std::tan(theta) - s / d; }
+
+    double theta, l, t, v, s, d;
+};
+
 } // namespace
+
+double FrictionCalc::coefficient(const FrictionTrial &trial)
+{
+    if (trial.kind == FrictionTrial::Kind::Static)
+        return std::tan(radians(trial.angleDeg));
+    return KineticSteps(trial.angleDeg, trial.lengthCm, trial.deltaTMs, trial.gravity)
+        .coefficient();
+}
 
 QString FrictionCalc::staticCaptionPrefix()
 {
@@ -174,36 +203,25 @@ FrictionOutcome FrictionCalc::kineticCoefficient(const QString &angleText,
     if (gravity.failure)
         return *gravity.failure;
 
-    const double theta = radians(angle.value);
-    const double l = length.value / 100.0;
-    const double t = time.value / 1000.0;
-    const double g = gravity.value;
+    const KineticSteps steps(angle.value, length.value, time.value, gravity.value);
 
     // A length or time that passed its check can still be too small to survive the change of
     // unit. Both gone would make the speed 0/0, which is no number at all; one gone would blame
     // the speed or the denominator for what is really the box's tiny value.
-    if (l == 0.0 && t == 0.0)
+    if (steps.l == 0.0 && steps.t == 0.0)
         return tooExtreme(QStringLiteral("the length of block and delta T are too small"));
-    if (l == 0.0)
+    if (steps.l == 0.0)
         return tooExtreme(QStringLiteral("the length of block is too small"));
-    if (t == 0.0)
+    if (steps.t == 0.0)
         return tooExtreme(QStringLiteral("delta T is too small"));
-
-    // The steps keep the order in which the program has always evaluated them (the length is not
-    // cancelled out), so results agree to the last digit; each is checked where it can leave the
-    // range of a double.
-    const double v = l / t;
-    const double s = std::pow(v, 2);
-    if (!std::isfinite(v) || !std::isfinite(s))
+    if (!std::isfinite(steps.v) || !std::isfinite(steps.s))
         return tooExtreme(QStringLiteral("the speed of the block (length of block over delta T) "
                                          "is too large"));
-    const double d = ((2.0 * g) * l) * std::cos(theta);
-    if (d == 0.0)
+    if (steps.d == 0.0)
         return tooExtreme(QStringLiteral("the length of block and the acceleration due to "
                                          "gravity are too small"));
-    if (!std::isfinite(d))
+    if (!std::isfinite(steps.d))
         return tooExtreme(QStringLiteral("the length of block and the acceleration due to "
                                          "gravity are too large"));
-    const double q = s / d;
-    return resultOrTooExtreme(FrictionCalc::kineticCaptionPrefix(), std::tan(theta) - q, locale);
+    return resultOrTooExtreme(FrictionCalc::kineticCaptionPrefix(), steps.coefficient(), locale);
 }

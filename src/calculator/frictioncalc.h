@@ -11,6 +11,8 @@
 // must do (show a message and move the focus, or show a new result caption), and the window
 // frmCalculate carries that out. Nothing here touches a widget.
 
+struct FrictionTrial;
+
 // The input box a message is about. The window maps each to its own box.
 enum class FrictionInput { None, StaticAngle, KineticAngle, Length, Time, Gravity };
 
@@ -55,5 +57,9 @@ FrictionOutcome staticCoefficient(const QString &angleText, const QLocale &local
 FrictionOutcome kineticCoefficient(const QString &angleText, const QString &lengthText,
                                    const QString &timeText, const QString &gravityText,
                                    const QLocale &locale = QLocale());
+
+// The unrounded coefficient of a successful calculation's numbers, by the same steps as its
+// caption: what the program keeps of a trial.
+double coefficient(const FrictionTrial &trial);
 
 } // namespace FrictionCalc

@@ -1,5 +1,6 @@
 #include "resultssession.h"
 
+#include "frictioncalc.h"
 #include "uncertaintypropagation.h"
 
 #include <algorithm>
@@ -94,7 +95,7 @@ std::optional<FileError> ResultsSession::addTrial(const FrictionTrial &measureme
     trial.time = m_clock();
     trial.sample = m_sample;
     trial.measurement = measurement;
-    trial.mu = UncertaintyPropagation::coefficient(measurement);
+    trial.mu = FrictionCalc::coefficient(measurement);
 
     const auto error = m_journal->append(trial, m_trials.muUncertainty(trial));
     m_trials.append({ trial });

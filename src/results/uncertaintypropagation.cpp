@@ -1,30 +1,16 @@
 #include "uncertaintypropagation.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
-// The calculator converts degrees with this decimal, not with the double nearest to pi.
-constexpr double kPi = 3.14159265358979;
-
 double radians(double degrees)
 {
-    return (degrees * kPi) / 180.0;
+    return degrees * std::numbers::pi / 180.0;
 }
 
 } // namespace
-
-double UncertaintyPropagation::coefficient(const FrictionTrial &trial)
-{
-    const double theta = radians(trial.angleDeg);
-    if (trial.kind == FrictionTrial::Kind::Static)
-        return std::tan(theta);
-    const double l = trial.lengthCm / 100.0;
-    const double t = trial.deltaTMs / 1000.0;
-    const double v = l / t;
-    const double d = ((2.0 * trial.gravity) * l) * std::cos(theta);
-    return std::tan(theta) - std::pow(v, 2) / d;
-}
 
 double UncertaintyPropagation::uncertainty(const FrictionTrial &trial,
                                            const Uncertainties &uncertainties)

@@ -11,12 +11,9 @@ struct Uncertainties
     double deltaTMs = 1.0;
 };
 
-// The coefficient of a trial and its first-order uncertainty. The coefficient is computed by the
-// same steps, in the same order and with the same decimal pi as the calculator's, so the kept
-// value is the one whose rounding the calculator showed.
+// A trial's first-order uncertainty; its coefficient is the calculator's
+// (FrictionCalc::coefficient).
 namespace UncertaintyPropagation {
-
-double coefficient(const FrictionTrial &trial);
 
 // The independent uncertainties propagated in quadrature through the partial derivatives of the
 // coefficient, with the angle in radians.
