@@ -38,14 +38,6 @@ QLabel *makeLabel(QWidget *parent, const char *name, const TwipsRect &place, con
     return label;
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const TwipsRect &place,
-                        const QString &text)
-{
-    auto *button = TwipsLayout::make<QPushButton>(parent, name, place);
-    button->setText(text);
-    return button;
-}
-
 void setBlackText(QLabel *label)
 {
     QPalette palette = label->palette();
@@ -74,10 +66,11 @@ frmAbout::frmAbout(Registry &registry, FileChecks &files, ProgramStarter &progra
     picIcon->setPixmap(AppInfo::windowIcon().pixmap(QSize(32, 32)));
     picIcon->setAccessibleDescription(QStringLiteral("Program icon"));
 
-    cmdOK = makeButton(this, "cmdOK", { 4245, 2985, 1260, 345 }, QStringLiteral("OK"));
+    cmdOK = TwipsLayout::make<QPushButton>(this, "cmdOK", { 4245, 2985, 1260, 345 },
+                                           QStringLiteral("OK"));
     cmdOK->setDefault(true);
-    cmdSysInfo = makeButton(this, "cmdSysInfo", { 4260, 3435, 1245, 345 },
-                            QStringLiteral("&System Info..."));
+    cmdSysInfo = TwipsLayout::make<QPushButton>(this, "cmdSysInfo", { 4260, 3435, 1245, 345 },
+                                                QStringLiteral("&System Info..."));
     cmdSysInfo->setAccessibleDescription(
         QStringLiteral("Starts the operating system's system information tool"));
 

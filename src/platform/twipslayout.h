@@ -50,4 +50,14 @@ public:
         place(widget, rect);
         return widget;
     }
+
+    // The same for a control that shows a text (a label, a button).
+    template<typename Widget>
+    static Widget *make(QWidget *parent, const char *name, const TwipsRect &rect,
+                        const QString &text)
+    {
+        auto *widget = make<Widget>(parent, name, rect);
+        widget->setText(text);
+        return widget;
+    }
 };

@@ -37,21 +37,6 @@ constexpr TwipsRect rowState(int row)
     return { 6000, kRowTop + row * kRowPitch + 30, 1935, 255 };
 }
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const TwipsRect &rect, const QString &text)
-{
-    auto *label = TwipsLayout::make<QLabel>(parent, qPrintable(name), rect);
-    label->setText(text);
-    return label;
-}
-
-QPushButton *makeButton(QWidget *parent, const char *name, const TwipsRect &rect,
-                        const QString &text)
-{
-    auto *button = TwipsLayout::make<QPushButton>(parent, name, rect);
-    button->setText(text);
-    return button;
-}
-
 QString stateText(PortMapEditor::State state)
 {
     switch (state) {
@@ -80,17 +65,18 @@ frmPortMap::frmPortMap(DeviceList &devices, SerialPort &port, MessageBoxes &mess
     setFixedSize(TwipsLayout::toPixels(kClientWidth, kClientHeight));
     setModal(true);
 
-    makeLabel(this, QStringLiteral("lblHeadPort"), kHeadPort, QStringLiteral("Port"));
-    makeLabel(this, QStringLiteral("lblHeadDevice"), kHeadDevice, QStringLiteral("Device"));
-    makeLabel(this, QStringLiteral("lblHeadState"), kHeadState, QStringLiteral("State"));
+    TwipsLayout::make<QLabel>(this, "lblHeadPort", kHeadPort, QStringLiteral("Port"));
+    TwipsLayout::make<QLabel>(this, "lblHeadDevice", kHeadDevice, QStringLiteral("Device"));
+    TwipsLayout::make<QLabel>(this, "lblHeadState", kHeadState, QStringLiteral("State"));
 
     QList<QWidget *> focusOrder;
     for (int row = 0; row < PortMapEditor::kPorts; ++row) {
         const int port = row + 1;
         Row &r = m_rows[row];
         // Alt with the port's digit goes to its drop-down.
-        r.lblPort = makeLabel(this, QStringLiteral("lblPort%1").arg(port), rowPort(row),
-                              QStringLiteral("Com&%1").arg(port));
+        r.lblPort
+            = TwipsLayout::make<QLabel>(this, qPrintable(QStringLiteral("lblPort%1").arg(port)),
+                                        rowPort(row), QStringLiteral("Com&%1").arg(port));
         r.cboDevice = TwipsLayout::make<QComboBox>(
             this, qPrintable(QStringLiteral("cboDevice%1").arg(port)), rowDevice(row));
         r.cboDevice->setEditable(true);
@@ -102,7 +88,8 @@ frmPortMap::frmPortMap(DeviceList &devices, SerialPort &port, MessageBoxes &mess
         r.cboDevice->setAccessibleDescription(
             QStringLiteral("(default) is the system's own device for Com%1").arg(port));
         r.lblPort->setBuddy(r.cboDevice);
-        r.lblState = makeLabel(this, QStringLiteral("lblState%1").arg(port), rowState(row), {});
+        r.lblState = TwipsLayout::make<QLabel>(
+            this, qPrintable(QStringLiteral("lblState%1").arg(port)), rowState(row), {});
         r.lblState->setAccessibleDescription(
             QStringLiteral("State of the device for Com%1").arg(port));
 
@@ -112,11 +99,13 @@ frmPortMap::frmPortMap(DeviceList &devices, SerialPort &port, MessageBoxes &mess
         focusOrder << r.cboDevice;
     }
 
-    cmdRefresh = makeButton(this, "cmdRefresh", kBtnRefresh, QStringLiteral("&Refresh"));
+    cmdRefresh = TwipsLayout::make<QPushButton>(this, "cmdRefresh", kBtnRefresh,
+                                                QStringLiteral("&Refresh"));
     cmdRefresh->setToolTip(QStringLiteral("List the serial devices again"));
-    cmdOK = makeButton(this, "cmdOK", kBtnOK, QStringLiteral("OK"));
+    cmdOK = TwipsLayout::make<QPushButton>(this, "cmdOK", kBtnOK, QStringLiteral("OK"));
     cmdOK->setDefault(true);
-    cmdCancel = makeButton(this, "cmdCancel", kBtnCancel, QStringLiteral("Cancel"));
+    cmdCancel
+        = TwipsLayout::make<QPushButton>(this, "cmdCancel", kBtnCancel, QStringLiteral("Cancel"));
     focusOrder << cmdRefresh << cmdOK << cmdCancel;
     for (qsizetype i = 1; i < focusOrder.size(); ++i)
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
