@@ -20,6 +20,7 @@
 #include "messageboxes.h"
 #include "portmap.h"
 #include "portmessages.h"
+#include "qtdatafiles.h"
 #include "qtserialport.h"
 #include "recordingserialport.h"
 #include "trafficrecorder.h"
@@ -173,12 +174,13 @@ Figures runScenario(const Scenario &scenario)
     SerialPort &port = scenario.recorder ? static_cast<SerialPort &>(recordingPort) : realPort;
     NoMessageBoxes boxes;
     NoFileDialogs saveDialog;
+    QtDataFiles files;
     frmMotorControl main(port, boxes);
     main.show();
     std::unique_ptr<frmSerialMonitor> monitor;
     int viewUpdates = 0;
     if (scenario.monitor) {
-        monitor = std::make_unique<frmSerialMonitor>(recorder, saveDialog, boxes);
+        monitor = std::make_unique<frmSerialMonitor>(recorder, saveDialog, files, boxes);
         monitor->show();
         QObject::connect(monitor->findChild<QListView *>()->model(),
                          &QAbstractItemModel::rowsInserted, [&] { ++viewUpdates; });

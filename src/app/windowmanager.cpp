@@ -131,7 +131,7 @@ void WindowManager::showSerialMonitor()
     // Like the calculator, a window of its own; the recorder keeps the traffic while it is closed.
     if (!m_serialMonitor) {
         m_serialMonitor = new frmSerialMonitor(*m_services.trafficRecorder, m_services.fileDialogs,
-                                               m_services.messageBoxes);
+                                               m_services.dataFiles, m_services.messageBoxes);
         m_serialMonitor->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_serialMonitor->show();

@@ -1,9 +1,9 @@
 #include "frmserialmonitor.h"
 
 #include "appinfo.h"
+#include "datafiles.h"
 #include "filedialogs.h"
 #include "messageboxes.h"
-#include "textfilewriter.h"
 #include "trafficlinedelegate.h"
 #include "trafficmodel.h"
 #include "trafficrecorder.h"
@@ -28,10 +28,11 @@ constexpr int kHeightTwips = 6000;
 } // namespace
 
 frmSerialMonitor::frmSerialMonitor(TrafficRecorder &recorder, FileDialogs &fileDialogs,
-                                   MessageBoxes &messageBoxes, QWidget *parent)
+                                   DataFiles &files, MessageBoxes &messageBoxes, QWidget *parent)
     : QWidget(parent)
     , m_recorder(recorder)
     , m_fileDialogs(fileDialogs)
+    , m_files(files)
     , m_messageBoxes(messageBoxes)
     , m_model(new TrafficModel(recorder, this))
 {
@@ -161,9 +162,9 @@ void frmSerialMonitor::btnSave_Click()
     QString text = m_model->lines().join(QLatin1Char('\n'));
     if (!text.isEmpty())
         text += QLatin1Char('\n');
-    if (const auto error = TextFileWriter::write(path, text)) {
-        m_messageBoxes.warning(
-            this, AppInfo::title(),
-            QStringLiteral("The serial monitor could not be saved to %1: %2.").arg(path, *error));
+    if (const auto error = m_files.replace(path, text.toUtf8())) {
+        m_messageBoxes.warning(this, AppInfo::title(),
+                               QStringLiteral("The serial monitor could not be saved to %1: %2.")
+                                   .arg(path, error->cause));
     }
 }

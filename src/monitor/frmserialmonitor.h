@@ -10,6 +10,7 @@ class QPushButton;
 QT_END_NAMESPACE
 
 class MessageBoxes;
+class DataFiles;
 class FileDialogs;
 class TrafficModel;
 class TrafficRecorder;
@@ -28,7 +29,7 @@ class frmSerialMonitor : public QWidget
 public:
     static constexpr int kRefreshMs = 33;
 
-    frmSerialMonitor(TrafficRecorder &recorder, FileDialogs &fileDialogs,
+    frmSerialMonitor(TrafficRecorder &recorder, FileDialogs &fileDialogs, DataFiles &files,
                      MessageBoxes &messageBoxes, QWidget *parent = nullptr);
 
 private:
@@ -43,6 +44,7 @@ private:
 
     TrafficRecorder &m_recorder;
     FileDialogs &m_fileDialogs;
+    DataFiles &m_files;
     MessageBoxes &m_messageBoxes;
     TrafficModel *m_model = nullptr;
     QTimer m_refresh;

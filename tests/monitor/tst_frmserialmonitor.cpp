@@ -4,6 +4,7 @@
 #include "frmserialmonitor.h"
 #include "portmessages.h"
 #include "pseudoterminal.h"
+#include "qtdatafiles.h"
 #include "qtserialport.h"
 #include "recordingserialport.h"
 #include "temporaryportmap.h"
@@ -53,6 +54,7 @@ private:
     std::unique_ptr<RecordingSerialPort> m_recording;
     FakeMessageBoxes m_boxes;
     FakeFileDialogs m_saveDialog;
+    QtDataFiles m_files;
     std::unique_ptr<frmMotorControl> m_main;
     std::unique_ptr<frmSerialMonitor> m_monitor;
 };
@@ -70,7 +72,7 @@ void tst_frmSerialMonitor::init()
     m_boxes.boxes.clear();
     m_main = std::make_unique<frmMotorControl>(*m_recording, m_boxes);
     QVERIFY(m_recording->PortOpen());
-    m_monitor = std::make_unique<frmSerialMonitor>(*m_recorder, m_saveDialog, m_boxes);
+    m_monitor = std::make_unique<frmSerialMonitor>(*m_recorder, m_saveDialog, m_files, m_boxes);
     m_monitor->show();
     QApplication::setActiveWindow(m_monitor.get());
     QVERIFY(QTest::qWaitForWindowActive(m_monitor.get()));
@@ -180,8 +182,9 @@ void tst_frmSerialMonitor::saveWritesTheShownLines_data()
                           << "RX    ok\\\\r";
     QTest::newRow("hex") << true << ""
                          << "RX    6f 6b 0d";
-    QTest::newRow("missing folder") << false << "missing/"
-                                    << "";
+    // A file where the folder should be: no folder can be made there.
+    QTest::newRow("unwritable folder") << false << "blocker/"
+                                       << "";
 }
 
 void tst_frmSerialMonitor::saveWritesTheShownLines()
@@ -197,6 +200,9 @@ void tst_frmSerialMonitor::saveWritesTheShownLines()
         QTest::mouseClick(monitorChild<QCheckBox>("chkHex"), Qt::LeftButton);
 
     QTemporaryDir dir;
+    QFile blocker(dir.filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
     const QString target = dir.filePath(folder + QStringLiteral("traffic.txt"));
     m_saveDialog.saveNames = { target };
     const qsizetype asked = m_saveDialog.captions.size();
