@@ -1,5 +1,7 @@
 #include "portlink.h"
 
+#include "symboliclink.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,16 +16,6 @@ namespace {
 bool isPseudoTerminalPath(const QString &path)
 {
     return path.startsWith(QLatin1String("/dev/pts/")) && path.size() > 9;
-}
-
-QString linkTarget(const QString &path)
-{
-    const QByteArray native = QFile::encodeName(path);
-    QByteArray buffer(4096, '\0');
-    const ssize_t length = ::readlink(native.constData(), buffer.data(), buffer.size() - 1);
-    if (length < 0)
-        return {};
-    return QFile::decodeName(buffer.left(length));
 }
 
 } // namespace
@@ -41,7 +33,7 @@ QString PortLink::refusalToReplace(const QString &path)
     if (!S_ISLNK(entry.st_mode))
         return QStringLiteral("%1 exists and is not a symbolic link").arg(path);
 
-    const QString target = linkTarget(path);
+    const QString target = SymbolicLink::target(path);
     const QString absolute
         = QDir::cleanPath(QFileInfo(path).absoluteDir().absoluteFilePath(target));
     struct stat device = {};
@@ -77,20 +69,12 @@ QString PortLink::publish(const QString &device)
     if (!refusal.isEmpty())
         return refusal;
 
-    // A new link under a temporary name renamed over the old one: the port map never lacks the
-    // entry half-way, and a link that appeared since the check is replaced only by another link.
-    const QString temporary = m_path + QStringLiteral(".sim-%1").arg(::getpid());
-    const QByteArray nativeTemporary = QFile::encodeName(temporary);
-    ::unlink(nativeTemporary.constData());
-    if (::symlink(QFile::encodeName(device).constData(), nativeTemporary.constData()) != 0)
-        return QStringLiteral("cannot create the link %1: %2")
-            .arg(temporary, QString::fromLocal8Bit(std::strerror(errno)));
-    if (::rename(nativeTemporary.constData(), QFile::encodeName(m_path).constData()) != 0) {
-        const int error = errno;
-        ::unlink(nativeTemporary.constData());
-        return QStringLiteral("cannot create the link %1: %2")
-            .arg(m_path, QString::fromLocal8Bit(std::strerror(error)));
-    }
+    // A link that appeared since the check is replaced only by another link.
+    const SymbolicLink::Result result = SymbolicLink::point(m_path, device);
+    if (result.outcome == SymbolicLink::Outcome::NotALink)
+        return QStringLiteral("%1 exists and is not a symbolic link").arg(m_path);
+    if (result.outcome == SymbolicLink::Outcome::Failed)
+        return QStringLiteral("cannot create the link %1: %2").arg(m_path, result.cause);
     m_device = device;
     return {};
 }
@@ -99,7 +83,7 @@ void PortLink::remove()
 {
     if (m_device.isEmpty())
         return;
-    if (linkTarget(m_path) == m_device)
+    if (SymbolicLink::target(m_path) == m_device)
         ::unlink(QFile::encodeName(m_path).constData());
     m_device.clear();
 }
