@@ -15,6 +15,23 @@
 
 #include <QAction>
 
+namespace {
+
+// Shows a modeless window that exists at most once: made by `make` when there is none, discarded
+// when closed, brought to the front when it is already there.
+template<typename Window, typename Make> void showSingle(QPointer<Window> &window, Make make)
+{
+    if (!window) {
+        window = make();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
 WindowManager::WindowManager(const Services &services, QObject *parent)
     : QObject(parent)
     , m_services(services)
@@ -81,14 +98,11 @@ void WindowManager::showCalculator()
 {
     // No parent: the calculator is a window of its own that stays open when the main window is
     // closed by its title bar.
-    if (!m_calculator) {
-        m_calculator = new frmCalculate(m_services.messageBoxes);
-        m_calculator->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_calculator, &frmCalculate::trialCalculated, this, &WindowManager::recordTrial);
-    }
-    m_calculator->show();
-    m_calculator->raise();
-    m_calculator->activateWindow();
+    showSingle(m_calculator, [this] {
+        auto *calculator = new frmCalculate(m_services.messageBoxes);
+        connect(calculator, &frmCalculate::trialCalculated, this, &WindowManager::recordTrial);
+        return calculator;
+    });
 }
 
 void WindowManager::closeModelessWindows()
@@ -103,14 +117,10 @@ void WindowManager::closeModelessWindows()
 
 void WindowManager::showResults()
 {
-    if (!m_resultsWindow) {
-        m_resultsWindow = new frmResults(*m_results, m_services.messageBoxes,
-                                         m_services.fileDialogs, m_services.dataFiles);
-        m_resultsWindow->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    m_resultsWindow->show();
-    m_resultsWindow->raise();
-    m_resultsWindow->activateWindow();
+    showSingle(m_resultsWindow, [this] {
+        return new frmResults(*m_results, m_services.messageBoxes, m_services.fileDialogs,
+                              m_services.dataFiles);
+    });
 }
 
 void WindowManager::recordTrial(const FrictionTrial &trial)
@@ -129,14 +139,10 @@ void WindowManager::recordTrial(const FrictionTrial &trial)
 void WindowManager::showSerialMonitor()
 {
     // Like the calculator, a window of its own; the recorder keeps the traffic while it is closed.
-    if (!m_serialMonitor) {
-        m_serialMonitor = new frmSerialMonitor(*m_services.trafficRecorder, m_services.fileDialogs,
-                                               m_services.dataFiles, m_services.messageBoxes);
-        m_serialMonitor->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    m_serialMonitor->show();
-    m_serialMonitor->raise();
-    m_serialMonitor->activateWindow();
+    showSingle(m_serialMonitor, [this] {
+        return new frmSerialMonitor(*m_services.trafficRecorder, m_services.fileDialogs,
+                                    m_services.dataFiles, m_services.messageBoxes);
+    });
 }
 
 void WindowManager::showPortProperties()
