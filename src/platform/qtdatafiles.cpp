@@ -63,7 +63,11 @@ DataFiles::ReadResult QtDataFiles::read(const QString &path) const
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return errorOf(path, file);
-    return file.readAll();
+    QByteArray bytes = file.readAll();
+    // A read cut short would look like a journal whose last line a power cut broke.
+    if (file.error() != QFileDevice::NoError || bytes.size() != file.size())
+        return errorOf(path, file);
+    return bytes;
 }
 
 std::optional<FileError> QtDataFiles::append(const QString &path, const QByteArray &bytes)
@@ -74,8 +78,13 @@ std::optional<FileError> QtDataFiles::append(const QString &path, const QByteArr
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return errorOf(path, file);
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return errorOf(path, file);
+    const qint64 sizeBefore = file.size();
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const FileError error = errorOf(path, file);
+        // Half a line left behind would swallow the next line appended after it.
+        file.resize(sizeBefore);
+        return error;
+    }
 #ifdef Q_OS_UNIX
     if (::fsync(file.handle()) != 0)
         return FileError { path, QString::fromLocal8Bit(strerror(errno)) };

@@ -15,10 +15,13 @@ Journal::Loaded Journal::load()
     const DataFiles::ReadResult read = m_files.read(m_path);
     if (const auto *error = std::get_if<FileError>(&read)) {
         loaded.error = *error;
+        m_empty = false;
+        m_unread = true;
         return loaded;
     }
-    m_empty = std::get<QByteArray>(read).isEmpty();
-    TrialCsv::Salvaged salvaged = TrialCsv::salvage(std::get<QByteArray>(read));
+    loaded.bytes = std::get<QByteArray>(read);
+    m_empty = loaded.bytes.isEmpty();
+    TrialCsv::Salvaged salvaged = TrialCsv::salvage(loaded.bytes);
     loaded.trials = std::move(salvaged.trials);
     loaded.skipped = std::move(salvaged.skipped);
     return loaded;
@@ -49,6 +52,11 @@ QByteArray Journal::headerIfNeeded() const
 std::optional<FileError> Journal::rewrite(const QList<Trial> &trials,
                                           const std::function<double(const Trial &)> &uncertaintyOf)
 {
+    if (m_unread) {
+        return FileError { m_path,
+                           QStringLiteral("it could not be read at start, so it is not written "
+                                          "anew; the change is not saved") };
+    }
     auto error = m_files.replace(m_path, TrialCsv::write(trials, uncertaintyOf));
     if (!error)
         m_empty = false;

@@ -21,6 +21,8 @@ public:
         QList<Trial> trials;
         // The records that could not be read, with where they were; empty for a sound journal.
         QList<TrialCsv::Fault> skipped;
+        // The journal as it was read, for keeping a damaged one before it is written anew.
+        QByteArray bytes;
         std::optional<FileError> error;
     };
 
@@ -41,4 +43,7 @@ private:
     QString m_path;
     // A file cut short in its very first write exists but has no header yet.
     bool m_empty = true;
+    // A journal that could not be read is only ever appended to: writing it anew from what this
+    // run knows would drop the trials in it.
+    bool m_unread = false;
 };

@@ -34,10 +34,15 @@ void ResultsSession::load()
                      .arg(fault.line)
                      .arg(fault.what);
     }
-    if (!loaded.skipped.isEmpty()) {
-        // Written anew without the damaged lines, so that the next trial starts a line of its own.
-        if (!loaded.error)
+    if (!loaded.skipped.isEmpty() && !loaded.error) {
+        // Written anew without the damaged lines, so that the next trial starts a line of its own;
+        // the journal as it was stays beside it, in case a line was only read wrongly.
+        const QString kept = m_journal->path() + m_clock().toString(u"'.'hhmmss'.damaged'");
+        loaded.error = m_files.replace(kept, loaded.bytes);
+        if (!loaded.error) {
+            notes << QStringLiteral("The journal as it was is kept as %1.").arg(kept);
             loaded.error = rewriteJournal();
+        }
     }
     if (loaded.error) {
         notes << QStringLiteral("The journal %1 could not be read or written: %2")

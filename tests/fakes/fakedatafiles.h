@@ -4,7 +4,8 @@
 
 #include <QMap>
 
-// Files held in memory. `failWrites` makes every write fail as a full disk would.
+// Files held in memory. `failWrites` makes every write fail as a full disk would, `failReads` every
+// read as a bad sector would.
 class FakeDataFiles : public DataFiles
 {
 public:
@@ -16,6 +17,8 @@ public:
     {
         if (!files.contains(path))
             return FileError { path, QStringLiteral("No such file or directory") };
+        if (failReads)
+            return FileError { path, QStringLiteral("Input/output error") };
         return files.value(path);
     }
 
@@ -39,6 +42,7 @@ public:
 
     QMap<QString, QByteArray> files;
     bool failWrites = false;
+    bool failReads = false;
     int appends = 0;
     int replacements = 0;
 };

@@ -42,6 +42,7 @@ private slots:
     void journalKeepsTrialsAcrossRuns();
     void damagedJournalLoses_data();
     void damagedJournalLoses();
+    void unreadableJournalIsOnlyAppendedTo();
     void journalCutInItsFirstWriteGetsItsHeader();
     void summaryGroupsBySampleAndKind();
     void csvRoundTripInCommaDecimalLocale();
@@ -124,16 +125,19 @@ void tst_ResultsSession::damagedJournalLoses()
     QFETCH(QByteArray, tail);
     QFETCH(QString, note);
 
-    m_files->files[kJournal] = kHeader
+    const QByteArray damaged = kHeader
         + "1,2026-12-07T09:30:00.000+01:00,felt,Static,30,,,,0.57735026918962573,0.01\n"
           "2,2026-12-07T09:31:00.000+01:00,\"felt,\nsmooth\",Kinetic,25,10,200,9.80665,0.3,\n"
         + tail;
+    m_files->files[kJournal] = damaged;
     ResultsSession *session = newSession();
     QSignalSpy noted(session, &ResultsSession::noteChanged);
     QCOMPARE(session->trials().rowCount(), 2);
     QCOMPARE(noted.count(), 1);
     QVERIFY2(session->note().startsWith(note), qPrintable(session->note()));
     QCOMPARE(session->trials().text(1, TrialTableModel::Sample), QStringLiteral("felt,\nsmooth"));
+    // Written anew, but the journal as it was is kept beside it, stamped with the time it was read.
+    QCOMPARE(m_files->files.value(kJournal + ".093000.damaged"), damaged);
 
     // The next trial must start a line of its own, not continue the broken one.
     QVERIFY(!session->addTrial(staticTrial(10)));
@@ -141,6 +145,26 @@ void tst_ResultsSession::damagedJournalLoses()
     QCOMPARE(again->trials().rowCount(), 3);
     QVERIFY(again->note().isEmpty());
     QCOMPARE(again->trials().text(2, TrialTableModel::Number), QStringLiteral("3"));
+}
+
+// A journal that cannot be read is never written anew from an empty table, nor given a second
+// header: new trials are appended after what is there.
+void tst_ResultsSession::unreadableJournalIsOnlyAppendedTo()
+{
+    const QByteArray kept
+        = kHeader + "1,2026-12-07T09:30:00.000+01:00,felt,Static,30,,,,0.57735026918962573,0.01\n";
+    m_files->files[kJournal] = kept;
+    m_files->failReads = true;
+    ResultsSession *session = newSession();
+    QCOMPARE(session->trials().rowCount(), 0);
+    QVERIFY2(session->note().contains(QStringLiteral("Input/output error")),
+             qPrintable(session->note()));
+
+    QVERIFY(!session->addTrial(staticTrial(45)));
+    QVERIFY(session->removeRows({ 0 }));
+    QVERIFY(session->clear());
+    QVERIFY(m_files->files.value(kJournal).startsWith(kept + "1,"));
+    QCOMPARE(m_files->files.value(kJournal).count("trial,time"), 1);
 }
 
 void tst_ResultsSession::journalCutInItsFirstWriteGetsItsHeader()
