@@ -497,8 +497,8 @@ void frmMotorControl::keyPressEvent(QKeyEvent *event)
 
 void frmMotorControl::closeEvent(QCloseEvent *event)
 {
-    // The port closes with the main window, even while the calculator stays open.
-    if (MSComm1.PortOpen())
-        (void)MSComm1.setPortOpen(false);
+    // The port closes with the main window, even while the calculator stays open; a port waiting
+    // for its device stops waiting.
+    (void)MSComm1.setPortOpen(false);
     QMainWindow::closeEvent(event);
 }

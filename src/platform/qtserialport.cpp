@@ -181,8 +181,11 @@ bool QtSerialPort::PortOpen() const
 CommError QtSerialPort::setPortOpen(bool wanted)
 {
     if (!wanted) {
-        if (m_port->isOpen()) {
-            closeDevice();
+        // Closing on request also ends the wait for a device that went away: a port closed on
+        // purpose is not opened again behind the operator's back.
+        if (m_port->isOpen() || m_closedReason.failed()) {
+            if (m_port->isOpen())
+                closeDevice();
             m_closedReason = {};
             emit stateChanged();
         }

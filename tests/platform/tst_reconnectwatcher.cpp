@@ -187,13 +187,17 @@ void tst_ReconnectWatcher::removedLinkIsWaitedFor()
 void tst_ReconnectWatcher::portClosedOnPurposeStaysClosed_data()
 {
     QTest::addColumn<bool>("unplugFirst");
-    QTest::newRow("closed on request while open") << false;
-    QTest::newRow("renumbered while waiting for the device") << true;
+    QTest::addColumn<bool>("renumber");
+    QTest::newRow("closed on request while open") << false << false;
+    QTest::newRow("renumbered while waiting for the device") << true << true;
+    // What the main window does when it closes while its port waits.
+    QTest::newRow("closed on request while waiting for the device") << true << false;
 }
 
 void tst_ReconnectWatcher::portClosedOnPurposeStaysClosed()
 {
     QFETCH(bool, unplugFirst);
+    QFETCH(bool, renumber);
 
     PseudoTerminal first;
     QVERIFY2(first.isValid(), qPrintable(first.errorString()));
@@ -207,7 +211,10 @@ void tst_ReconnectWatcher::portClosedOnPurposeStaysClosed()
         first.closeMaster();
         QTRY_VERIFY(watcher.isWaiting());
         // What Port Properties does for another port number.
-        QVERIFY(!m_port->setCommPort(2));
+        if (renumber)
+            QVERIFY(!m_port->setCommPort(2));
+        else
+            QVERIFY(!m_port->setPortOpen(false));
     } else {
         QVERIFY(!m_port->setPortOpen(false));
         first.closeMaster();
