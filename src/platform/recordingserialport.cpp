@@ -54,11 +54,15 @@ CommError RecordingSerialPort::setPortOpen(bool open)
     // Opening a port whose device had gone away is its return, whoever asked for it (the watch
     // for the device, or the operator).
     m_opening = open && !m_port.deviceMissing();
+    const QString reasonBefore = m_reasonText(closedReason());
     const CommError error = m_port.setPortOpen(open);
     m_opening = false;
-    if (open && error && !PortOpen())
-        m_recorder.recordPortEvent(TrafficEntry::Kind::OpenFailed, CommPort(),
-                                   m_reasonText(closedReason()));
+    // A port waiting for its device may be tried again and again (each second where devices are
+    // not files); the same refusal once is enough, or it would push the traffic that led to it
+    // out of the record.
+    const QString reason = m_reasonText(closedReason());
+    if (open && error && !PortOpen() && reason != reasonBefore)
+        m_recorder.recordPortEvent(TrafficEntry::Kind::OpenFailed, CommPort(), reason);
     return error;
 }
 
