@@ -26,7 +26,6 @@ public:
 
     void setFrozen(bool frozen);
 
-    bool hex() const { return m_hex; }
     void setHex(bool hex);
 
     // Every line as the view shows it.

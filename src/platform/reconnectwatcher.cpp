@@ -38,6 +38,11 @@ ReconnectWatcher::ReconnectWatcher(SerialPort &port, QObject *parent)
 
 ReconnectWatcher::~ReconnectWatcher() = default;
 
+QStringList ReconnectWatcher::watchedFolders() const
+{
+    return m_watcher ? m_watcher->directories() : QStringList();
+}
+
 void ReconnectWatcher::onPortStateChanged()
 {
     if (m_reopening)
@@ -88,7 +93,6 @@ void ReconnectWatcher::startWaiting()
 void ReconnectWatcher::stopWaiting()
 {
     m_waiting = false;
-    m_folders.clear();
     // The watcher itself stays: a watcher without folders wakes nothing, and closing its
     // notification handle would hold the user-interface thread for a kernel grace period (about
     // 15 ms on Linux) at every reconnect.
@@ -130,7 +134,6 @@ bool ReconnectWatcher::watchFolders()
         else
             unwatchable = true;
     }
-    m_folders = folders;
 
     if (unwatchable && !m_poll) {
         m_poll = new QTimer(this);

@@ -32,7 +32,7 @@ public:
 
     bool isWaiting() const { return m_waiting; }
     // The folders followed while waiting.
-    QStringList watchedFolders() const { return m_folders; }
+    QStringList watchedFolders() const;
 
 signals:
     // The port opened again on its own; its stateChanged came just before.
@@ -53,7 +53,6 @@ private:
     QFileSystemWatcher *m_watcher = nullptr;
     // Exists only while waiting where a folder cannot be watched.
     QTimer *m_poll = nullptr;
-    QStringList m_folders;
     // The device the port has open, and the one it lost (or could not find at open).
     QString m_openDevice;
     QString m_lostDevice;

@@ -121,8 +121,7 @@ PortMapEditor::Applied PortMapEditor::apply(const QMap<int, QString> &chosen)
     if (openRowWritten) {
         // The port keeps its settings and flow control across a close and an open.
         (void)m_port.setPortOpen(false);
-        applied.reopenError = m_port.setPortOpen(true);
-        applied.portReopened = !applied.reopenError && m_port.PortOpen();
+        applied.portReopened = !m_port.setPortOpen(true) && m_port.PortOpen();
     }
     return applied;
 }

@@ -44,10 +44,9 @@ public:
     {
         // Rows the map could not take; every other row was written.
         QList<Refusal> refused;
-        // The open port's own row changed, so it was closed and opened on its new device.
+        // The open port's own row changed, so it was closed and opened on its new device; when that
+        // failed, the port stays closed and its closed reason says why.
         bool portReopened = false;
-        // Why that reopen failed; the port stays closed.
-        CommError reopenError;
     };
 
     PortMapEditor(DeviceList &devices, SerialPort &port);
