@@ -26,23 +26,7 @@ QString escaped(const QString &text)
 
 QByteArray PlotSvg::render(const PlotData &plot, int width, int height)
 {
-    double xMin = INFINITY, xMax = -INFINITY, yMin = INFINITY, yMax = -INFINITY;
-    for (const PlotSeries &series : plot) {
-        for (const PlotPoint &p : series.points) {
-            xMin = std::min(xMin, p.trial);
-            xMax = std::max(xMax, p.trial);
-            yMin = std::min(yMin, p.mu - p.uncertainty);
-            yMax = std::max(yMax, p.mu + p.uncertainty);
-        }
-    }
-    if (!std::isfinite(xMin)) {
-        xMin = 0.0, xMax = 1.0, yMin = 0.0, yMax = 1.0;
-    }
-    xMin -= 0.5;
-    xMax += 0.5;
-    const double pad = std::max((yMax - yMin) * 0.1, 0.01);
-    yMin -= pad;
-    yMax += pad;
+    const auto [xMin, xMax, yMin, yMax] = plotBounds(plot);
 
     const double left = 70, right = width - 170, top = 20, bottom = height - 50;
     const auto sx = [&](double x) { return left + (x - xMin) / (xMax - xMin) * (right - left); };

@@ -52,7 +52,6 @@ void ChartPlot::setPlotData(const PlotData &plot)
     m_chart->addAxis(xAxis, Qt::AlignBottom);
     m_chart->addAxis(yAxis, Qt::AlignLeft);
 
-    double xMin = INFINITY, xMax = -INFINITY, yMin = INFINITY, yMax = -INFINITY;
     int barsLeft = kMostErrorBars;
     const auto attach = [&](QAbstractSeries *series) {
         m_chart->addSeries(series);
@@ -66,18 +65,9 @@ void ChartPlot::setPlotData(const PlotData &plot)
         points->setMarkerSize(8);
         for (const PlotPoint &p : data.points) {
             points->append(p.trial, p.mu);
-            xMin = std::min(xMin, p.trial);
-            xMax = std::max(xMax, p.trial);
-            yMin = std::min(yMin, p.mu - p.uncertainty);
-            yMax = std::max(yMax, p.mu + p.uncertainty);
         }
         attach(points);
         const QColor colour = points->color();
-
-        const auto hideFromLegend = [&](QAbstractSeries *series) {
-            for (QLegendMarker *marker : m_chart->legend()->markers(series))
-                marker->setVisible(false);
-        };
         for (const PlotPoint &p : data.points) {
             if (barsLeft-- <= 0)
                 break;
@@ -86,7 +76,6 @@ void ChartPlot::setPlotData(const PlotData &plot)
             bar->append(p.trial, p.mu + p.uncertainty);
             bar->setPen(QPen(colour, 1.5));
             attach(bar);
-            hideFromLegend(bar);
         }
         if (!data.points.isEmpty()) {
             auto *mean = new QLineSeries;
@@ -94,22 +83,24 @@ void ChartPlot::setPlotData(const PlotData &plot)
             mean->append(data.points.constLast().trial + 0.5, data.mean);
             mean->setPen(QPen(colour, 1.5, Qt::DashLine));
             attach(mean);
-            hideFromLegend(mean);
         }
     }
-
-    if (!std::isfinite(xMin)) {
-        xMin = 1.0, xMax = 1.0, yMin = 0.0, yMax = 1.0;
+    // The legend names the series of points; bars and mean lines go with them. One pass: asking
+    // the legend for each line's markers would search all of them every time.
+    for (QLegendMarker *marker : m_chart->legend()->markers()) {
+        if (!qobject_cast<QScatterSeries *>(marker->series()))
+            marker->setVisible(false);
     }
-    const double pad = std::max((yMax - yMin) * 0.1, 0.01);
+
+    const PlotBounds bounds = plotBounds(plot);
     // Trial numbers are whole: ticks only on whole numbers, ten or so at the most, so that no two
     // ticks share a label.
-    const double first = std::floor(xMin - 0.5);
-    const double last = std::ceil(xMax + 0.5);
+    const double first = std::floor(bounds.xMin);
+    const double last = std::ceil(bounds.xMax);
     xAxis->setRange(first, last);
     xAxis->setTickType(QValueAxis::TicksDynamic);
     xAxis->setTickAnchor(0.0);
     xAxis->setTickInterval(std::max(1.0, std::ceil((last - first) / 10.0)));
-    yAxis->setRange(yMin - pad, yMax + pad);
+    yAxis->setRange(bounds.yMin, bounds.yMax);
     yAxis->applyNiceNumbers();
 }
