@@ -38,9 +38,15 @@ void TrialTableModel::append(const QList<Trial> &trials)
 
 void TrialTableModel::removeSortedRows(const QList<int> &descendingRows)
 {
-    for (int row : descendingRows) {
-        beginRemoveRows({}, row, row);
-        m_trials.removeAt(row);
+    // Each run of neighbouring rows goes at once: a row at a time, deleting a whole day would
+    // shift the list and tell the view once per row.
+    for (qsizetype i = 0; i < descendingRows.size();) {
+        const int last = descendingRows[i];
+        int first = last;
+        while (++i < descendingRows.size() && descendingRows[i] == first - 1)
+            --first;
+        beginRemoveRows({}, first, last);
+        m_trials.remove(first, last - first + 1);
         endRemoveRows();
     }
 }

@@ -43,6 +43,7 @@ private slots:
     void damagedJournalLoses_data();
     void damagedJournalLoses();
     void unreadableJournalIsOnlyAppendedTo();
+    void rowsGoInRunsAndGaps();
     void journalCutInItsFirstWriteGetsItsHeader();
     void summaryGroupsBySampleAndKind();
     void csvRoundTripInCommaDecimalLocale();
@@ -165,6 +166,18 @@ void tst_ResultsSession::unreadableJournalIsOnlyAppendedTo()
     QVERIFY(session->clear());
     QVERIFY(m_files->files.value(kJournal).startsWith(kept + "1,"));
     QCOMPARE(m_files->files.value(kJournal).count("trial,time"), 1);
+}
+
+// Neighbouring rows go together, rows apart one by one, in any order given.
+void tst_ResultsSession::rowsGoInRunsAndGaps()
+{
+    ResultsSession *session = newSession();
+    for (double angle : { 10.0, 20.0, 30.0, 40.0, 50.0 })
+        QVERIFY(!session->addTrial(staticTrial(angle)));
+    QVERIFY(!session->removeRows({ 2, 0, 1, 4, 1 }));
+    QCOMPARE(session->trials().rowCount(), 1);
+    QCOMPARE(session->trials().text(0, TrialTableModel::Number), QStringLiteral("4"));
+    QCOMPARE(newSession()->trials().rowCount(), 1);
 }
 
 void tst_ResultsSession::journalCutInItsFirstWriteGetsItsHeader()
