@@ -6,7 +6,7 @@
 
 class SerialPort;
 
-// The operator's sentences about the serial port. The platform layer reports what failed in the
+// The operator's sentences about the serial port. The serial room reports what failed in the
 // device's terms (PortFault); this is the one place that says it to the operator: what failed,
 // and what to do about it, naming the menus to use. The main window's status line and the message
 // boxes of the main window and the port dialog all take their texts from here.

@@ -1,5 +1,11 @@
 #pragma once
 
+// The serial room: the line to the motor indexer. The port interface and its Qt implementation,
+// the faults it reports, the device's own line settings, the list of serial devices, the watch for
+// a device that comes back, and the traffic recorded for the Serial Monitor. It knows no window and
+// writes no operator's sentence: it reports what failed in the device's terms, and portmessages/
+// speaks (the recorder is handed its words for a fault).
+
 #include "commerror.h"
 
 #include <QByteArray>

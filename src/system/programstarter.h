@@ -1,5 +1,9 @@
 #pragma once
 
+// The system room: the operating system's services the About box needs (the registry, the
+// system-information tools, starting programs, file checks). QtCore only. It knows no window and
+// no operator's sentence.
+
 #include <QString>
 
 // Starts other programs without waiting for them.

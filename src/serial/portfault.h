@@ -4,8 +4,8 @@
 
 // What the serial layer could not do, in the device's terms: which port and device, which value or
 // setting, and the system's own account of the cause. It holds no advice for the operator; the
-// layer above the platform turns it into sentences. A default-constructed PortFault means nothing
-// failed.
+// layer above the serial room turns it into sentences. A default-constructed PortFault means
+// nothing failed.
 struct PortFault
 {
     enum class Kind {

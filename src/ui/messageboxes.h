@@ -1,5 +1,9 @@
 #pragma once
 
+// The ui room: services every window shares (message boxes, file dialogs, the twips layout of the
+// design tables). The only room of the outside world that links Qt Widgets. It holds no window of
+// its own and no operator's sentence: the windows pass their texts in.
+
 #include <QString>
 
 QT_BEGIN_NAMESPACE

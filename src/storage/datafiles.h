@@ -1,5 +1,9 @@
 #pragma once
 
+// The storage room: what the program keeps on disk for the operator (the settings store and the
+// data files). QtCore only. It knows no window and no operator's sentence: it reports the file and
+// the system's cause, and the layers above speak.
+
 #include <QByteArray>
 #include <QString>
 

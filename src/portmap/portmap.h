@@ -1,5 +1,9 @@
 #pragma once
 
+// The port-map room: which device each port number stands for, and the symbolic links that say
+// so. QtCore only, shared with the simulated indexer so both look in the same place. It knows no
+// window, no serial port and no operator's sentence.
+
 #include <QString>
 
 // Which device a port number stands for. On Windows port N is COMN. On Linux and macOS each user
