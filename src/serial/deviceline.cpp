@@ -2,7 +2,12 @@
 
 #include "serialport.h"
 
-#if defined(Q_OS_LINUX)
+#if defined(Q_OS_WIN)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#elif defined(Q_OS_LINUX)
 // termios2 carries the speed as a number, which is the only way to read back a non-standard speed.
 // These kernel headers cannot share a file with <termios.h>.
 #include <asm/termbits.h>
@@ -13,10 +18,51 @@
 
 #include <cstdlib>
 
-DeviceLine DeviceLine::read([[maybe_unused]] qintptr handle)
+std::optional<DeviceLine::State> DeviceLine::decodeDcb(const Dcb &dcb)
+{
+    static constexpr char kParities[] = { 'n', 'o', 'e', 'm', 's' };
+    static constexpr LineSettings::StopBits kStopBits[]
+        = { LineSettings::StopBits::One, LineSettings::StopBits::OnePointFive,
+            LineSettings::StopBits::Two };
+    constexpr quint8 kRtsControlHandshake = 2;
+    if (dcb.byteSize < 4 || dcb.byteSize > 8 || dcb.parity > 4 || dcb.stopBits > 2
+        || dcb.rtsControl > 3) {
+        return std::nullopt;
+    }
+    State state;
+    state.settings.baudRate = int(dcb.baudRate);
+    state.settings.dataBits = dcb.byteSize;
+    state.settings.parity = kParities[dcb.parity];
+    state.settings.stopBits = kStopBits[dcb.stopBits];
+    // RTS/CTS takes both halves: the port waits for CTS and raises RTS only while it can take
+    // bytes.
+    const bool hardware = dcb.outxCtsFlow && dcb.rtsControl == kRtsControlHandshake;
+    const bool anyHardware = dcb.outxCtsFlow || dcb.rtsControl == kRtsControlHandshake;
+    const bool software = dcb.outX && dcb.inX;
+    const bool anySoftware = dcb.outX || dcb.inX;
+    if ((anyHardware && !hardware) || (anySoftware && !software))
+        state.handshaking = -1;
+    else if (hardware)
+        state.handshaking = software ? SerialPort::XonXoffAndRtsCts : SerialPort::RtsCts;
+    else
+        state.handshaking = software ? SerialPort::XonXoff : SerialPort::NoHandshaking;
+    return state;
+}
+
+DeviceLine DeviceLine::read([[maybe_unused]] NativeHandle handle)
 {
     DeviceLine line;
-#if defined(Q_OS_LINUX)
+#if defined(Q_OS_WIN)
+    DCB dcb {};
+    dcb.DCBlength = sizeof dcb;
+    if (::GetCommState(handle, &dcb)) {
+        line.m_state = decodeDcb({ quint32(dcb.BaudRate), quint8(dcb.ByteSize), quint8(dcb.Parity),
+                                   quint8(dcb.StopBits), bool(dcb.fOutxCtsFlow),
+                                   quint8(dcb.fRtsControl), bool(dcb.fOutX), bool(dcb.fInX) });
+        if (line.m_state)
+            line.m_speed = line.m_state->settings.baudRate;
+    }
+#elif defined(Q_OS_LINUX)
     termios2 tio {};
     if (::ioctl(int(handle), TCGETS2, &tio) == 0) {
         line.m_known = true;
@@ -105,7 +151,7 @@ bool DeviceLine::hasHandshaking(int handshaking) const
     return false;
 }
 
-bool DeviceLine::addXonXoff(qintptr handle)
+bool DeviceLine::addXonXoff(NativeHandle handle)
 {
 #if defined(Q_OS_LINUX)
     termios2 tio {};
@@ -124,28 +170,29 @@ bool DeviceLine::addXonXoff(qintptr handle)
 
 #else
 
-bool DeviceLine::hasDataBits(int) const
+bool DeviceLine::hasDataBits(int dataBits) const
 {
-    return true;
+    return !m_state || m_state->settings.dataBits == dataBits;
 }
 
-bool DeviceLine::hasParity(char) const
+bool DeviceLine::hasParity(char parity) const
 {
-    return true;
+    return !m_state || m_state->settings.parity == parity;
 }
 
-bool DeviceLine::hasStopBits(LineSettings::StopBits) const
+bool DeviceLine::hasStopBits(LineSettings::StopBits stopBits) const
 {
-    return true;
+    return !m_state || m_state->settings.stopBits == stopBits;
 }
 
-bool DeviceLine::hasHandshaking(int) const
+bool DeviceLine::hasHandshaking(int handshaking) const
 {
-    return true;
+    return !m_state || m_state->handshaking == handshaking;
 }
 
-bool DeviceLine::addXonXoff(qintptr)
+bool DeviceLine::addXonXoff(NativeHandle)
 {
+    // Windows refuses Xon/Xoff together with RTS/CTS before it gets here.
     return false;
 }
 
