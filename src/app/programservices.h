@@ -10,6 +10,7 @@
 #include "qtprogramstarter.h"
 #include "qtserialport.h"
 #include "recordingserialport.h"
+#include "sqliteresultsstore.h"
 #include "trafficrecorder.h"
 #include "windowmanager.h"
 
@@ -52,4 +53,6 @@ private:
     QtDataFiles m_dataFiles;
     QtFileDialogs m_fileDialogs;
     QtDeviceList m_deviceList;
+    // Made after the data files, whose folder it lies in.
+    SqliteResultsStore m_resultsStore;
 };
