@@ -3,6 +3,7 @@
 // table that shows the run (a frame well under 16 ms). Runs on the offscreen platform against a
 // real database in a temporary data folder.
 #include "frictioncalc.h"
+#include "procstatus.h"
 #include "qtdatafiles.h"
 #include "resultsmessages.h"
 #include "resultssession.h"
@@ -11,14 +12,17 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -147,6 +151,37 @@ int main(int argc, char *argv[])
         adds << milliseconds(timer);
     }
     line("add a trial, commit (synced) included", median(adds), "ms", 5);
+    // What the disk alone takes for one synced commit: the floor of the figure above.
+    {
+        QFile probe(folder.filePath(QStringLiteral("probe")));
+        probe.open(QIODevice::WriteOnly);
+        QList<double> syncs;
+        for (int i = 0; i < 20; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            probe.write("one line of a trial\n");
+            probe.flush();
+            ::fsync(probe.handle());
+            syncs << milliseconds(timer);
+        }
+        std::printf("| the disk alone: write and fsync 20 bytes | %.2f ms | - | - |\n",
+                    median(syncs));
+    }
+
+    // Idle with the run open and the database watched: nothing may wake the program.
+    const auto idle = [](int ms) {
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    idle(1000); // the look after the last own commit
+    const qint64 before = ProcStatus::contextSwitches(0);
+    idle(quick ? 1000 : 5000);
+    // The spell's own timer wakes the program once or twice.
+    std::printf("| idle with the run open and the database watched: wake-ups in %d s | %lld | 2 "
+                "or fewer | %s |\n",
+                quick ? 1 : 5, ProcStatus::contextSwitches(0) - before,
+                ProcStatus::contextSwitches(0) - before <= 2 ? "ok" : "OVER");
 
     // A frame of scrolling: move a page and paint the table.
     QList<double> frames;

@@ -174,6 +174,11 @@ QVariant TrialTableModel::data(const QModelIndex &index, int role) const
         if (column == Use)
             return trial.used() ? QStringLiteral("Used in the summary and the plot")
                                 : QStringLiteral("Left out of the summary and the plot");
+        // A long sample or note is cut short in its cell: the whole of it here.
+        if (column == Sample)
+            return trial.sample;
+        if (column == Note)
+            return trial.note;
         return {};
     case Qt::ForegroundRole:
         if (!trial.used())

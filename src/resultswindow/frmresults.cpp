@@ -104,7 +104,7 @@ frmResults::frmResults(ResultsSession &session, MessageBoxes &messageBoxes,
     setObjectName(QStringLiteral("frmResults"));
     setWindowTitle(AppInfo::title() + QStringLiteral(" - Results"));
     setWindowIcon(AppInfo::windowIcon());
-    resize(1000, 640);
+    resize(1100, 700);
 
     // The first look at Results opens the database.
     m_trials = new TrialTableModel(session, this);
