@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktopsysinfotools.h"
+#include "lazyresultsstore.h"
 #include "qsettingsstore.h"
 #include "qtdatafiles.h"
 #include "qtdevicelist.h"
@@ -10,7 +11,6 @@
 #include "qtprogramstarter.h"
 #include "qtserialport.h"
 #include "recordingserialport.h"
-#include "sqliteresultsstore.h"
 #include "trafficrecorder.h"
 #include "windowmanager.h"
 
@@ -54,5 +54,5 @@ private:
     QtFileDialogs m_fileDialogs;
     QtDeviceList m_deviceList;
     // Made after the data files, whose folder it lies in.
-    SqliteResultsStore m_resultsStore;
+    LazyResultsStore m_resultsStore;
 };

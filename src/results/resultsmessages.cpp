@@ -24,6 +24,10 @@ QString ResultsMessages::cause(const StoreError &error)
     case StoreError::Kind::TooNew:
         return QStringLiteral("%1 was made by a newer Tiltbench (%2)")
             .arg(error.path, error.detail);
+    case StoreError::Kind::ModuleMissing:
+        return QStringLiteral("Tiltbench's database module could not be loaded (%1); installing "
+                              "Tiltbench again brings it back")
+            .arg(error.detail);
     case StoreError::Kind::Other:
         break;
     }

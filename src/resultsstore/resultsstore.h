@@ -33,6 +33,8 @@ struct StoreError
         Damaged,
         // A newer Tiltbench made the file; this one does not know its layout.
         TooNew,
+        // The program's own database module could not be loaded.
+        ModuleMissing,
         Other
     };
 

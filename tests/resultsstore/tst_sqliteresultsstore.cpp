@@ -1,5 +1,7 @@
+#include "lazyresultsstore.h"
 #include "sqliteresultsstore.h"
 
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -69,6 +71,7 @@ private slots:
     void secondProgramsCommitIsSeenWithoutPolling();
     void lockHeldPastTheTimeoutFailsCleanly();
     void missingDriverAndNewerLayoutAreNamed();
+    void programsStoreLoadsTheModuleAtFirstUse();
 
 private:
     QString m_path;
@@ -172,6 +175,23 @@ void tst_SqliteResultsStore::missingDriverAndNewerLayoutAreNamed()
     const auto tooNew = older.open();
     QVERIFY(tooNew);
     QCOMPARE(tooNew->kind, StoreError::Kind::TooNew);
+}
+
+// The program reaches the database through the module, loaded at the first call; another
+// program's commits still come through.
+void tst_SqliteResultsStore::programsStoreLoadsTheModuleAtFirstUse()
+{
+    LazyResultsStore store(m_path);
+    QVERIFY(!QFileInfo::exists(m_path));
+    QVERIFY(!store.write(newRun({ staticTrial(30) })).index());
+    SqliteResultsStore other(m_path);
+    QSignalSpy seen(&store, &ResultsStore::changedElsewhere);
+    ResultsStore::RunWrite more;
+    more.run.id = 1;
+    more.insert << staticTrial(31);
+    QVERIFY(!other.write({ { more }, {} }).index());
+    QVERIFY(seen.wait(1000));
+    QCOMPARE(std::get<QList<StoredTrial>>(store.trials(1)).size(), 2);
 }
 
 QTEST_GUILESS_MAIN(tst_SqliteResultsStore)
