@@ -158,9 +158,12 @@ void ResultsSession::setUncertainties(const Uncertainties &uncertainties)
         return;
     m_run.uncertainties = uncertainties;
     m_runChanged = true;
-    // A run not written yet is written with its first trial.
-    if (m_run.id != 0)
+    // A run not written yet is written with its first trial; while writes fail, the next trial or
+    // Retry Saving writes the change, rather than every keystroke waiting for a locked database.
+    if (m_run.id != 0 && !m_saveError)
         flush(int(m_trials.size()));
+    else
+        emit saveStateChanged();
 }
 
 Trial ResultsSession::newTrial(const FrictionTrial &measurement, const QDateTime &time) const
@@ -309,7 +312,10 @@ ResultsSession::Saved ResultsSession::changeRows(const QList<int> &rows,
         if (trial.saved == Trial::Saved::Yes)
             trial.saved = Trial::Saved::Changed;
     }
-    const auto error = flush(int(m_trials.size()));
+    // As for the ± values: while writes fail, the change waits for the next trial or a retry.
+    const auto error = m_saveError ? m_saveError : flush(int(m_trials.size()));
+    if (error)
+        emit saveStateChanged();
     emit trialsChanged(valid.constFirst(), valid.constLast());
     return error;
 }

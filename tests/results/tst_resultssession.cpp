@@ -151,11 +151,16 @@ void tst_ResultsSession::lockedDatabaseKeepsTheTrialUntilItIsWritten()
         QCOMPARE(TrialTableModel(*session).text(1, TrialTableModel::Number),
                  QStringLiteral("not saved"));
         QCOMPARE(session->unsavedCount(), 1);
+        // A change to a saved trial waits with it.
+        QVERIFY(session->setNote(0, QStringLiteral("chipped")));
+        QCOMPARE(session->trials().at(0).saved, Trial::Saved::Changed);
+        QCOMPARE(session->unsavedCount(), 2);
     }
-    // The next write takes the waiting trial with it, in order.
+    // The next write takes what waited with it, in order.
     QVERIFY(!session->addTrial(staticTrial(60)));
     QCOMPARE(session->unsavedCount(), 0);
     const QList<Trial> &again = newSession()->trials();
+    QCOMPARE(again.at(0).note, QStringLiteral("chipped"));
     QCOMPARE(again.size(), 3);
     QCOMPARE(again.at(1).number, 2);
     QCOMPARE(again.at(1).measurement.angleDeg, 45.0);
