@@ -288,6 +288,10 @@ ResultsSession::Saved ResultsSession::flush(int shownRows, const QStringList &re
     for (int row : std::as_const(updated))
         m_trials[row].saved = Trial::Saved::Yes;
 
+    // Only a write that ends a failing spell, or takes unsaved rows or changes with it, changes
+    // what the window says about saving: a plain new trial leaves it alone.
+    const bool wasUnsaved = m_saveError || !updated.isEmpty() || runWrite.updateRun
+        || (!inserted.isEmpty() && inserted.constFirst() < shownRows);
     m_saveError.reset();
     m_storeOpen = true;
     for (int row : std::as_const(updated))
@@ -295,7 +299,8 @@ ResultsSession::Saved ResultsSession::flush(int shownRows, const QStringList &re
     // Rows kept unsaved before were already shown; they now show their numbers.
     if (!inserted.isEmpty() && inserted.constFirst() < shownRows)
         emit trialsChanged(inserted.constFirst(), shownRows - 1);
-    emit saveStateChanged();
+    if (wasUnsaved)
+        emit saveStateChanged();
     return std::nullopt;
 }
 
