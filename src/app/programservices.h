@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktopsysinfotools.h"
+#include "lazyresultsstore.h"
 #include "qsettingsstore.h"
 #include "qtdatafiles.h"
 #include "qtdevicelist.h"
@@ -52,4 +53,6 @@ private:
     QtDataFiles m_dataFiles;
     QtFileDialogs m_fileDialogs;
     QtDeviceList m_deviceList;
+    // Made after the data files, whose folder it lies in.
+    LazyResultsStore m_resultsStore;
 };

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class DataFiles;
 class DeviceList;
@@ -19,6 +20,7 @@ class ProgramStarter;
 class ReconnectWatcher;
 class Registry;
 class ResultsSession;
+class ResultsStore;
 class SerialPort;
 class SettingsStore;
 class SysInfoTools;
@@ -38,6 +40,8 @@ struct Services
     DataFiles &dataFiles;
     FileDialogs &fileDialogs;
     DeviceList &deviceList;
+    // The results database; opened at the first trial or the first look at Results.
+    ResultsStore &resultsStore;
     // The serial traffic recorded under `port`; without it there is no serial monitor.
     TrafficRecorder *trafficRecorder = nullptr;
 };
@@ -47,7 +51,8 @@ struct Services
 // and exist at most once, discarded when closed; the port dialogs and the About box are modal and
 // made anew for each showing. The Results window is modeless and single like the calculator; the
 // trials it shows are kept for the whole run, whether it is open or not, and every successful
-// calculation adds one. The program ends when its last window has closed.
+// calculation adds one. Closing the main window while trials are unsaved asks first. The program
+// ends when its last window has closed.
 class WindowManager : public QObject
 {
     Q_OBJECT
@@ -68,6 +73,9 @@ public:
     // Shows the main window, the start-up window of the program.
     void start();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void showCalculator();
     void closeModelessWindows();
@@ -86,4 +94,6 @@ private:
     std::unique_ptr<ResultsSession> m_results;
     QPointer<frmResults> m_resultsWindow;
     QPointer<frmSerialMonitor> m_serialMonitor;
+    // The answer about unsaved trials given at File > Exit, for the close that follows.
+    std::optional<bool> m_exitDecision;
 };
