@@ -3,14 +3,14 @@
 #include "portmessages.h"
 
 ProgramServices::ProgramServices(MessageBoxes *messageBoxes)
-    : m_port(m_serialPort, m_trafficRecorder, &PortMessages::closedReason)
+    : m_port(m_serialPort, m_trafficRecorder)
     , m_messageBoxes(messageBoxes ? *messageBoxes : m_systemMessageBoxes)
 {
 }
 
 Services ProgramServices::services()
 {
-    return { m_port,        m_messageBoxes,   m_settingsStore,   m_registry,
-             m_fileChecks,  m_programStarter, m_sysInfoTools,    m_dataFiles,
-             m_fileDialogs, m_deviceList,     &m_trafficRecorder };
+    return { m_port,        m_messageBoxes,   m_settingsStore,    m_registry,
+             m_fileChecks,  m_programStarter, m_sysInfoTools,     m_dataFiles,
+             m_fileDialogs, m_deviceList,     &m_trafficRecorder, &m_logFile };
 }

@@ -2,6 +2,7 @@
 
 #include "desktopsysinfotools.h"
 #include "qsettingsstore.h"
+#include "qtappendfile.h"
 #include "qtdatafiles.h"
 #include "qtdevicelist.h"
 #include "qtfilechecks.h"
@@ -52,4 +53,5 @@ private:
     QtDataFiles m_dataFiles;
     QtFileDialogs m_fileDialogs;
     QtDeviceList m_deviceList;
+    QtAppendFile m_logFile;
 };

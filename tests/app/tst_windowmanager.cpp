@@ -1,3 +1,4 @@
+#include "fakeappendfile.h"
 #include "fakedatafiles.h"
 #include "fakedevicelist.h"
 #include "fakefilechecks.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -37,6 +39,7 @@ private slots:
     void exitClosesCalculatorFirst();
     void titleBarCloseLeavesCalculatorOpen();
     void serialMonitorExistsOnceAndClosesOnExit();
+    void logOutlivesTheMonitorAndToldWhenItFails();
     void dialogsAreModalAndMadeAnew_data();
     void dialogsAreModalAndMadeAnew();
     void calculationsBecomeTrials_data();
@@ -58,6 +61,7 @@ private:
     FakeFileDialogs *m_fileDialogs = nullptr;
     FakeDeviceList *m_devices = nullptr;
     TrafficRecorder *m_recorder = nullptr;
+    FakeAppendFile *m_logFile = nullptr;
     WindowManager *m_windows = nullptr;
 };
 
@@ -73,9 +77,10 @@ void tst_WindowManager::init()
     m_fileDialogs = new FakeFileDialogs;
     m_devices = new FakeDeviceList;
     m_recorder = new TrafficRecorder;
-    m_windows
-        = new WindowManager({ *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs,
-                              m_tools, *m_dataFiles, *m_fileDialogs, *m_devices, m_recorder });
+    m_logFile = new FakeAppendFile;
+    m_windows = new WindowManager({ *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs,
+                                    m_tools, *m_dataFiles, *m_fileDialogs, *m_devices, m_recorder,
+                                    m_logFile });
     m_windows->start();
     QVERIFY(QTest::qWaitForWindowExposed(main()));
 }
@@ -86,6 +91,7 @@ void tst_WindowManager::cleanup()
     delete m_fileDialogs;
     delete m_dataFiles;
     delete m_devices;
+    delete m_logFile;
     delete m_recorder;
     delete m_programs;
     delete m_files;
@@ -182,6 +188,37 @@ void tst_WindowManager::serialMonitorExistsOnceAndClosesOnExit()
     m_boxes->answers << MessageBoxes::Answer::Ok;
     main()->mnuFileExit->trigger();
     QTRY_VERIFY(!monitor);
+}
+
+void tst_WindowManager::logOutlivesTheMonitorAndToldWhenItFails()
+{
+    QApplication::setActiveWindow(main());
+    QVERIFY(QTest::qWaitForWindowActive(main()));
+    QTest::keyClick(main(), Qt::Key_F4);
+    QPointer<frmSerialMonitor> monitor = m_windows->serialMonitor();
+    QVERIFY(QTest::qWaitForWindowActive(monitor));
+    m_fileDialogs->saveNames = { QStringLiteral("/logs/line.log") };
+    QTest::keyClick(monitor, Qt::Key_L, Qt::AltModifier);
+    QTRY_COMPARE(m_fileDialogs->captions.size(), 1);
+
+    // Closed, the monitor takes the log with it no more: it runs on.
+    monitor->close();
+    QTRY_VERIFY(!monitor);
+    m_recorder->recordSent(1, "G\r");
+    QTRY_VERIFY(m_logFile->contents(QStringLiteral("/logs/line.log")).endsWith("TX    G\\r\n"));
+    m_logFile->failAfter(0);
+    m_recorder->recordSent(1, "S\r");
+    QTRY_COMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("The Serial Monitor's log to /logs/line.log stopped: No space left on "
+                            "device. What came before is in the file; the monitor goes on "
+                            "recording. Free some space or choose another file, then start the "
+                            "log again with Log to File..."));
+
+    // Opened again, the monitor shows no log running.
+    main()->mnuToolsMonitor->trigger();
+    QVERIFY(
+        !m_windows->serialMonitor()->findChild<QLabel *>(QStringLiteral("lblLog"))->isVisible());
 }
 
 void tst_WindowManager::dialogsAreModalAndMadeAnew_data()
