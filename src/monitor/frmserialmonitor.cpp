@@ -198,6 +198,8 @@ void frmSerialMonitor::createControls()
     view->addWidget(chkPause);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(lblLog, 1);
+    // Takes the room while the log's label is hidden, so the buttons keep their size.
+    buttons->addStretch(0);
     buttons->addWidget(btnClear);
     buttons->addWidget(btnLog);
     buttons->addWidget(btnSave);
