@@ -2,9 +2,10 @@
 
 #include "portmessages.h"
 
-ProgramServices::ProgramServices(MessageBoxes *messageBoxes)
+ProgramServices::ProgramServices(MessageBoxes *messageBoxes, FileDialogs *fileDialogs)
     : m_port(m_serialPort, m_trafficRecorder)
     , m_messageBoxes(messageBoxes ? *messageBoxes : m_systemMessageBoxes)
+    , m_fileDialogs(fileDialogs ? *fileDialogs : m_systemFileDialogs)
 {
 }
 

@@ -23,12 +23,14 @@
 // The real outside world of one run of Tiltbench, as main() hands it to the windows: the serial
 // port behind the traffic recorder, so that every byte is recorded from start-up, and the system's
 // message boxes, settings, files, dialogs and devices. The benchmarks start the program through the
-// same object, with message boxes that answer themselves.
+// same object, with message boxes that answer themselves and file dialogs that answer from a
+// script.
 class ProgramServices
 {
 public:
-    // `messageBoxes` replaces the system's boxes when given.
-    explicit ProgramServices(MessageBoxes *messageBoxes = nullptr);
+    // `messageBoxes` and `fileDialogs` replace the system's when given.
+    explicit ProgramServices(MessageBoxes *messageBoxes = nullptr,
+                             FileDialogs *fileDialogs = nullptr);
 
     Services services();
 
@@ -51,7 +53,8 @@ private:
     QtProgramStarter m_programStarter;
     DesktopSysInfoTools m_sysInfoTools;
     QtDataFiles m_dataFiles;
-    QtFileDialogs m_fileDialogs;
+    QtFileDialogs m_systemFileDialogs;
+    FileDialogs &m_fileDialogs;
     QtDeviceList m_deviceList;
     QtAppendFile m_logFile;
 };
