@@ -106,8 +106,13 @@ void TrafficLog::recorderChanged()
 void TrafficLog::post(const QByteArray &rows)
 {
     if (m_backlog.load() + rows.size() > kMaxBacklogBytes) {
-        writeFailed(m_generation,
-                    { m_path, QStringLiteral("the disk did not keep up with the traffic") });
+        // This runs inside the recorder's report of new traffic: whoever hears of the failure
+        // (with a message box, and its event loop) hears of it once the recorder is done.
+        const FileError error { m_path,
+                                QStringLiteral("the disk did not keep up with the traffic") };
+        stop();
+        QMetaObject::invokeMethod(
+            this, [this, error] { emit failed(error); }, Qt::QueuedConnection);
         return;
     }
     m_backlog += rows.size();
