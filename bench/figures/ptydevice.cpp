@@ -93,6 +93,12 @@ PtyDevice::~PtyDevice()
         ::close(m_master);
 }
 
+bool PtyDevice::write(const QByteArray &bytes)
+{
+    const ssize_t n = ::write(m_master, bytes.constData(), size_t(bytes.size()));
+    return n == bytes.size();
+}
+
 QByteArray PtyDevice::readAvailable()
 {
     QByteArray result;

@@ -28,6 +28,10 @@ public:
     QString errorString() const { return m_error; }
     QString slavePath() const { return m_slavePath; }
 
+    // Sends `bytes` to the program, as the indexer's answer; false when the pair did not take all
+    // of them at once.
+    bool write(const QByteArray &bytes);
+
     // Runs the event loop until the program has sent `count` carriage returns (one per command),
     // and returns what it sent. Fewer when `timeoutMs` passed first.
     QByteArray readCommands(int count, int timeoutMs);

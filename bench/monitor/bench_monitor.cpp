@@ -20,9 +20,11 @@
 #include "messageboxes.h"
 #include "portmap.h"
 #include "portmessages.h"
+#include "qtappendfile.h"
 #include "qtdatafiles.h"
 #include "qtserialport.h"
 #include "recordingserialport.h"
+#include "trafficlog.h"
 #include "trafficrecorder.h"
 
 #include <QAbstractItemModel>
@@ -170,17 +172,19 @@ Figures runScenario(const Scenario &scenario)
 
     CountingPort realPort;
     TrafficRecorder recorder;
-    RecordingSerialPort recordingPort(realPort, recorder, &PortMessages::closedReason);
+    RecordingSerialPort recordingPort(realPort, recorder);
     SerialPort &port = scenario.recorder ? static_cast<SerialPort &>(recordingPort) : realPort;
     NoMessageBoxes boxes;
     NoFileDialogs saveDialog;
     QtDataFiles files;
+    QtAppendFile logFile;
+    TrafficLog log(recorder, logFile);
     frmMotorControl main(port, boxes);
     main.show();
     std::unique_ptr<frmSerialMonitor> monitor;
     int viewUpdates = 0;
     if (scenario.monitor) {
-        monitor = std::make_unique<frmSerialMonitor>(recorder, saveDialog, files, boxes);
+        monitor = std::make_unique<frmSerialMonitor>(recorder, log, saveDialog, files, boxes);
         monitor->show();
         QObject::connect(monitor->findChild<QListView *>()->model(),
                          &QAbstractItemModel::rowsInserted, [&] { ++viewUpdates; });

@@ -3,6 +3,7 @@
 #include "desktopsysinfotools.h"
 #include "lazyresultsstore.h"
 #include "qsettingsstore.h"
+#include "qtappendfile.h"
 #include "qtdatafiles.h"
 #include "qtdevicelist.h"
 #include "qtfilechecks.h"
@@ -23,12 +24,14 @@
 // The real outside world of one run of Tiltbench, as main() hands it to the windows: the serial
 // port behind the traffic recorder, so that every byte is recorded from start-up, and the system's
 // message boxes, settings, files, dialogs and devices. The benchmarks start the program through the
-// same object, with message boxes that answer themselves.
+// same object, with message boxes that answer themselves and file dialogs that answer from a
+// script.
 class ProgramServices
 {
 public:
-    // `messageBoxes` replaces the system's boxes when given.
-    explicit ProgramServices(MessageBoxes *messageBoxes = nullptr);
+    // `messageBoxes` and `fileDialogs` replace the system's when given.
+    explicit ProgramServices(MessageBoxes *messageBoxes = nullptr,
+                             FileDialogs *fileDialogs = nullptr);
 
     Services services();
 
@@ -51,8 +54,10 @@ private:
     QtProgramStarter m_programStarter;
     DesktopSysInfoTools m_sysInfoTools;
     QtDataFiles m_dataFiles;
-    QtFileDialogs m_fileDialogs;
+    QtFileDialogs m_systemFileDialogs;
+    FileDialogs &m_fileDialogs;
     QtDeviceList m_deviceList;
     // Made after the data files, whose folder it lies in.
     LazyResultsStore m_resultsStore;
+    QtAppendFile m_logFile;
 };

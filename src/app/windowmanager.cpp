@@ -14,6 +14,7 @@
 #include "resultsmessages.h"
 #include "resultssession.h"
 #include "unsavedprompt.h"
+#include "trafficlog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -70,7 +71,9 @@ WindowManager::WindowManager(const Services &services, QObject *parent)
     connect(m_reconnect.get(), &ReconnectWatcher::reconnected, m_main.get(),
             [this] { m_main->showPortReopened(frmMotorControl::PortReopen::Reconnected); });
 
-    if (services.trafficRecorder) {
+    if (services.trafficRecorder && services.logFile) {
+        m_trafficLog = std::make_unique<TrafficLog>(*services.trafficRecorder, *services.logFile);
+        connect(m_trafficLog.get(), &TrafficLog::failed, this, &WindowManager::showLogFailed);
         connect(m_main.get(), &frmMotorControl::serialMonitorRequested, this,
                 &WindowManager::showSerialMonitor);
         m_main->mnuToolsMonitor->setEnabled(true);
@@ -163,9 +166,18 @@ void WindowManager::showSerialMonitor()
 {
     // Like the calculator, a window of its own; the recorder keeps the traffic while it is closed.
     showSingle(m_serialMonitor, [this] {
-        return new frmSerialMonitor(*m_services.trafficRecorder, m_services.fileDialogs,
-                                    m_services.dataFiles, m_services.messageBoxes);
+        return new frmSerialMonitor(*m_services.trafficRecorder, *m_trafficLog,
+                                    m_services.fileDialogs, m_services.dataFiles,
+                                    m_services.messageBoxes);
     });
+}
+
+void WindowManager::showLogFailed(const FileError &error)
+{
+    // The log runs with the monitor closed too; the box then comes up over the main window.
+    QWidget *parent = m_serialMonitor ? static_cast<QWidget *>(m_serialMonitor) : m_main.get();
+    m_services.messageBoxes.warning(parent, AppInfo::title(),
+                                    frmSerialMonitor::logFailedText(error));
 }
 
 void WindowManager::showPortProperties()

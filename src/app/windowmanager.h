@@ -6,7 +6,9 @@
 #include <memory>
 #include <optional>
 
+class AppendFile;
 class DataFiles;
+struct FileError;
 class DeviceList;
 class FileChecks;
 class FileDialogs;
@@ -24,6 +26,7 @@ class ResultsStore;
 class SerialPort;
 class SettingsStore;
 class SysInfoTools;
+class TrafficLog;
 class TrafficRecorder;
 
 // The outside world as the program's windows reach it; main() hands in the real services, tests
@@ -44,6 +47,8 @@ struct Services
     ResultsStore &resultsStore;
     // The serial traffic recorded under `port`; without it there is no serial monitor.
     TrafficRecorder *trafficRecorder = nullptr;
+    // The file the serial monitor logs to; without it there is no serial monitor either.
+    AppendFile *logFile = nullptr;
 };
 
 // Creates the windows and decides how long each lives. The main window lives for the whole run and
@@ -82,6 +87,7 @@ private:
     void showResults();
     void recordTrial(const FrictionTrial &trial);
     void showSerialMonitor();
+    void showLogFailed(const FileError &error);
     void showPortProperties();
     void showAbout();
     void showPortMap();
@@ -93,6 +99,8 @@ private:
     QPointer<frmCalculate> m_calculator;
     std::unique_ptr<ResultsSession> m_results;
     QPointer<frmResults> m_resultsWindow;
+    // The serial monitor's log, which runs whether the monitor is open or not.
+    std::unique_ptr<TrafficLog> m_trafficLog;
     QPointer<frmSerialMonitor> m_serialMonitor;
     // The answer about unsaved trials given at File > Exit, for the close that follows.
     std::optional<bool> m_exitDecision;

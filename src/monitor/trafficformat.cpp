@@ -1,6 +1,6 @@
 #include "trafficformat.h"
 
-#include "trafficrecorder.h"
+#include "portmessages.h"
 
 #include <QDateTime>
 
@@ -8,9 +8,27 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-QString withReason(const QString &what, const QString &reason)
+void appendHex(QString &text, unsigned char byte)
 {
-    return reason.isEmpty() ? what : what + QStringLiteral(": ") + reason;
+    text += QLatin1Char(kHexDigits[byte >> 4]);
+    text += QLatin1Char(kHexDigits[byte & 0xf]);
+}
+
+bool printable(unsigned char byte)
+{
+    return byte >= 0x20 && byte < 0x7f;
+}
+
+QString direction(TrafficEntry::Kind kind)
+{
+    switch (kind) {
+    case TrafficEntry::Kind::Sent:
+        return QStringLiteral("TX  ");
+    case TrafficEntry::Kind::Received:
+        return QStringLiteral("RX  ");
+    default:
+        return QStringLiteral("Port");
+    }
 }
 
 } // namespace
@@ -35,60 +53,92 @@ QString TrafficFormat::escaped(const QByteArray &bytes)
             text += QLatin1String("\\\\");
             break;
         default:
-            if (byte >= 0x20 && byte < 0x7f) {
+            if (printable(byte)) {
                 text += QLatin1Char(c);
             } else {
                 text += QLatin1String("\\x");
-                text += QLatin1Char(kHexDigits[byte >> 4]);
-                text += QLatin1Char(kHexDigits[byte & 0xf]);
+                appendHex(text, byte);
             }
         }
     }
     return text;
 }
 
-QString TrafficFormat::hex(const QByteArray &bytes)
+QStringList TrafficFormat::hexDump(const QByteArray &bytes)
 {
-    return QString::fromLatin1(bytes.toHex(' '));
+    QStringList rows;
+    rows.reserve((bytes.size() + kDumpWidth - 1) / kDumpWidth);
+    for (qsizetype at = 0; at < bytes.size(); at += kDumpWidth) {
+        const qsizetype count = qMin<qsizetype>(kDumpWidth, bytes.size() - at);
+        QString row;
+        row.reserve(80);
+        row += QStringLiteral("%1  ").arg(at, 4, 16, QLatin1Char('0'));
+        for (qsizetype i = 0; i < kDumpWidth; ++i) {
+            if (i < count)
+                appendHex(row, static_cast<unsigned char>(bytes[at + i]));
+            else
+                row += QLatin1String("  ");
+            row += QLatin1Char(' ');
+            // Two groups of eight, as the eye counts them.
+            if (i == kDumpWidth / 2 - 1)
+                row += QLatin1Char(' ');
+        }
+        row += QLatin1String(" |");
+        for (qsizetype i = 0; i < count; ++i) {
+            const auto byte = static_cast<unsigned char>(bytes[at + i]);
+            row += printable(byte) ? QLatin1Char(char(byte)) : QLatin1Char('.');
+        }
+        row += QLatin1Char('|');
+        rows.append(row);
+    }
+    return rows;
+}
+
+QString TrafficFormat::time(qint64 time, std::optional<qint64> previous, TimeMode mode)
+{
+    switch (mode) {
+    case TimeMode::TimeOfDay:
+        return QDateTime::fromMSecsSinceEpoch(time).toString(u"hh:mm:ss.zzz");
+    case TimeMode::DateAndTime:
+        return QDateTime::fromMSecsSinceEpoch(time).toString(u"yyyy-MM-dd hh:mm:ss.zzz");
+    case TimeMode::SincePrevious:
+        break;
+    }
+    // As wide as a time of day, so that the columns after it stay where they were.
+    if (!previous)
+        return QStringLiteral("%1 ms").arg(QLatin1Char('-'), 9);
+    const qint64 delta = time - *previous;
+    const QString number
+        = delta >= 0 ? QLatin1Char('+') + QString::number(delta) : QString::number(delta);
+    return QStringLiteral("%1 ms").arg(number, 9);
 }
 
 QString TrafficFormat::portEvent(const TrafficEntry &entry)
 {
-    const QString port = QStringLiteral("Com%1").arg(entry.port);
-    switch (entry.kind) {
-    case TrafficEntry::Kind::Opened:
-        return withReason(port + QStringLiteral(" opened"), entry.text);
-    case TrafficEntry::Kind::Changed:
-        return withReason(port + QStringLiteral(" changed"), entry.text);
-    case TrafficEntry::Kind::Closed:
-        return withReason(port + QStringLiteral(" closed"), entry.text);
-    case TrafficEntry::Kind::OpenFailed:
-        return withReason(port + QStringLiteral(" could not be opened"), entry.text);
-    case TrafficEntry::Kind::Reconnected:
-        return withReason(port + QStringLiteral(" reconnected"), entry.text);
-    case TrafficEntry::Kind::Sent:
-    case TrafficEntry::Kind::Received:
-        break;
-    }
-    return {};
+    return PortMessages::portEvent(entry, escaped(entry.bytes));
 }
 
-QString TrafficFormat::line(const TrafficEntry &entry, bool asHex)
+int TrafficFormat::rowCount(TrafficEntry::Kind kind, qsizetype bytes, bool hex)
 {
-    QString direction;
-    QString what;
-    switch (entry.kind) {
-    case TrafficEntry::Kind::Sent:
-    case TrafficEntry::Kind::Received:
-        direction = entry.kind == TrafficEntry::Kind::Sent ? QStringLiteral("TX  ")
-                                                           : QStringLiteral("RX  ");
-        what = asHex ? hex(entry.bytes) : escaped(entry.bytes);
-        break;
-    default:
-        direction = QStringLiteral("Port");
-        what = portEvent(entry);
-        break;
-    }
-    const QString time = QDateTime::fromMSecsSinceEpoch(entry.time).toString(u"hh:mm:ss.zzz");
-    return time + QStringLiteral("  ") + direction + QStringLiteral("  ") + what;
+    if (!hex || (kind != TrafficEntry::Kind::Sent && kind != TrafficEntry::Kind::Received))
+        return 1;
+    return int(qMax<qsizetype>(1, (bytes + kDumpWidth - 1) / kDumpWidth));
+}
+
+QStringList TrafficFormat::rows(const TrafficEntry &entry, const Options &options,
+                                std::optional<qint64> previous)
+{
+    const QString head = time(entry.time, previous, options.time) + QStringLiteral("  ")
+        + direction(entry.kind) + QStringLiteral("  ");
+    if (entry.isPortEvent())
+        return { head + portEvent(entry) };
+    if (!options.hex)
+        return { head + escaped(entry.bytes) };
+    QStringList rows = hexDump(entry.bytes);
+    if (rows.isEmpty())
+        return { head };
+    const QString indent(head.size(), QLatin1Char(' '));
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        rows[i].prepend(i == 0 ? head : indent);
+    return rows;
 }

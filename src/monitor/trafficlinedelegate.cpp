@@ -1,5 +1,8 @@
 #include "trafficlinedelegate.h"
 
+#include "trafficcolours.h"
+#include "trafficmodel.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFontMetricsF>
@@ -32,11 +35,29 @@ void TrafficLineDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
         : (opt.state & QStyle::State_Active)                                ? QPalette::Active
                                                                             : QPalette::Inactive;
+    const bool selected = opt.state & QStyle::State_Selected;
+    const QVariant kind = index.data(TrafficModel::KindRole);
     painter->save();
     painter->setFont(opt.font);
-    painter->setPen(opt.palette.color(
-        group, (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
-    painter->drawText(room, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    // A selected row keeps the style's colours, which are made to be read on its highlight.
+    painter->setPen(
+        selected || !kind.isValid()
+            ? opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text)
+            : TrafficColours::forKind(TrafficEntry::Kind(kind.toInt()), opt.palette));
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+    painter->drawText(room, flags, text);
+
+    if (!m_highlight.isEmpty()) {
+        // In a fixed-pitch font a match starts where its first character's number says.
+        painter->setPen(TrafficColours::matchText());
+        for (qsizetype at = text.indexOf(m_highlight, 0, Qt::CaseInsensitive); at >= 0;
+             at = text.indexOf(m_highlight, at + m_highlight.size(), Qt::CaseInsensitive)) {
+            const qreal left = room.left() + advance * at;
+            const QRectF mark(left, room.top(), advance * m_highlight.size(), room.height());
+            painter->fillRect(mark.intersected(QRectF(room)), TrafficColours::matchBackground());
+            painter->drawText(mark, flags, text.mid(at, m_highlight.size()));
+        }
+    }
     painter->restore();
 }
 

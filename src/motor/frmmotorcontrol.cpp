@@ -21,6 +21,7 @@
 #include <QStatusBar>
 
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -444,13 +445,24 @@ void frmMotorControl::mnuFileExit_Click()
 
 bool frmMotorControl::write(const QList<QByteArray> &commands)
 {
+    std::optional<CommError> refusal;
     for (const QByteArray &command : commands) {
-        if (const CommError error = MSComm1.Output(command)) {
-            showError(PortMessages::describe(error));
-            return false;
-        }
+        const CommError error = MSComm1.Output(command);
+        if (!error)
+            continue;
+        if (!refusal)
+            refusal = error;
+        // A closed port takes nothing until it opens again, which cannot happen before this
+        // press is over: the rest of the press is offered all the same, so that the port's record
+        // shows everything that did not go out. After any other refusal nothing more is offered,
+        // since a later command must not reach the indexer without the ones before it.
+        const auto kind = error.fault.kind;
+        if (kind != PortFault::Kind::NotOpen && kind != PortFault::Kind::Unplugged)
+            break;
     }
-    return true;
+    if (refusal)
+        showError(PortMessages::describe(*refusal));
+    return !refusal;
 }
 
 void frmMotorControl::showError(const QString &description)
@@ -477,10 +489,11 @@ void frmMotorControl::showPortState()
     if (!m_portNote.isEmpty() && MSComm1.PortOpen())
         state += QStringLiteral(" (%1)").arg(m_portNote);
 
-    // The window has a fixed width; a long device path or reason is cut short with an ellipsis
-    // rather than clipped, and shown whole in the tooltip.
+    // The window has a fixed width; a long device path or reason gives way in its middle, so
+    // that the start (the port and its state) and the end (the line settings, or the last words
+    // of the reason) stay, and is shown whole in the tooltip.
     const int room = TwipsLayout::toPixels(kClientArea.width) - kStatusMargin;
-    lblPortState->setText(lblPortState->fontMetrics().elidedText(state, Qt::ElideRight, room));
+    lblPortState->setText(lblPortState->fontMetrics().elidedText(state, Qt::ElideMiddle, room));
     lblPortState->setToolTip(state);
 }
 

@@ -94,8 +94,8 @@ private:
     void move(MotorCommands::Direction direction);
     void setUpScrollBar(QScrollBar *bar, int maximum, int largeStep, int smallStep, int value);
     void setDistanceControlsEnabled(bool enabled);
-    // Writes the commands one by one; at the first refusal shows it and returns false, so the
-    // commands after it are not sent.
+    // Writes the commands one by one; at the first refusal shows it and returns false, and
+    // nothing after it is sent.
     bool write(const QList<QByteArray> &commands);
     void showError(const QString &description);
     void showPortState();

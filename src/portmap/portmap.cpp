@@ -1,5 +1,7 @@
 #include "portmap.h"
 
+#include "symboliclink.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -33,13 +35,35 @@ QString PortMap::devicePath(int port)
 #else
     const QFileInfo link(linkPath(port));
     if (link.isSymLink()) {
-        const QString device = link.canonicalFilePath();
         // A link to a device that is not there (an adapter unplugged) still names that device, so
-        // the open fails with a message about it instead of silently using another port.
-        return device.isEmpty() ? link.symLinkTarget() : device;
+        // the open fails with a message about it instead of silently using another port. (A loop
+        // of links has no canonical path either, whatever canonicalFilePath() makes of it.)
+        const QString device = link.exists() ? link.canonicalFilePath() : QString();
+        return device.isEmpty() ? deviceName(port) : device;
     }
     if (link.exists())
         return link.canonicalFilePath();
+    return defaultDevicePath(port);
+#endif
+}
+
+QString PortMap::deviceName(int port)
+{
+    if (port < 1)
+        return {};
+#ifdef Q_OS_WIN
+    return devicePath(port);
+#else
+    const QFileInfo link(linkPath(port));
+    if (link.isSymLink()) {
+        // Read as written: symLinkTarget() would resolve a chain of links to its end.
+        const QString target = SymbolicLink::target(link.filePath());
+        if (target.isEmpty())
+            return link.symLinkTarget();
+        return QDir::cleanPath(QDir(link.absolutePath()).absoluteFilePath(target));
+    }
+    if (link.exists())
+        return link.filePath();
     return defaultDevicePath(port);
 #endif
 }

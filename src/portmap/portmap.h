@@ -19,6 +19,11 @@ public:
     // has no device.
     static QString devicePath(int port);
 
+    // The device for port `port` as the operator named it: the link's target as written (a
+    // /dev/serial/by-id/ name, a typed path), made absolute but not resolved; the place of
+    // something that is not a link; else the default device. devicePath() is what it resolves to.
+    static QString deviceName(int port);
+
     // The device port `port` stands for without a link; empty where there is none (macOS).
     static QString defaultDevicePath(int port);
 

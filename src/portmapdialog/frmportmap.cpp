@@ -86,14 +86,15 @@ frmPortMap::frmPortMap(DeviceList &devices, SerialPort &port, MessageBoxes &mess
         r.cboDevice->setToolTip(
             QStringLiteral("Choose the device for Com%1, or type its path").arg(port));
         r.cboDevice->setAccessibleDescription(
-            QStringLiteral("(default) is the system's own device for Com%1").arg(port));
+            QStringLiteral("The first entry, (default), is the system's own device for Com%1")
+                .arg(port));
         r.lblPort->setBuddy(r.cboDevice);
         r.lblState = TwipsLayout::make<QLabel>(
             this, qPrintable(QStringLiteral("lblState%1").arg(port)), rowState(row), {});
         r.lblState->setAccessibleDescription(
             QStringLiteral("State of the device for Com%1").arg(port));
 
-        fillDevices(r.cboDevice, PortMapEditor::current(port).device);
+        fillDevices(port, PortMapEditor::current(port).device);
         connect(r.cboDevice, &QComboBox::editTextChanged, this, [this, port] { showState(port); });
         showState(port);
         focusOrder << r.cboDevice;
@@ -115,16 +116,25 @@ frmPortMap::frmPortMap(DeviceList &devices, SerialPort &port, MessageBoxes &mess
     connect(cmdCancel, &QPushButton::clicked, this, &frmPortMap::reject);
 }
 
-void frmPortMap::fillDevices(QComboBox *list, const QString &device)
+void frmPortMap::fillDevices(int port, const QString &device)
 {
+    QComboBox *list = m_rows[port - 1].cboDevice;
     const QSignalBlocker quiet(list);
     list->clear();
-    list->addItem(PortMapEditor::defaultText());
-    for (const SerialDevice &d : m_editor.devices())
+    list->addItem(m_editor.defaultText(port));
+    list->setItemData(0, PortMap::defaultDevicePath(port), Qt::ToolTipRole);
+    for (const SerialDevice &d : m_editor.devices()) {
         list->addItem(PortMapEditor::deviceLabel(d));
+        // The name the map will hold, and where it leads now.
+        list->setItemData(list->count() - 1,
+                          d.stableName == d.systemPath
+                              ? d.systemPath
+                              : QStringLiteral("%1\n%2").arg(d.stableName, d.systemPath),
+                          Qt::ToolTipRole);
+    }
     // Device names are long; the open list may be wider than the box.
     list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0));
-    const QString text = m_editor.textFor(device);
+    const QString text = m_editor.textFor(port, device);
     const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     list->setCurrentIndex(index);
     list->setEditText(text);
@@ -132,7 +142,7 @@ void frmPortMap::fillDevices(QComboBox *list, const QString &device)
 
 QString frmPortMap::chosenDevice(int port) const
 {
-    return m_editor.deviceFor(m_rows[port - 1].cboDevice->currentText());
+    return m_editor.deviceFor(port, m_rows[port - 1].cboDevice->currentText());
 }
 
 void frmPortMap::showState(int port)
@@ -148,7 +158,7 @@ void frmPortMap::cmdRefresh_Click()
         chosen[port - 1] = chosenDevice(port);
     m_editor.refresh();
     for (int port = 1; port <= PortMapEditor::kPorts; ++port) {
-        fillDevices(m_rows[port - 1].cboDevice, chosen[port - 1]);
+        fillDevices(port, chosen[port - 1]);
         showState(port);
     }
 }

@@ -38,7 +38,7 @@ private:
 
     void cmdRefresh_Click();
     void cmdOK_Click();
-    void fillDevices(QComboBox *list, const QString &device);
+    void fillDevices(int port, const QString &device);
     void showState(int port);
     QString chosenDevice(int port) const;
 

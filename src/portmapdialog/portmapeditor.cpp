@@ -31,9 +31,16 @@ void PortMapEditor::refresh()
     m_devices = m_deviceList.devices();
 }
 
-QString PortMapEditor::defaultText()
+QString PortMapEditor::defaultText(int port) const
 {
-    return QStringLiteral("(default)");
+    const QString path = PortMap::defaultDevicePath(port);
+    if (path.isEmpty())
+        return QStringLiteral("(default: none)");
+    for (const SerialDevice &device : m_devices) {
+        if (device.systemPath == path)
+            return QStringLiteral("(default: %1)").arg(deviceLabel(device));
+    }
+    return QStringLiteral("(default: %1)").arg(path);
 }
 
 QString PortMapEditor::deviceLabel(const SerialDevice &device)
@@ -47,10 +54,10 @@ QString PortMapEditor::deviceLabel(const SerialDevice &device)
     return about.isEmpty() ? name : QStringLiteral("%1: %2").arg(name, about.join(u", "));
 }
 
-QString PortMapEditor::deviceFor(const QString &text) const
+QString PortMapEditor::deviceFor(int port, const QString &text) const
 {
     const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty() || trimmed == defaultText())
+    if (trimmed.isEmpty() || trimmed == defaultText(port))
         return {};
     for (const SerialDevice &device : m_devices) {
         if (deviceLabel(device) == trimmed)
@@ -59,10 +66,10 @@ QString PortMapEditor::deviceFor(const QString &text) const
     return trimmed;
 }
 
-QString PortMapEditor::textFor(const QString &device) const
+QString PortMapEditor::textFor(int port, const QString &device) const
 {
     if (device.isEmpty())
-        return defaultText();
+        return defaultText(port);
     // A link made by hand may name the device by its system path rather than its stable name.
     for (const SerialDevice &d : m_devices) {
         if (device == d.stableName || device == d.systemPath)

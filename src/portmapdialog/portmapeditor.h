@@ -55,15 +55,17 @@ public:
     void refresh();
     const QList<SerialDevice> &devices() const { return m_devices; }
 
-    static QString defaultText();
+    // The drop-down's first entry, which removes the link: "(default: /dev/ttyS0)", with what the
+    // system says of that device when it lists it; "(default: none)" where the port has none.
+    QString defaultText(int port) const;
     // How a listed device reads in the drop-down: its name, then what the system says of it.
     static QString deviceLabel(const SerialDevice &device);
 
-    // The device a drop-down text stands for: empty for the default, a listed device's stable
-    // name, or the text itself as a typed path.
-    QString deviceFor(const QString &text) const;
+    // The device a drop-down text of port `port` stands for: empty for the default, a listed
+    // device's stable name, or the text itself as a typed path.
+    QString deviceFor(int port, const QString &text) const;
     // The drop-down text for a device, the inverse of deviceFor.
-    QString textFor(const QString &device) const;
+    QString textFor(int port, const QString &device) const;
 
     static Current current(int port);
     State state(int port, const QString &device) const;

@@ -2,6 +2,7 @@
 
 #include "linesettings.h"
 #include "serialport.h"
+#include "trafficrecorder.h"
 
 namespace {
 
@@ -51,10 +52,25 @@ QString handshakingName(int handshaking)
 
 } // namespace
 
-QString PortMessages::label(int port, const QString &device)
+QString PortMessages::deviceText(const QString &name, const QString &device)
 {
-    const QString name = QStringLiteral("Com%1").arg(port);
-    return device.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, device);
+    if (name.isEmpty() || name == device)
+        return device;
+    if (device.isEmpty())
+        return name;
+    return QStringLiteral("%1 (%2)").arg(name, device);
+}
+
+QString PortMessages::label(const PortFault &fault)
+{
+    const QString port = QStringLiteral("Com%1").arg(fault.port);
+    const QString device = deviceText(fault.name, fault.device);
+    if (device.isEmpty())
+        return port;
+    // Brackets inside brackets read badly.
+    if (device != fault.device && device != fault.name)
+        return QStringLiteral("%1 on %2").arg(port, device);
+    return QStringLiteral("%1 (%2)").arg(port, device);
 }
 
 QString PortMessages::settingName(const PortFault &fault)
@@ -81,7 +97,8 @@ QString PortMessages::describe(const CommError &error)
     using Kind = PortFault::Kind;
     const PortFault &fault = error.fault;
     const QString name = QStringLiteral("Com%1").arg(fault.port);
-    const QString portAndDevice = label(fault.port, fault.device);
+    const QString portAndDevice = label(fault);
+    const QString device = deviceText(fault.name, fault.device);
     switch (fault.kind) {
     case Kind::None:
         break;
@@ -126,8 +143,7 @@ QString PortMessages::describe(const CommError &error)
         }
         const QString what = fault.device.isEmpty()
             ? QStringLiteral("%1 has no device").arg(name)
-            : QStringLiteral("%1 could not be opened: there is no device %2")
-                  .arg(name, fault.device);
+            : QStringLiteral("%1 could not be opened: there is no device %2").arg(name, device);
         return QStringLiteral("%1. Plug in the adapter, or choose its device in Options > Port "
                               "Map... (without the program: ln -s /dev/ttyUSB0 %2)")
             .arg(what, fault.link);
@@ -137,6 +153,11 @@ QString PortMessages::describe(const CommError &error)
         return QStringLiteral("%1 could not be opened: its link %2 points to %3, which does not "
                               "exist. Plug in the adapter, or choose its device in Options > "
                               "Port Map...")
+            .arg(name, fault.link, fault.device);
+    case Kind::LinkLoop:
+        return QStringLiteral("%1 could not be opened: its link %2 points to %3, which leads back "
+                              "round in a loop of links and never reaches a device. Choose the "
+                              "device in Options > Port Map...")
             .arg(name, fault.link, fault.device);
     case Kind::Busy:
         return QStringLiteral("%1 could not be opened: another program is using it. Close that "
@@ -187,26 +208,26 @@ QString PortMessages::describe(const CommError &error)
 QString PortMessages::closedReason(const PortFault &reason)
 {
     using Kind = PortFault::Kind;
+    const QString device = deviceText(reason.name, reason.device);
     switch (reason.kind) {
     case Kind::NoDevice:
     case Kind::DanglingLink:
-        return reason.device.isEmpty() ? QStringLiteral("there is no device for this port")
-                                       : QStringLiteral("there is no device %1").arg(reason.device);
+        return device.isEmpty() ? QStringLiteral("there is no device for this port")
+                                : QStringLiteral("there is no device %1").arg(device);
+    case Kind::LinkLoop:
+        return QStringLiteral("its link %1 leads round in a loop").arg(reason.link);
     case Kind::Busy:
-        return QStringLiteral("another program is using %1").arg(reason.device);
+        return QStringLiteral("another program is using %1").arg(device);
     case Kind::AccessDenied:
-        return QStringLiteral("permission denied for %1").arg(reason.device);
+        return QStringLiteral("permission denied for %1").arg(device);
     case Kind::OpenFailed:
-        return QStringLiteral("%1 could not be opened").arg(reason.device);
+        return QStringLiteral("%1 could not be opened").arg(device);
     case Kind::SettingRefused:
-        if (reason.restoreFailed) {
-            return QStringLiteral("the previous settings of %1 could not be restored")
-                .arg(reason.device);
-        }
-        return QStringLiteral("the device %1 refused the settings %2")
-            .arg(reason.device, reason.text);
+        if (reason.restoreFailed)
+            return QStringLiteral("the previous settings of %1 could not be restored").arg(device);
+        return QStringLiteral("the device %1 refused the settings %2").arg(device, reason.text);
     case Kind::Unplugged:
-        return QStringLiteral("the device %1 was disconnected").arg(reason.device);
+        return QStringLiteral("the device %1 was disconnected").arg(device);
     default:
         return {};
     }
@@ -215,9 +236,65 @@ QString PortMessages::closedReason(const PortFault &reason)
 QString PortMessages::portState(const SerialPort &port)
 {
     const QString name = QStringLiteral("Com%1").arg(port.CommPort());
-    if (port.PortOpen())
-        return QStringLiteral("%1 open: %2, %3").arg(name, port.devicePath(), port.Settings());
+    if (port.PortOpen()) {
+        return QStringLiteral("%1 open: %2, %3")
+            .arg(name, deviceText(port.deviceName(), port.devicePath()), port.Settings());
+    }
     const QString reason = closedReason(port.closedReason());
     return reason.isEmpty() ? QStringLiteral("%1 closed").arg(name)
                             : QStringLiteral("%1 closed: %2").arg(name, reason);
+}
+
+QString PortMessages::lineText(const PortLine &line)
+{
+    QString text = deviceText(line.name, line.device) + QStringLiteral(", ") + line.settings;
+    if (line.handshaking != SerialPort::NoHandshaking)
+        text += QStringLiteral(", ") + handshakingName(line.handshaking);
+    return text;
+}
+
+QString PortMessages::portEvent(const TrafficEntry &entry, const QString &bytesText)
+{
+    using Kind = TrafficEntry::Kind;
+    const QString port = QStringLiteral("Com%1").arg(entry.port);
+    const auto withReason = [](const QString &what, const QString &reason) {
+        return reason.isEmpty() ? what : what + QStringLiteral(": ") + reason;
+    };
+    switch (entry.kind) {
+    case Kind::Opened:
+        return port + QStringLiteral(" opened: ") + lineText(entry.line);
+    case Kind::Changed:
+        return port + QStringLiteral(" changed: ") + entry.line.settings
+            + (entry.line.handshaking != SerialPort::NoHandshaking
+                   ? QStringLiteral(", ") + handshakingName(entry.line.handshaking)
+                   : QString());
+    case Kind::Reconnected:
+        return port + QStringLiteral(" reconnected: ") + lineText(entry.line);
+    case Kind::Closed:
+        return withReason(port + QStringLiteral(" closed"), closedReason(entry.fault));
+    case Kind::OpenFailed:
+        return withReason(port + QStringLiteral(" could not be opened"), closedReason(entry.fault));
+    case Kind::NotSent: {
+        QString why;
+        switch (entry.fault.kind) {
+        case PortFault::Kind::NotOpen:
+            why = QStringLiteral("the port is closed");
+            break;
+        case PortFault::Kind::Unplugged:
+            why = QStringLiteral("the port is closed, because %1").arg(closedReason(entry.fault));
+            break;
+        case PortFault::Kind::WriteFailed:
+            why = QStringLiteral("the device did not take it (%1)").arg(entry.fault.systemCause);
+            break;
+        default:
+            why = describe(CommError { CommError::WriteFailed, entry.fault });
+            break;
+        }
+        return QStringLiteral("%1 did not send %2: %3").arg(port, bytesText, why);
+    }
+    case Kind::Sent:
+    case Kind::Received:
+        break;
+    }
+    return {};
 }

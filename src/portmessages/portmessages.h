@@ -5,11 +5,14 @@
 #include <QString>
 
 class SerialPort;
+struct PortLine;
+struct TrafficEntry;
 
 // The operator's sentences about the serial port. The serial room reports what failed in the
 // device's terms (PortFault); this is the one place that says it to the operator: what failed,
-// and what to do about it, naming the menus to use. The main window's status line and the message
-// boxes of the main window and the port dialog all take their texts from here.
+// and what to do about it, naming the menus to use. The main window's status line, the message
+// boxes of the main window and the port dialog, and the Serial Monitor's port events all take
+// their texts from here.
 class PortMessages
 {
 public:
@@ -24,8 +27,20 @@ public:
     // and the reason.
     static QString portState(const SerialPort &port);
 
+    // A device as the operator named it and what that resolves to:
+    // "/dev/serial/by-id/usb-FTDI_...-port0 (/dev/ttyUSB0)", or the one path when they are the
+    // same or the name is unknown.
+    static QString deviceText(const QString &name, const QString &device);
+
+    // The Serial Monitor's sentence for a port event, such as "Com1 opened: /dev/ttyUSB0,
+    // 9600,n,8,1" or "Com1 did not send G\r: the port is closed"; `bytesText` is the event's bytes
+    // as the monitor writes them.
+    static QString portEvent(const TrafficEntry &entry, const QString &bytesText = {});
+
 private:
-    // "Com1 (/dev/ttyUSB0)", or "Com1" without a device.
-    static QString label(int port, const QString &device);
+    // "Com1 (/dev/ttyUSB0)", "Com1 on /dev/serial/by-id/... (/dev/ttyUSB0)", or "Com1" without a
+    // device.
+    static QString label(const PortFault &fault);
+    static QString lineText(const PortLine &line);
     static QString settingName(const PortFault &fault);
 };

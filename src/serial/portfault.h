@@ -23,6 +23,7 @@ struct PortFault
         NoDevice, // device: empty when the port number stands for none; link: where the
                   // port's link would live, empty where ports are not mapped by links
         DanglingLink, // link: the port's link; device: the missing device it points to
+        LinkLoop, // link: the port's link; device: where it points, which leads back round
         Busy, // another program holds the device
         AccessDenied, // group: the group that may open the device, empty when unknown
         OpenFailed, // systemCause
@@ -47,6 +48,10 @@ struct PortFault
     Kind kind = Kind::None;
     int port = 0;
     QString device;
+    // The device as the operator named it for the port (the port map link's target as written,
+    // such as a /dev/serial/by-id/ name), where that differs from `device`, which is what it
+    // resolves to; empty otherwise.
+    QString name;
     QString link;
     QString group;
     Setting setting = Setting::Line;
@@ -59,4 +64,5 @@ struct PortFault
     bool restoreFailed = false;
 
     bool failed() const { return kind != Kind::None; }
+    bool operator==(const PortFault &) const = default;
 };

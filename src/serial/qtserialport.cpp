@@ -84,6 +84,20 @@ QString accessGroup([[maybe_unused]] const QString &device)
     return {};
 }
 
+// Whether following the link at `path` goes round in a circle (or through more links than the
+// system follows), rather than ending at something missing.
+bool isLinkLoop([[maybe_unused]] const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info
+    {
+    };
+    return ::stat(QFile::encodeName(path).constData(), &info) != 0 && errno == ELOOP;
+#else
+    return false;
+#endif
+}
+
 } // namespace
 
 QtSerialPort::QtSerialPort(QObject *parent)
@@ -109,6 +123,9 @@ PortFault QtSerialPort::fault(PortFault::Kind kind) const
     fault.kind = kind;
     fault.port = m_commPort;
     fault.device = devicePath();
+    const QString name = deviceName();
+    if (name != fault.device)
+        fault.name = name;
     return fault;
 }
 
@@ -118,6 +135,7 @@ bool QtSerialPort::deviceMissing() const
     case PortFault::Kind::Unplugged:
     case PortFault::Kind::NoDevice:
     case PortFault::Kind::DanglingLink:
+    case PortFault::Kind::LinkLoop:
         return !m_port->isOpen();
     default:
         return false;
@@ -215,6 +233,7 @@ CommError QtSerialPort::openDevice()
     if (!m_port->open(QIODevice::ReadWrite))
         return openFailure(device);
     m_openDevice = device;
+    m_openName = PortMap::deviceName(m_commPort);
     CommError error = applyLine(m_settings);
     if (!error)
         error = applyHandshaking(m_handshaking);
@@ -233,6 +252,8 @@ CommError QtSerialPort::openFailure(const QString &device)
 {
     PortFault failure = fault(PortFault::Kind::OpenFailed);
     failure.device = device;
+    const QString name = PortMap::deviceName(m_commPort);
+    failure.name = name != device ? name : QString();
     int number = CommError::InvalidPort;
     const QString link = PortMap::linkPath(m_commPort);
     const bool missing = device.isEmpty() || m_port->error() == QSerialPort::DeviceNotFoundError
@@ -240,10 +261,12 @@ CommError QtSerialPort::openFailure(const QString &device)
     if (missing) {
         failure.link = link;
         // A link that is there but leads nowhere (an adapter unplugged) is a different matter
-        // from a port that has no link at all.
-        failure.kind = !device.isEmpty() && !link.isEmpty() && QFileInfo(link).isSymLink()
-            ? PortFault::Kind::DanglingLink
-            : PortFault::Kind::NoDevice;
+        // from a port that has no link at all, and a link that leads back round to itself is
+        // neither.
+        const bool linked = !device.isEmpty() && !link.isEmpty() && QFileInfo(link).isSymLink();
+        failure.kind = !linked ? PortFault::Kind::NoDevice
+            : isLinkLoop(link) ? PortFault::Kind::LinkLoop
+                               : PortFault::Kind::DanglingLink;
     } else if (m_port->error() == QSerialPort::PermissionError) {
         if (accessDenied(device)) {
             failure.kind = PortFault::Kind::AccessDenied;
@@ -263,6 +286,7 @@ CommError QtSerialPort::openFailure(const QString &device)
 
 void QtSerialPort::closeDevice()
 {
+    m_openName.clear();
     // Closing can itself report errors (restoring the line of a device that is gone); they must
     // not start another close.
     m_closing = true;
@@ -387,6 +411,11 @@ QByteArray QtSerialPort::Input()
 QString QtSerialPort::devicePath() const
 {
     return m_port->isOpen() ? m_openDevice : PortMap::devicePath(m_commPort);
+}
+
+QString QtSerialPort::deviceName() const
+{
+    return m_port->isOpen() ? m_openName : PortMap::deviceName(m_commPort);
 }
 
 void QtSerialPort::onReadyRead()

@@ -34,6 +34,7 @@ public:
     QByteArray Input() override;
     int CommEvent() const override { return m_commEvent; }
     QString devicePath() const override;
+    QString deviceName() const override;
     PortFault closedReason() const override { return m_closedReason; }
     // Closed because its device went away or was not there at the last open, so that it may open
     // again when the device returns.
@@ -60,6 +61,7 @@ private:
     int m_rThreshold = 0;
     int m_commEvent = NoEvent;
     QString m_openDevice;
+    QString m_openName;
     PortFault m_closedReason;
     bool m_closing = false;
 };

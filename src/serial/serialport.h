@@ -72,6 +72,11 @@ public:
     // none.
     virtual QString devicePath() const = 0;
 
+    // The device as the operator named it for this port (the port map link's target as written,
+    // such as a /dev/serial/by-id/ name, or a typed path); devicePath() is what it resolves to.
+    // While open, the name the port was opened under.
+    virtual QString deviceName() const { return devicePath(); }
+
     // Why the port is closed, for the status line: no fault when it was simply never opened or
     // closed on request.
     virtual PortFault closedReason() const = 0;

@@ -1,6 +1,8 @@
 #include "trafficrecorder.h"
 
+#include <QDataStream>
 #include <QDateTime>
+#include <QIODevice>
 
 #include <cstring>
 
@@ -9,6 +11,58 @@ namespace {
 bool isPortEvent(TrafficEntry::Kind kind)
 {
     return kind != TrafficEntry::Kind::Sent && kind != TrafficEntry::Kind::Received;
+}
+
+// A port event's facts travel through the byte ring like any payload, so the ring bounds them
+// too. Each text is kept to the longest path a system gives.
+constexpr qsizetype kMaxFactBytes = 4096;
+
+void putText(QDataStream &out, const QString &text)
+{
+    out << text.toUtf8().left(kMaxFactBytes);
+}
+
+QString takeText(QDataStream &in)
+{
+    QByteArray utf8;
+    in >> utf8;
+    return QString::fromUtf8(utf8);
+}
+
+QByteArray lineFacts(const PortLine &line)
+{
+    QByteArray facts;
+    QDataStream out(&facts, QIODevice::WriteOnly);
+    putText(out, line.name);
+    putText(out, line.device);
+    putText(out, line.settings);
+    out << qint32(line.handshaking);
+    return facts;
+}
+
+void putFault(QDataStream &out, const PortFault &fault)
+{
+    out << qint32(fault.kind) << qint32(fault.port);
+    for (const QString *text :
+         { &fault.device, &fault.name, &fault.link, &fault.group, &fault.text, &fault.systemCause })
+        putText(out, *text);
+    out << qint32(fault.setting) << qint32(fault.value) << fault.restoreFailed;
+}
+
+PortFault takeFault(QDataStream &in)
+{
+    PortFault fault;
+    qint32 kind = 0, port = 0, setting = 0, value = 0;
+    in >> kind >> port;
+    for (QString *text :
+         { &fault.device, &fault.name, &fault.link, &fault.group, &fault.text, &fault.systemCause })
+        *text = takeText(in);
+    in >> setting >> value >> fault.restoreFailed;
+    fault.kind = PortFault::Kind(kind);
+    fault.port = port;
+    fault.setting = PortFault::Setting(setting);
+    fault.value = value;
+    return fault;
 }
 
 } // namespace
@@ -23,8 +77,8 @@ TrafficRecorder::TrafficRecorder(const Limits &limits, QObject *parent)
     , m_limits(limits)
     , m_idle(this)
 {
-    // A line is never longer than the ring.
-    m_limits.bytes = qMax(m_limits.bytes, kMaxLineBytes + 2);
+    // A line or an event is never longer than the ring.
+    m_limits.bytes = qMax(m_limits.bytes, kMaxEventBytes);
     m_limits.lines = qMax<qsizetype>(m_limits.lines, 1);
     m_clock.start();
     m_idle.setSingleShot(true);
@@ -40,6 +94,7 @@ void TrafficRecorder::recordSent(int port, const QByteArray &bytes)
         append(now, TrafficEntry::Kind::Sent, port, bytes.constData() + at,
                qMin(kMaxLineBytes, bytes.size() - at));
     }
+    m_unannounced = 0;
     emit changed();
 }
 
@@ -75,7 +130,8 @@ void TrafficRecorder::recordReceived(int port, const QByteArray &bytes)
             p = limit;
             if (m_pending.size() < kMaxLineBytes)
                 break;
-            added |= finishLine();
+            if (finishLine())
+                announceLine(&added);
             continue;
         }
         m_pending.append(p, stop - p + 1);
@@ -90,7 +146,8 @@ void TrafficRecorder::recordReceived(int port, const QByteArray &bytes)
                 ++p;
             }
         }
-        added |= finishLine();
+        if (finishLine())
+            announceLine(&added);
     }
 
     if (!m_pending.isEmpty()) {
@@ -98,15 +155,51 @@ void TrafficRecorder::recordReceived(int port, const QByteArray &bytes)
         if (!m_idle.isActive())
             m_idle.start(kIdleMs);
     }
-    if (added)
+    if (added) {
+        m_unannounced = 0;
         emit changed();
+    }
 }
 
-void TrafficRecorder::recordPortEvent(TrafficEntry::Kind kind, int port, const QString &text)
+void TrafficRecorder::announceLine(bool *added)
+{
+    *added = true;
+    // Half the ring's lines: the reader catches up long before the ring turns over.
+    if (++m_unannounced >= m_limits.lines / 2) {
+        m_unannounced = 0;
+        *added = false;
+        emit changed();
+    }
+}
+
+void TrafficRecorder::recordLine(TrafficEntry::Kind kind, int port, const PortLine &line)
+{
+    appendEvent(kind, port, lineFacts(line));
+}
+
+void TrafficRecorder::recordFault(TrafficEntry::Kind kind, int port, const PortFault &fault)
+{
+    QByteArray facts;
+    QDataStream out(&facts, QIODevice::WriteOnly);
+    putFault(out, fault);
+    appendEvent(kind, port, facts);
+}
+
+void TrafficRecorder::recordNotSent(int port, const QByteArray &bytes, const PortFault &fault)
+{
+    QByteArray facts;
+    QDataStream out(&facts, QIODevice::WriteOnly);
+    out << bytes.left(kMaxLineBytes);
+    putFault(out, fault);
+    appendEvent(TrafficEntry::Kind::NotSent, port, facts);
+}
+
+void TrafficRecorder::appendEvent(TrafficEntry::Kind kind, int port, const QByteArray &facts)
 {
     finishLine();
-    const QByteArray utf8 = text.toUtf8().left(kMaxLineBytes);
-    append(QDateTime::currentMSecsSinceEpoch(), kind, port, utf8.constData(), utf8.size());
+    append(QDateTime::currentMSecsSinceEpoch(), kind, port, facts.constData(),
+           qMin(facts.size(), kMaxEventBytes));
+    m_unannounced = 0;
     emit changed();
 }
 
@@ -114,6 +207,7 @@ void TrafficRecorder::clear()
 {
     m_firstSerial += m_slots.size();
     m_slots.clear();
+    m_unannounced = 0;
     emit changed();
 }
 
@@ -128,12 +222,47 @@ TrafficEntry TrafficRecorder::entry(quint64 serial) const
     std::memcpy(payload.data(), m_ring.constData() + at, first);
     std::memcpy(payload.data() + first, m_ring.constData(), payload.size() - first);
 
-    TrafficEntry result { slot.time, slot.kind, slot.port, {}, {} };
-    if (isPortEvent(slot.kind))
-        result.text = QString::fromUtf8(payload);
-    else
+    TrafficEntry result;
+    result.time = slot.time;
+    result.kind = slot.kind;
+    result.port = slot.port;
+    if (!isPortEvent(slot.kind)) {
         result.bytes = payload;
+        return result;
+    }
+    QDataStream in(payload);
+    switch (slot.kind) {
+    case TrafficEntry::Kind::Opened:
+    case TrafficEntry::Kind::Changed:
+    case TrafficEntry::Kind::Reconnected: {
+        result.line.name = takeText(in);
+        result.line.device = takeText(in);
+        result.line.settings = takeText(in);
+        qint32 handshaking = 0;
+        in >> handshaking;
+        result.line.handshaking = handshaking;
+        break;
+    }
+    case TrafficEntry::Kind::NotSent:
+        in >> result.bytes;
+        result.fault = takeFault(in);
+        break;
+    default:
+        result.fault = takeFault(in);
+        break;
+    }
     return result;
+}
+
+TrafficEntry::Kind TrafficRecorder::kind(quint64 serial) const
+{
+    return m_slots[serial - m_firstSerial].kind;
+}
+
+qsizetype TrafficRecorder::byteCount(quint64 serial) const
+{
+    const Slot &slot = m_slots[serial - m_firstSerial];
+    return isPortEvent(slot.kind) ? 0 : qsizetype(slot.size);
 }
 
 QList<TrafficEntry> TrafficRecorder::entriesFrom(quint64 serial) const
@@ -192,6 +321,8 @@ void TrafficRecorder::idleTimeout()
         m_idle.start(int(kIdleMs - quiet));
         return;
     }
-    if (finishLine())
+    if (finishLine()) {
+        m_unannounced = 0;
         emit changed();
+    }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "portfault.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QList>
@@ -9,25 +11,43 @@
 
 #include <deque>
 
+// The line of an open port as a port event records it.
+struct PortLine
+{
+    // The device as the operator named it, and what that resolves to (SerialPort::deviceName
+    // and devicePath).
+    QString name;
+    QString device;
+    QString settings;
+    int handshaking = 0;
+
+    bool operator==(const PortLine &) const = default;
+};
+
 // One line of the serial traffic: bytes that went out, a line that came in, or something that
-// happened to the port.
+// happened to the port. Port events hold facts, not sentences: the monitor asks the operator
+// layer for the words.
 struct TrafficEntry
 {
     enum class Kind : quint8 {
         Sent,
         Received,
-        Opened, // text: the device and its settings
-        Changed, // text: the new settings of the open port
-        Closed, // text: why, as the status line says it; empty when closed on request
-        OpenFailed, // text: why
-        Reconnected, // opened again without being asked; text: as for Opened
+        Opened, // line: the device and its settings
+        Changed, // line: the new settings of the open port
+        Closed, // fault: why; none when closed on request
+        OpenFailed, // fault: why
+        Reconnected, // opened again without being asked; line: as for Opened
+        NotSent, // bytes: a write the port refused; fault: why
     };
 
     qint64 time = 0; // milliseconds since the epoch
     Kind kind = Kind::Sent;
     int port = 0;
-    QByteArray bytes; // Sent and Received
-    QString text; // the port events
+    QByteArray bytes; // Sent, Received and NotSent
+    PortLine line; // Opened, Changed and Reconnected
+    PortFault fault; // Closed, OpenFailed and NotSent
+
+    bool isPortEvent() const { return kind != Kind::Sent && kind != Kind::Received; }
 };
 
 // The serial traffic of the whole run, recorded below the windows so that a monitor opened after
@@ -56,13 +76,20 @@ public:
     static constexpr int kIdleMs = 100;
     // Longer lines are cut, so that a line without an end cannot grow without bound.
     static constexpr qsizetype kMaxLineBytes = 1024;
+    // A port event's facts are kept whole up to this size (paths are at most 4096 bytes each).
+    static constexpr qsizetype kMaxEventBytes = 32 * 1024;
 
     explicit TrafficRecorder(QObject *parent = nullptr);
     TrafficRecorder(const Limits &limits, QObject *parent = nullptr);
 
     void recordSent(int port, const QByteArray &bytes);
     void recordReceived(int port, const QByteArray &bytes);
-    void recordPortEvent(TrafficEntry::Kind kind, int port, const QString &text = {});
+    // Opened, Changed or Reconnected.
+    void recordLine(TrafficEntry::Kind kind, int port, const PortLine &line);
+    // Closed (no fault: on request) or OpenFailed.
+    void recordFault(TrafficEntry::Kind kind, int port, const PortFault &fault);
+    // A write the port refused: nothing of it went out.
+    void recordNotSent(int port, const QByteArray &bytes, const PortFault &fault);
 
     // Forgets everything recorded; serial numbers go on from where they were.
     void clear();
@@ -72,6 +99,9 @@ public:
     quint64 endSerial() const { return m_firstSerial + m_slots.size(); }
     // The entry with serial number `serial`, which must lie between the two.
     TrafficEntry entry(quint64 serial) const;
+    // Its kind and the size of its bytes, without making up the entry.
+    TrafficEntry::Kind kind(quint64 serial) const;
+    qsizetype byteCount(quint64 serial) const;
     // The entries from `serial` on (or from the oldest kept, if that one is gone).
     QList<TrafficEntry> entriesFrom(quint64 serial) const;
 
@@ -79,7 +109,9 @@ public:
     qsizetype pendingBytes() const { return m_pending.size(); }
 
 signals:
-    // Entries were added or dropped.
+    // Entries were added or dropped. Under a flood it also comes in the middle of a long read,
+    // before the ring has dropped what the read added, so a reader that keeps up with it misses
+    // nothing.
     void changed();
 
 private:
@@ -94,6 +126,10 @@ private:
     };
 
     void append(qint64 time, TrafficEntry::Kind kind, int port, const char *data, qsizetype size);
+    void appendEvent(TrafficEntry::Kind kind, int port, const QByteArray &facts);
+    // Emits changed() when enough lines have come since the last time that the ring may soon
+    // drop some.
+    void announceLine(bool *added);
     // Makes the unfinished received line an entry; returns whether there was one.
     bool finishLine();
     void idleTimeout();
@@ -106,6 +142,9 @@ private:
     quint64 m_stored = 0;
     // Where the next payload goes: m_stored % the ring's size.
     qsizetype m_writeAt = 0;
+
+    // Lines added since changed() was last emitted.
+    qsizetype m_unannounced = 0;
 
     QByteArray m_pending;
     int m_pendingPort = 0;

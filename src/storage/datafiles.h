@@ -1,8 +1,9 @@
 #pragma once
 
-// The storage room: what the program keeps on disk for the operator (the settings store and the
-// data files). QtCore only. It knows no window and no operator's sentence: it reports the file and
-// the system's cause, and the layers above speak.
+// The storage room: what the program keeps on disk for the operator (the settings store, the
+// data files and the files that grow line by line, such as the Serial Monitor's log). QtCore
+// only. It knows no window and no operator's sentence: it reports the file and the system's
+// cause, and the layers above speak.
 
 #include <QByteArray>
 #include <QString>

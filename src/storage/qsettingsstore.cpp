@@ -1,6 +1,33 @@
 #include "qsettingsstore.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryDir>
+
+#include <optional>
+
+namespace {
+
+// The value as the settings file on the disk holds it now. QSettings keeps one copy of each file
+// in memory for the whole process, so the file is read through a copy of its own, which no
+// QSettings has seen yet. Nothing where the store is not a file (the registry).
+std::optional<QString> valueOnDisk(const QString &file, const QString &section, const QString &key)
+{
+    if (!QFileInfo(file).isFile())
+        return std::nullopt;
+    QTemporaryDir folder;
+    const QString copy = folder.filePath(QStringLiteral("settings.ini"));
+    if (!folder.isValid() || !QFile::copy(file, copy))
+        return std::nullopt;
+    const QSettings written(copy, QSettings::IniFormat);
+    const QVariant value = written.value(section + QLatin1Char('/') + key);
+    if (written.status() != QSettings::NoError || !value.isValid())
+        return std::nullopt;
+    return value.toString();
+}
+
+} // namespace
 
 bool QSettingsStore::SaveSetting(const QString &appName, const QString &section, const QString &key,
                                  const QString &value)
@@ -10,5 +37,10 @@ bool QSettingsStore::SaveSetting(const QString &appName, const QString &section,
     settings.setValue(key, value);
     settings.endGroup();
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (settings.status() == QSettings::NoError)
+        return true;
+    // A file that could not be read (damaged) is reported as a format error, and that error
+    // stands even when the write then replaced the file with a sound one, the value in it: what
+    // counts is whether the value is on the disk now.
+    return valueOnDisk(settings.fileName(), section, key) == value;
 }

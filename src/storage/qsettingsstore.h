@@ -3,7 +3,8 @@
 #include "settingsstore.h"
 
 // The settings store backed by QSettings in its native per-user format: the registry on Windows,
-// <config>/<appName>/<appName>.conf on Linux, with the section as the group.
+// <config>/<appName>/<appName>.conf on Linux, with the section as the group. A write counts as
+// failed only when the value is not in the store afterwards.
 class QSettingsStore : public SettingsStore
 {
 public:

@@ -1,7 +1,11 @@
 #include "qtmessageboxes.h"
 
+#include "messagetext.h"
+
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 
 namespace {
 
@@ -12,12 +16,50 @@ QMessageBox::Icon qtIconOf(MessageBoxes::Icon icon)
                                                 : QMessageBox::Information;
 }
 
+// A message box that, once laid out, fits inside the free part of its screen.
+class OnScreenMessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        const QScreen *screen = this->screen();
+        if (!screen)
+            return;
+        const QRect free = screen->availableGeometry();
+        // The frame the window manager adds, as far as it is known by now.
+        const QSize frame = frameGeometry().size() - size();
+        const QSize most(free.width() - frame.width(), free.height() - frame.height());
+        if (width() > most.width() || height() > most.height())
+            resize(qMin(width(), most.width()), qMin(height(), most.height()));
+        QRect placed = frameGeometry();
+        placed.moveLeft(qBound(free.left(), placed.left(), free.right() - placed.width() + 1));
+        placed.moveTop(qBound(free.top(), placed.top(), free.bottom() - placed.height() + 1));
+        move(placed.topLeft());
+    }
+};
+
+// Long paths wrapped or elided in the middle; what had to be shortened is there whole, behind
+// Show Details....
+void setShapedText(QMessageBox &box, const QString &text)
+{
+    const MessageText::Shaped shaped = MessageText::forBox(text);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(shaped.text);
+    if (shaped.shortened)
+        box.setDetailedText(text);
+}
+
 } // namespace
 
 int QtMessageBoxes::choose(QWidget *parent, Icon icon, const QString &title, const QString &text,
                            const QStringList &buttons)
 {
-    QMessageBox box(qtIconOf(icon), title, text, QMessageBox::NoButton, parent);
+    OnScreenMessageBox box(qtIconOf(icon), title, QString(), QMessageBox::NoButton, parent);
+    setShapedText(box, text);
     QList<QAbstractButton *> added;
     for (int i = 0; i < buttons.size(); ++i) {
         const bool last = i == buttons.size() - 1;
@@ -36,7 +78,8 @@ int QtMessageBoxes::choose(QWidget *parent, Icon icon, const QString &title, con
 MessageBoxes::Answer QtMessageBoxes::show(QWidget *parent, Icon icon, Buttons buttons,
                                           const QString &title, const QString &text)
 {
-    QMessageBox box(qtIconOf(icon), title, text, QMessageBox::Ok, parent);
+    OnScreenMessageBox box(qtIconOf(icon), title, QString(), QMessageBox::Ok, parent);
+    setShapedText(box, text);
     if (buttons == Buttons::OkCancel) {
         box.addButton(QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);

@@ -2,7 +2,8 @@
 
 #include "messageboxes.h"
 
-// Message boxes shown with QMessageBox.
+// Message boxes shown with QMessageBox, with their text shaped by MessageText and the box kept
+// inside the screen.
 class QtMessageBoxes : public MessageBoxes
 {
 public:

@@ -1,4 +1,5 @@
 #include "databaselock.h"
+#include "fakeappendfile.h"
 #include "fakedatafiles.h"
 #include "fakedevicelist.h"
 #include "fakefilechecks.h"
@@ -22,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -41,6 +43,7 @@ private slots:
     void exitClosesCalculatorFirst();
     void titleBarCloseLeavesCalculatorOpen();
     void serialMonitorExistsOnceAndClosesOnExit();
+    void logOutlivesTheMonitorAndToldWhenItFails();
     void dialogsAreModalAndMadeAnew_data();
     void dialogsAreModalAndMadeAnew();
     void calculationsBecomeTrials_data();
@@ -73,6 +76,7 @@ private:
     TrafficRecorder *m_recorder = nullptr;
     QTemporaryDir m_data;
     SqliteResultsStore *m_results = nullptr;
+    FakeAppendFile *m_logFile = nullptr;
     WindowManager *m_windows = nullptr;
 };
 
@@ -94,9 +98,10 @@ void tst_WindowManager::init()
     m_results = new SqliteResultsStore(
         databasePath(),
         { noDriver ? QStringLiteral("QNOSUCHSQL") : QStringLiteral("QSQLITE"), 200 });
+    m_logFile = new FakeAppendFile;
     m_windows = new WindowManager({ *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs,
                                     m_tools, *m_dataFiles, *m_fileDialogs, *m_devices, *m_results,
-                                    m_recorder });
+                                    m_recorder, m_logFile });
     m_windows->start();
     QVERIFY(QTest::qWaitForWindowExposed(main()));
 }
@@ -108,6 +113,7 @@ void tst_WindowManager::cleanup()
     delete m_fileDialogs;
     delete m_dataFiles;
     delete m_devices;
+    delete m_logFile;
     delete m_recorder;
     delete m_programs;
     delete m_files;
@@ -204,6 +210,37 @@ void tst_WindowManager::serialMonitorExistsOnceAndClosesOnExit()
     m_boxes->answers << MessageBoxes::Answer::Ok;
     main()->mnuFileExit->trigger();
     QTRY_VERIFY(!monitor);
+}
+
+void tst_WindowManager::logOutlivesTheMonitorAndToldWhenItFails()
+{
+    QApplication::setActiveWindow(main());
+    QVERIFY(QTest::qWaitForWindowActive(main()));
+    QTest::keyClick(main(), Qt::Key_F4);
+    QPointer<frmSerialMonitor> monitor = m_windows->serialMonitor();
+    QVERIFY(QTest::qWaitForWindowActive(monitor));
+    m_fileDialogs->saveNames = { QStringLiteral("/logs/line.log") };
+    QTest::keyClick(monitor, Qt::Key_L, Qt::AltModifier);
+    QTRY_COMPARE(m_fileDialogs->captions.size(), 1);
+
+    // Closed, the monitor takes the log with it no more: it runs on.
+    monitor->close();
+    QTRY_VERIFY(!monitor);
+    m_recorder->recordSent(1, "G\r");
+    QTRY_VERIFY(m_logFile->contents(QStringLiteral("/logs/line.log")).endsWith("TX    G\\r\n"));
+    m_logFile->failAfter(0);
+    m_recorder->recordSent(1, "S\r");
+    QTRY_COMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes[0].text,
+             QStringLiteral("The Serial Monitor's log to /logs/line.log stopped: No space left on "
+                            "device. What came before is in the file; the monitor goes on "
+                            "recording. Free some space or choose another file, then start the "
+                            "log again with Log to File..."));
+
+    // Opened again, the monitor shows no log running.
+    main()->mnuToolsMonitor->trigger();
+    QVERIFY(
+        !m_windows->serialMonitor()->findChild<QLabel *>(QStringLiteral("lblLog"))->isVisible());
 }
 
 void tst_WindowManager::dialogsAreModalAndMadeAnew_data()

@@ -192,8 +192,9 @@ void tst_frmPortMap::rowsShowTheMap()
     QCOMPARE(device(2)->currentText(), QStringLiteral("ttyUSB0: FT232R USB UART, FTDI, A10K5XYZ"));
     QCOMPARE(device(3)->currentText(), m_map->path());
     QCOMPARE(state(3), QStringLiteral("present"));
-    QCOMPARE(device(4)->currentText(), QStringLiteral("(default)"));
-    const QStringList entries { "(default)", "ttyUSB0: FT232R USB UART, FTDI, A10K5XYZ",
+    // "(default)" says which device it is.
+    QCOMPARE(device(4)->currentText(), QStringLiteral("(default: /dev/ttyS3)"));
+    const QStringList entries { "(default: /dev/ttyS3)", "ttyUSB0: FT232R USB UART, FTDI, A10K5XYZ",
                                 "ttyACM0" };
     for (int i = 0; i < entries.size(); ++i)
         QCOMPARE(device(4)->itemText(i), entries[i]);
@@ -215,7 +216,15 @@ void tst_frmPortMap::rowsShowTheMap()
     QCOMPARE(device(4)->itemText(3), QStringLiteral("ttyUSB1: USB-Serial Controller, Prolific"));
     QCOMPARE(device(3)->currentText(), QStringLiteral("/nonexistent/tty"));
     QCOMPARE(device(2)->currentText(), QStringLiteral("ttyUSB0: FT232R USB UART, FTDI, A10K5XYZ"));
-    QCOMPARE(device(4)->currentText(), QStringLiteral("(default)"));
+    QCOMPARE(device(4)->currentText(), QStringLiteral("(default: /dev/ttyS3)"));
+    // A default device the system lists reads as the listed ones do.
+    m_devices.list.append({ QStringLiteral("/dev/ttyS3"),
+                            QStringLiteral("/dev/ttyS3"),
+                            QStringLiteral("16550A UART"),
+                            {},
+                            {} });
+    click(m_dialog.get(), "cmdRefresh");
+    QCOMPARE(device(4)->currentText(), QStringLiteral("(default: ttyS3: 16550A UART)"));
 }
 
 void tst_frmPortMap::openPortFollowsItsRow_data()

@@ -63,6 +63,19 @@ void tst_PortMessages::describe_data()
         << "Com3 could not be opened: its link /home/lab/.config/Tiltbench/ports/com3 points to "
            "/dev/ttyUSB0, which does not exist. Plug in the adapter, or choose its device in "
            "Options > Port Map...";
+    PortFault loop = fault(K::LinkLoop, QStringLiteral("/home/lab/.config/Tiltbench/ports/a"));
+    loop.link = link;
+    QTest::newRow("link loop")
+        << loop
+        << "Com3 could not be opened: its link /home/lab/.config/Tiltbench/ports/com3 points to "
+           "/home/lab/.config/Tiltbench/ports/a, which leads back round in a loop of links and "
+           "never reaches a device. Choose the device in Options > Port Map...";
+    PortFault byId = fault(K::Busy, QStringLiteral("/dev/ttyUSB0"));
+    byId.name = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
+    QTest::newRow("device chosen by its stable name")
+        << byId
+        << "Com3 on /dev/serial/by-id/usb-FTDI_FT232R-if00-port0 (/dev/ttyUSB0) could not be "
+           "opened: another program is using it. Close that program, or choose another port.";
     PortFault dialout = fault(K::AccessDenied);
     dialout.group = QStringLiteral("dialout");
     QTest::newRow("permission, group known")

@@ -1,7 +1,10 @@
+#include "portmap.h"
 #include "pseudoterminal.h"
 #include "qtserialport.h"
 #include "temporaryportmap.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSerialPort>
 #include <QSignalSpy>
@@ -74,6 +77,7 @@ private slots:
     void cleanup();
 
     void mapsPortThroughLink();
+    void namesTheDeviceAsChosen();
     void writesArriveExactlyAndInOrder();
     void receivedBytesRaiseOnCommAndInputDrains();
     void thresholdCountsWaitingBytes();
@@ -115,6 +119,27 @@ void tst_QtSerialPort::cleanup()
     m_port.reset();
     m_pty.reset();
     m_ports.reset();
+}
+
+void tst_QtSerialPort::namesTheDeviceAsChosen()
+{
+    // Port 2 is a stable name, as udev makes them in /dev/serial/by-id, for the terminal.
+    const QString byId = m_ports->path() + QStringLiteral("/by-id/usb-FTDI_FT232R-if00-port0");
+    QVERIFY(QDir().mkpath(m_ports->path() + QStringLiteral("/by-id")));
+    QVERIFY(QFile::link(m_pty->slavePath(), byId));
+    QVERIFY(m_ports->link(2, byId));
+    QVERIFY(!m_port->setCommPort(2));
+    QCOMPARE(m_port->deviceName(), byId);
+    QCOMPARE(m_port->devicePath(), m_pty->slavePath());
+    QVERIFY(!m_port->setPortOpen(true));
+    QCOMPARE(m_port->deviceName(), byId);
+
+    // Unplugged, the reason names both.
+    m_pty->closeMaster();
+    QTRY_VERIFY(!m_port->PortOpen());
+    QCOMPARE(m_port->closedReason().kind, PortFault::Kind::Unplugged);
+    QCOMPARE(m_port->closedReason().name, byId);
+    QCOMPARE(m_port->closedReason().device, m_pty->slavePath());
 }
 
 void tst_QtSerialPort::mapsPortThroughLink()
@@ -211,6 +236,8 @@ void tst_QtSerialPort::openRefusals_data()
     QTest::newRow("link to a missing device")
         << "missing" << int(CommError::InvalidPort) << PortFault::Kind::DanglingLink
         << "/dev/ttyUSB-not-there" << true;
+    QTest::newRow("link loop") << "loop" << int(CommError::InvalidPort) << PortFault::Kind::LinkLoop
+                               << "<ports>/loop" << true;
     QTest::newRow("no link and no device") << "no link" << int(CommError::InvalidPort)
                                            << PortFault::Kind::NoDevice << "/dev/ttyS1" << true;
     QTest::newRow("held by another port object") << "second port" << int(CommError::PortAlreadyOpen)
@@ -228,11 +255,16 @@ void tst_QtSerialPort::openRefusals()
     QFETCH(QString, device);
     QFETCH(bool, linkNamed);
     device.replace("<slave>", m_pty->slavePath());
+    device.replace("<ports>", m_ports->path() + QStringLiteral("/Tiltbench/ports"));
 
     QtSerialPort holder;
     QSerialPort other;
     if (how == u"missing") {
         QVERIFY(m_ports->link(2, QStringLiteral("/dev/ttyUSB-not-there")));
+    } else if (how == u"loop") {
+        // com2 -> loop -> com2.
+        QVERIFY(m_ports->link(2, device));
+        QVERIFY(QFile::link(PortMap::linkPath(2), device));
     } else if (how != u"no link") {
         QVERIFY(m_ports->link(2, m_pty->slavePath()));
         if (how == u"second port") {

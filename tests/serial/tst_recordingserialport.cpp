@@ -50,8 +50,7 @@ void tst_RecordingSerialPort::init()
     QVERIFY(m_ports->link(1, m_device->slavePath()));
     m_port = std::make_unique<QtSerialPort>();
     m_recorder = std::make_unique<TrafficRecorder>();
-    m_recording
-        = std::make_unique<RecordingSerialPort>(*m_port, *m_recorder, &PortMessages::closedReason);
+    m_recording = std::make_unique<RecordingSerialPort>(*m_port, *m_recorder);
     m_read = 0;
     connect(m_recording.get(), &SerialPort::OnComm, this, [this] {
         m_read += m_recording->Input().size();
@@ -171,7 +170,7 @@ void tst_RecordingSerialPort::portEventsAreRecorded()
     QVERIFY(!m_recording->Output("S\r"));
     m_device->closeMaster();
     QTRY_VERIFY(!m_recording->PortOpen());
-    // Nothing goes out of a closed port, so nothing is recorded as sent.
+    // Nothing goes out of a closed port: it is recorded as not sent.
     QVERIFY(m_recording->Output("G\r"));
     // The system may give the unplugged device's name to a new pseudo-terminal at once: the port
     // now points where nothing is.
@@ -189,21 +188,24 @@ void tst_RecordingSerialPort::portEventsAreRecorded()
     QVERIFY(!m_recording->setPortOpen(true));
     QVERIFY(!m_recording->setPortOpen(false));
 
+    // The recorder keeps facts; the sentences made of them show that each fact is there.
     QStringList seen;
     for (const TrafficEntry &entry : m_recorder->entriesFrom(0)) {
-        seen << QStringLiteral("%1 Com%2 %3%4")
-                    .arg(int(entry.kind))
-                    .arg(entry.port)
-                    .arg(entry.text, QString::fromLatin1(entry.bytes));
+        seen << (entry.kind == Kind::Sent
+                     ? QStringLiteral("TX ") + QString::fromLatin1(entry.bytes)
+                     : PortMessages::portEvent(entry, QString::fromLatin1(entry.bytes)));
     }
     const QStringList expected {
-        QStringLiteral("2 Com1 %1, 9600,n,8,1").arg(first), // opened
-        QStringLiteral("3 Com1 19200,n,8,1"), // changed
-        QStringLiteral("0 Com1 S\r"), // sent
-        QStringLiteral("4 Com1 the device %1 was disconnected").arg(first), // closed
-        QStringLiteral("5 Com1 there is no device %1").arg(nothing), // open failed
-        QStringLiteral("6 Com1 %1, 19200,n,8,1").arg(second.slavePath()), // reconnected
-        QStringLiteral("4 Com1 "), // closed on request
+        QStringLiteral("Com1 opened: %1, 9600,n,8,1").arg(first),
+        QStringLiteral("Com1 changed: 19200,n,8,1"),
+        QStringLiteral("TX S\r"),
+        QStringLiteral("Com1 closed: the device %1 was disconnected").arg(first),
+        QStringLiteral("Com1 did not send G\r: the port is closed, because the device %1 was "
+                       "disconnected")
+            .arg(first),
+        QStringLiteral("Com1 could not be opened: there is no device %1").arg(nothing),
+        QStringLiteral("Com1 reconnected: %1, 19200,n,8,1").arg(second.slavePath()),
+        QStringLiteral("Com1 closed"),
     };
     QCOMPARE(seen, expected);
 }

@@ -17,6 +17,8 @@ private slots:
     void writesTextUnderAppAndSection();
     void replacesValue();
     void reportsAFailedWrite();
+    void damagedFileIsReplacedAndTheWriteSticks_data();
+    void damagedFileIsReplacedAndTheWriteSticks();
 
 private:
     std::unique_ptr<QTemporaryDir> m_config;
@@ -62,6 +64,38 @@ void tst_QSettingsStore::reportsAFailedWrite()
     QVERIFY(QDir(m_config->path()).mkpath("Tiltbench/Tiltbench.conf"));
     QSettingsStore store;
     QVERIFY(!store.SaveSetting("Tiltbench", "Properties", "Settings", "9600,n,8,1"));
+}
+
+void tst_QSettingsStore::damagedFileIsReplacedAndTheWriteSticks_data()
+{
+    QTest::addColumn<QByteArray>("damaged");
+    QTest::addColumn<QByteArray>("written");
+    // What QSettings could make of the damaged file stays beside the new value.
+    QTest::newRow("section header cut short")
+        << QByteArray("[Properties\nSettings=1\n")
+        << QByteArray("[Properties]\nCommPort=2\nSettings=1\n");
+    QTest::newRow("a line without =")
+        << QByteArray("Settings\n") << QByteArray("[Properties]\nCommPort=2\n");
+    QTest::newRow("zero bytes of a crash")
+        << QByteArray(64, '\0') << QByteArray("[Properties]\nCommPort=2\n");
+}
+
+void tst_QSettingsStore::damagedFileIsReplacedAndTheWriteSticks()
+{
+    QFETCH(QByteArray, damaged);
+    QFETCH(QByteArray, written);
+    const QString path = m_config->filePath("Tiltbench/Tiltbench.conf");
+    QVERIFY(QDir(m_config->path()).mkpath("Tiltbench"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(damaged), damaged.size());
+    file.close();
+
+    // QSettings reports the damage it read as an error of the write; the value is there.
+    QSettingsStore store;
+    QVERIFY(store.SaveSetting("Tiltbench", "Properties", "CommPort", "2"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), written);
 }
 
 QTEST_APPLESS_MAIN(tst_QSettingsStore)

@@ -1,9 +1,12 @@
 #include "indexersimulator.h"
+#include "linklock.h"
 #include "portlink.h"
 #include "portmap.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSocketNotifier>
 
@@ -279,7 +282,28 @@ int main(int argc, char *argv[])
         return fail(error);
 
     const bool custom = parser.isSet(linkOption);
-    PortLink link(custom ? parser.value(linkOption) : PortMap::linkPath(port));
+    const QString linkPath = custom ? parser.value(linkOption) : PortMap::linkPath(port);
+    // The lock comes before anything is done to the link, and goes after the link is removed.
+    const QString linkFolder = QFileInfo(linkPath).absolutePath();
+    if (!QDir().mkpath(linkFolder))
+        return fail(QStringLiteral("cannot create the folder %1").arg(linkFolder));
+    LinkLock lock(linkPath);
+    const LinkLock::Result locked = lock.take();
+    if (locked.outcome == LinkLock::Outcome::Held) {
+        const QString holder = locked.holder > 0
+            ? QStringLiteral("another simulator (process %1)").arg(locked.holder)
+            : QStringLiteral("another simulator");
+        return fail(QStringLiteral("%1 is in use by %2, which is still running; nothing was "
+                                   "changed. End that simulator first, or choose another --port "
+                                   "or --link.")
+                        .arg(linkPath, holder),
+                    2);
+    }
+    if (locked.outcome == LinkLock::Outcome::Failed) {
+        return fail(QStringLiteral("cannot lock %1 (%2); nothing was changed")
+                        .arg(lock.path(), locked.cause));
+    }
+    PortLink link(linkPath);
     const QString refusal = link.publish(simulator.devicePath());
     if (!refusal.isEmpty())
         return fail(refusal

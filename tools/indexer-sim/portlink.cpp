@@ -38,6 +38,9 @@ QString PortLink::refusalToReplace(const QString &path)
         = QDir::cleanPath(QFileInfo(path).absoluteDir().absoluteFilePath(target));
     struct stat device = {};
     if (::stat(native.constData(), &device) != 0) {
+        if (errno == ELOOP)
+            return QStringLiteral("%1 points to %2, which leads back round in a loop of links")
+                .arg(path, target);
         if (isPseudoTerminalPath(absolute))
             return {};
         return QStringLiteral("%1 points to %2, which is not a pseudo-terminal (it is missing now: "

@@ -12,6 +12,9 @@ class RampView;
 
 // "Tiltbench Virtual Ramp": the simulator's ramp as a class sees it. It only draws what the
 // simulator's model says and passes "Place Block" on; the simulator logs everything it shows.
+// Beside the angle now, it keeps the angle at which the block last slid, the number a trial
+// needs, to the three decimals of the log. Its size stays as first laid out: the line's state
+// has two lines of room, so a mismatch message wraps rather than squeezing the rest.
 class RampWindow : public QWidget
 {
     Q_OBJECT
@@ -26,6 +29,7 @@ private:
     IndexerSimulator &m_simulator;
     RampView *picRamp = nullptr;
     QLabel *lblAngle = nullptr;
+    QLabel *lblSlipAngle = nullptr;
     QLabel *lblDeltaT = nullptr;
     QLabel *lblBlock = nullptr;
     QLabel *lblLine = nullptr;

@@ -38,6 +38,7 @@ QList<IndexerEvent> SlidingBlock::slip(double time, double angle)
     QList<IndexerEvent> events {
         { time, {}, QStringLiteral("block-slides angle=%1").arg(angle, 0, 'f', 3) }
     };
+    m_lastSlipAngle = angle;
     const auto gate = deltaT(angle, m_options.lengthCm, m_options.muKinetic, m_options.gravity);
     if (!gate) {
         m_state = State::Stopped;

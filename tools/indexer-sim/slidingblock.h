@@ -39,6 +39,8 @@ public:
     double slipAngle() const;
     // The last logged gate time in milliseconds, noise included.
     std::optional<double> lastDeltaTMs() const { return m_lastDeltaTMs; }
+    // The ramp's angle in degrees when the block last slipped, as logged.
+    std::optional<double> lastSlipAngle() const { return m_lastSlipAngle; }
 
     // The gate time in seconds for a block that slid at `angle` degrees; nothing when friction
     // holds it (a ≤ 0).
@@ -61,4 +63,5 @@ private:
     double m_gateTime = 0; // when the block has passed the gate
     double m_deltaTMs = 0;
     std::optional<double> m_lastDeltaTMs;
+    std::optional<double> m_lastSlipAngle;
 };

@@ -59,6 +59,8 @@ private slots:
     void publishesWhereTold_data();
     void publishesWhereTold();
     void refusesRealDevice();
+    void secondSimulatorOnALinkIsRefused();
+    void killedSimulatorsLinkIsTakenOver();
     void echoesCommands();
     void sendsNoise();
     void mismatchedLineIsNoise_data();
@@ -250,6 +252,56 @@ void tst_IndexerSimulator::refusesRealDevice()
     QVERIFY2(error.contains("/dev/null, which is not a pseudo-terminal"), qPrintable(error));
     QVERIFY(m_process->readAllStandardOutput().isEmpty());
     QCOMPARE(QFileInfo(portLink(1)).symLinkTarget(), "/dev/null");
+}
+
+void tst_IndexerSimulator::secondSimulatorOnALinkIsRefused()
+{
+    QVERIFY(startListening());
+    const QString firstDevice = m_device;
+
+    QProcess second;
+    second.setProcessEnvironment(m_process->processEnvironment());
+    second.start(QStringLiteral(TILTBENCH_INDEXER_SIM), {});
+    QVERIFY(second.waitForFinished(kTimeoutMs));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 2);
+    const QString error = QString::fromLocal8Bit(second.readAllStandardError());
+    QVERIFY2(error.contains(QStringLiteral("%1 is in use by another simulator (process %2), which "
+                                           "is still running")
+                                .arg(portLink(1))
+                                .arg(m_process->processId())),
+             qPrintable(error));
+    QVERIFY(second.readAllStandardOutput().isEmpty());
+
+    // The first still owns the link, and answers on it.
+    QCOMPARE(QFileInfo(portLink(1)).symLinkTarget(), firstDevice);
+    const int fd = ::open(QFile::encodeName(portLink(1)).constData(), O_RDWR | O_NOCTTY);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, "A5\r", 3), 3);
+    QCOMPARE(waitFor(QStringLiteral("cmd ")), QStringLiteral(R"(cmd "A5\r")"));
+    ::close(fd);
+
+    // Ended, it takes its link and its lock away.
+    m_process->terminate();
+    QVERIFY(m_process->waitForFinished(kTimeoutMs));
+    QVERIFY(!QFileInfo(portLink(1)).isSymLink());
+    QVERIFY(!QFileInfo::exists(portLink(1) + QStringLiteral(".lock")));
+}
+
+void tst_IndexerSimulator::killedSimulatorsLinkIsTakenOver()
+{
+    QVERIFY(startListening());
+    const QString firstDevice = m_device;
+    m_process->kill();
+    QVERIFY(m_process->waitForFinished(kTimeoutMs));
+    // A killed simulator leaves its link and its lock file behind.
+    QVERIFY(QFileInfo(portLink(1)).isSymLink());
+    QVERIFY(QFileInfo::exists(portLink(1) + QStringLiteral(".lock")));
+
+    m_lines.clear();
+    QVERIFY(startListening());
+    QCOMPARE(QFileInfo(portLink(1)).symLinkTarget(), m_device);
+    QCOMPARE(m_process->state(), QProcess::Running);
 }
 
 void tst_IndexerSimulator::echoesCommands()

@@ -56,6 +56,7 @@ void tst_PortLink::mayReplace_data()
     QTest::newRow("link to a folder") << "/tmp" << false;
     QTest::newRow("link to the pseudo-terminal folder") << "/dev/pts" << false;
     QTest::newRow("plain file") << "<file>" << false;
+    QTest::newRow("link loop") << "<loop>" << false;
 }
 
 void tst_PortLink::mayReplace()
@@ -71,6 +72,11 @@ void tst_PortLink::mayReplace()
     if (target == "<file>") {
         QFile file(linkPath());
         QVERIFY(file.open(QIODevice::WriteOnly));
+    } else if (target == "<loop>") {
+        // com1 -> other -> com1.
+        const QString other = m_portMap->path() + "/Tiltbench/ports/other";
+        QVERIFY(m_portMap->link(1, other));
+        QVERIFY(QFile::link(linkPath(), other));
     } else if (target != "<none>") {
         QVERIFY(m_portMap->link(1, target));
     }
@@ -79,6 +85,8 @@ void tst_PortLink::mayReplace()
     QCOMPARE(refusal.isEmpty(), allowed);
     if (!allowed)
         QVERIFY2(refusal.startsWith(linkPath()), qPrintable(refusal));
+    // A loop is called a loop, not a missing device.
+    QCOMPARE(refusal.contains(QStringLiteral("loop of links")), target == "<loop>");
 }
 
 void tst_PortLink::publishCreatesFoldersAndRemoves()

@@ -3,6 +3,7 @@
 
 #include "indexersimulator.h"
 #include "rampwindow.h"
+#include "textfit.h"
 
 #include <QFile>
 #include <QLabel>
@@ -39,6 +40,8 @@ void tst_RampWindow::showsTheTrial()
     QCOMPARE(window.windowTitle(), QStringLiteral("Tiltbench Virtual Ramp"));
     QCOMPARE(text(window, "lblAngle"), QStringLiteral("Angle: 0.0°"));
     QCOMPARE(text(window, "lblDeltaT"), QStringLiteral("Last ΔT: none yet"));
+    QCOMPARE(text(window, "lblSlipAngle"), QStringLiteral("Slid at: not yet"));
+    const QSize size = window.size();
     QCOMPARE(text(window, "lblLine"), QStringLiteral("Line: 9600,n,8,1, as the indexer's"));
 
     const int fd = ::open(QFile::encodeName(simulator.devicePath()).constData(), O_RDWR | O_NOCTTY);
@@ -60,6 +63,8 @@ void tst_RampWindow::showsTheTrial()
     QTRY_COMPARE(text(window, "lblAngle"), QStringLiteral("Angle: 30.0°"));
     QTRY_COMPARE(text(window, "lblBlock"), QStringLiteral("Block: passed the gate"));
     QCOMPARE(text(window, "lblDeltaT"), QStringLiteral("Last ΔT: 146.64 ms"));
+    // The angle a trial needs, to the log's three decimals, where the ramp is now at 30.
+    QCOMPARE(text(window, "lblSlipAngle"), QStringLiteral("Slid at: 24.228°"));
 
     // Back down to 10 degrees, where the block, placed again with Alt+P, stays at rest.
     QVERIFY(send("D-50000\rG\r"));
@@ -76,6 +81,10 @@ void tst_RampWindow::showsTheTrial()
                                 "9600,n,8,1"));
     QVERIFY(!simulator.ramp().indexer().isMoving());
     QCOMPARE(text(window, "lblAngle"), QStringLiteral("Angle: 10.0°"));
+    // The longer message wraps in its room: the window keeps its size and shows every word.
+    QCOMPARE(window.size(), size);
+    const QStringList clipped = clippedTexts(&window);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
     ::close(fd);
 }
 
