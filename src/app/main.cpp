@@ -1,6 +1,7 @@
 #include "appinfo.h"
 #include "commandline.h"
 #include "programservices.h"
+#include "translations.h"
 #include "windowmanager.h"
 
 #include <QApplication>
@@ -22,6 +23,9 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(AppInfo::title());
     QApplication::setApplicationVersion(AppInfo::versionText());
     QApplication::setWindowIcon(AppInfo::windowIcon());
+    Translations::install(QStringLiteral("tiltbench"),
+                          QStringLiteral(TILTBENCH_TRANSLATIONS_FROM_BIN),
+                          QStringLiteral(TILTBENCH_TRANSLATIONS_BUILD_DIR));
     // Ties the windows to the installed desktop entry, for the desktop's icon and name.
     QApplication::setDesktopFileName(QStringLiteral(TILTBENCH_APP_ID));
 

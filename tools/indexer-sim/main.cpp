@@ -12,6 +12,7 @@
 
 #ifdef TILTBENCH_SIM_WINDOW
 #include "rampwindow.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -124,6 +125,9 @@ int main(int argc, char *argv[])
     QCoreApplication &app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("tiltbench-indexer-sim"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TILTBENCH_VERSION_TEXT));
+    Translations::install(QStringLiteral("tiltbench-indexer-sim"),
+                          QStringLiteral(TILTBENCH_TRANSLATIONS_FROM_BIN),
+                          QStringLiteral(TILTBENCH_TRANSLATIONS_BUILD_DIR));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
