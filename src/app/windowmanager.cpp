@@ -13,8 +13,8 @@
 #include "reconnectwatcher.h"
 #include "resultsmessages.h"
 #include "resultssession.h"
-#include "unsavedprompt.h"
 #include "trafficlog.h"
+#include "unsavedprompt.h"
 
 #include <QAction>
 #include <QCloseEvent>
