@@ -2,6 +2,7 @@
 
 #include "desktopsysinfotools.h"
 #include "lazyresultsstore.h"
+#include "moduleprinter.h"
 #include "qsettingsstore.h"
 #include "qtdatafiles.h"
 #include "qtdevicelist.h"
@@ -52,6 +53,7 @@ private:
     DesktopSysInfoTools m_sysInfoTools;
     QtDataFiles m_dataFiles;
     QtFileDialogs m_fileDialogs;
+    ModulePrinter m_printer;
     QtDeviceList m_deviceList;
     // Made after the data files, whose folder it lies in.
     LazyResultsStore m_resultsStore;
