@@ -80,7 +80,9 @@ void PlotDrawing::drawLegend(const PlotData &plot, const PlotLayout &layout, Plo
         }
         const QString colour = PlotPalette::colour(entry.series);
         if (entry.line) {
-            canvas.line({ x, y }, { x + 26, y }, colour, 2.0, false, Part::Legend);
+            // A series without a line gets the words why, without a sample of a line.
+            if (plot.series.at(entry.series).fit)
+                canvas.line({ x, y }, { x + 26, y }, colour, 2.0, false, Part::Legend);
             canvas.text({ x + 34, y + baseline }, Anchor::Start, entry.text, Part::Legend);
         } else {
             canvas.marker({ x + 6, y }, PlotPalette::marker(plot.series.at(entry.series).kinetic),
