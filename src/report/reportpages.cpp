@@ -306,15 +306,16 @@ void trials(Pages &pages, const LabReport &report)
         paragraph(pages, QStringLiteral("The run has no trials."));
         return;
     }
+    // The table's own headings, with the units' signs that print well and take less room.
     const QList<Column> columns {
         { T::heading(T::Number), 32.0, Qt::AlignRight },
-        { T::heading(T::Time), report.spansDays ? 84.0 : 38.0, Qt::AlignLeft },
-        { T::heading(T::Sample), 56.0, Qt::AlignLeft },
+        { T::heading(T::Time), report.spansDays ? 84.0 : 40.0, Qt::AlignLeft },
+        { T::heading(T::Sample), 54.0, Qt::AlignLeft },
         { T::heading(T::Kind), 34.0, Qt::AlignLeft },
-        { T::heading(T::Angle), 40.0, Qt::AlignRight },
+        { QStringLiteral("Angle (\u00b0)"), 40.0, Qt::AlignRight },
         { T::heading(T::Length), 36.0, Qt::AlignRight },
-        { T::heading(T::DeltaT), 38.0, Qt::AlignRight },
-        { T::heading(T::Gravity), 38.0, Qt::AlignRight },
+        { QStringLiteral("\u0394T (ms)"), 38.0, Qt::AlignRight },
+        { QStringLiteral("g (m/s\u00b2)"), 40.0, Qt::AlignRight },
         { T::heading(T::Mu), 46.0, Qt::AlignRight },
         { T::heading(T::MuUncertainty), 34.0, Qt::AlignRight },
         { QStringLiteral("Used"), 38.0, Qt::AlignLeft },
