@@ -12,7 +12,7 @@ ProgramServices::ProgramServices(MessageBoxes *messageBoxes, FileDialogs *fileDi
 
 Services ProgramServices::services()
 {
-    return { m_port,           m_messageBoxes,     m_settingsStore, m_registry,    m_fileChecks,
-             m_programStarter, m_sysInfoTools,     m_dataFiles,     m_fileDialogs, m_deviceList,
-             m_resultsStore,   &m_trafficRecorder, &m_logFile };
+    return { m_port,           m_messageBoxes, m_settingsStore,    m_registry,    m_fileChecks,
+             m_programStarter, m_sysInfoTools, m_dataFiles,        m_fileDialogs, m_printer,
+             m_deviceList,     m_resultsStore, &m_trafficRecorder, &m_logFile };
 }

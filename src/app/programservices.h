@@ -2,6 +2,7 @@
 
 #include "desktopsysinfotools.h"
 #include "lazyresultsstore.h"
+#include "moduleprinter.h"
 #include "qsettingsstore.h"
 #include "qtappendfile.h"
 #include "qtdatafiles.h"
@@ -56,6 +57,7 @@ private:
     QtDataFiles m_dataFiles;
     QtFileDialogs m_systemFileDialogs;
     FileDialogs &m_fileDialogs;
+    ModulePrinter m_printer;
     QtDeviceList m_deviceList;
     // Made after the data files, whose folder it lies in.
     LazyResultsStore m_resultsStore;

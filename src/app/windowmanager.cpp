@@ -150,7 +150,7 @@ void WindowManager::showResults()
 {
     showSingle(m_resultsWindow, [this] {
         return new frmResults(*m_results, m_services.messageBoxes, m_services.fileDialogs,
-                              m_services.dataFiles);
+                              m_services.printer, m_services.dataFiles);
     });
 }
 

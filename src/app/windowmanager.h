@@ -18,6 +18,7 @@ class frmResults;
 struct FrictionTrial;
 class frmSerialMonitor;
 class MessageBoxes;
+class Printer;
 class ProgramStarter;
 class ReconnectWatcher;
 class Registry;
@@ -42,6 +43,7 @@ struct Services
     SysInfoTools &sysInfoTools;
     DataFiles &dataFiles;
     FileDialogs &fileDialogs;
+    Printer &printer;
     DeviceList &deviceList;
     // The results database; opened at the first trial or the first look at Results.
     ResultsStore &resultsStore;

@@ -558,17 +558,19 @@ QString ResultsSession::suggestedExportName()
     return name + QStringLiteral(".csv");
 }
 
-PlotData ResultsSession::plotData()
+PlotData ResultsSession::plotData(PlotAxis axis)
 {
     ensureOpen();
     PlotData plot;
+    plot.axis = axis;
     const QList<SummaryGroup> groups = ResultsSummary::groups(m_trials);
     for (const SummaryGroup &group : groups) {
         PlotSeries series;
         series.name = (group.sample.isEmpty() ? QStringLiteral("(no sample)") : group.sample)
             + QStringLiteral(", ") + Trial::kindText(group.kind);
+        series.kinetic = group.kind == FrictionTrial::Kind::Kinetic;
         series.mean = group.statistics.mean();
-        plot.append(series);
+        plot.series.append(series);
     }
     // An unsaved trial has no number yet: it stands where its number will be.
     int provisional = 0;
@@ -581,9 +583,34 @@ PlotData ResultsSession::plotData()
         const auto it = std::find_if(groups.cbegin(), groups.cend(), [&](const auto &group) {
             return group.sample == trial.sample && group.kind == trial.measurement.kind;
         });
-        plot[it - groups.cbegin()].points.append({ double(number), trial.mu, trial.muUncertainty });
+        plot.series[it - groups.cbegin()].points.append(
+            { double(number), trial.measurement.angleDeg, trial.mu, trial.muUncertainty });
+    }
+    for (PlotSeries &series : plot.series) {
+        QList<FitPoint> points;
+        points.reserve(series.points.size());
+        for (const PlotPoint &p : std::as_const(series.points))
+            points.append({ p.angleDeg, p.mu, p.uncertainty });
+        series.fit = LinearFit::of(points);
     }
     return plot;
+}
+
+QString ResultsSession::setting(const QString &key)
+{
+    ensureOpen();
+    if (!m_storeOpen)
+        return {};
+    const auto found = m_store.setting(key);
+    const auto *value = std::get_if<QString>(&found);
+    return value ? *value : QString();
+}
+
+void ResultsSession::saveSetting(const QString &key, const QString &value)
+{
+    ensureOpen();
+    if (m_storeOpen)
+        (void)m_store.write({ {}, { { key, value } } });
 }
 
 void ResultsSession::refreshFromStore()

@@ -24,10 +24,11 @@
 // committed.
 //
 // Overview of the results code: Trial and Run are the records, TrialCsv the exchange format,
-// JournalImport brings in the first release's day journals; UncertaintyPropagation,
-// RunningStatistics and ResultsSummary hold the arithmetic; the two table models feed the views;
-// PlotSvg draws the plot without widgets; ResultsMessages is the one place that puts the
-// database's faults in words. The database itself is the results store room below.
+// JournalImport brings in the first release's day journals; UncertaintyPropagation and
+// ResultsSummary hold the arithmetic (the statistics themselves are the analysis room's); the two
+// table models feed the views, in the formats of ResultsDisplay; plotData() is what the plot room
+// draws; ResultsMessages is the one place that puts the database's faults in words. The database
+// itself is the results store room below.
 class ResultsSession : public QObject
 {
     Q_OBJECT
@@ -57,6 +58,9 @@ public:
     // What the window should tell about the database and the import of the old journals; empty
     // when there is nothing to tell.
     QString note();
+
+    // The session's clock: the time for a report or a file name.
+    QDateTime now() const { return m_clock(); }
 
     QString sample() const { return m_sample; }
     void setSample(const QString &sample) { m_sample = sample; }
@@ -98,7 +102,14 @@ public:
     // A file name for exporting the open run.
     QString suggestedExportName();
 
-    PlotData plotData();
+    PlotData plotData(PlotAxis axis = PlotAxis::Trial);
+
+    // A row of the database's settings table, where the program keeps its own state beside the
+    // runs (the run to open next, the Results window's layout); empty when there is none or the
+    // database cannot be read.
+    QString setting(const QString &key);
+    // Writes one; a failure loses only that state, so it is not reported.
+    void saveSetting(const QString &key, const QString &value);
 
 signals:
     void trialsReset();

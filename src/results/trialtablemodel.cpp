@@ -1,6 +1,7 @@
 #include "trialtablemodel.h"
 
-#include "frictioncalc.h"
+#include "physicschecks.h"
+#include "resultsdisplay.h"
 #include "resultsmessages.h"
 #include "resultssession.h"
 
@@ -13,11 +14,42 @@
 
 namespace {
 
-QString number(double value, bool exact)
+// The decimals each number column is shown with.
+int decimalsOf(int column)
 {
-    if (std::isnan(value))
-        return {};
-    return QLocale().toString(value, 'g', exact ? QLocale::FloatingPointShortest : 6);
+    switch (column) {
+    case TrialTableModel::Angle:
+        return ResultsDisplay::kAngleDecimals;
+    case TrialTableModel::Length:
+        return ResultsDisplay::kLengthDecimals;
+    case TrialTableModel::DeltaT:
+        return ResultsDisplay::kDeltaTDecimals;
+    case TrialTableModel::Gravity:
+        return ResultsDisplay::kGravityDecimals;
+    case TrialTableModel::Mu:
+    case TrialTableModel::MuUncertainty:
+        return ResultsDisplay::kMuDecimals;
+    }
+    return -1;
+}
+
+double valueOf(const Trial &trial, int column)
+{
+    switch (column) {
+    case TrialTableModel::Angle:
+        return trial.measurement.angleDeg;
+    case TrialTableModel::Length:
+        return trial.measurement.lengthCm;
+    case TrialTableModel::DeltaT:
+        return trial.measurement.deltaTMs;
+    case TrialTableModel::Gravity:
+        return trial.measurement.gravity;
+    case TrialTableModel::Mu:
+        return trial.mu;
+    case TrialTableModel::MuUncertainty:
+        return trial.muUncertainty;
+    }
+    return std::nan("");
 }
 
 } // namespace
@@ -35,25 +67,14 @@ TrialTableModel::TrialTableModel(ResultsSession &session, QObject *parent)
             emit dataChanged(index(0, Number), index(m_rows - 1, Number));
     });
     m_rows = int(session.trials().size());
-    m_spansDays = spansDays();
-}
-
-bool TrialTableModel::spansDays() const
-{
-    const QList<Trial> &trials = m_session.trials();
-    if (trials.size() < 2)
-        return false;
-    const auto [first, last]
-        = std::minmax_element(trials.cbegin(), trials.cend(),
-                              [](const Trial &a, const Trial &b) { return a.time < b.time; });
-    return first->time.toLocalTime().date() != last->time.toLocalTime().date();
+    m_spansDays = spansDays(m_session.trials());
 }
 
 void TrialTableModel::reset()
 {
     beginResetModel();
     m_rows = int(m_session.trials().size());
-    m_spansDays = spansDays();
+    m_spansDays = spansDays(m_session.trials());
     endResetModel();
 }
 
@@ -78,7 +99,11 @@ void TrialTableModel::changed(int first, int last)
 
 QString TrialTableModel::text(int row, int column, bool exact) const
 {
-    const Trial &trial = m_session.trials().at(row);
+    return text(m_session.trials().at(row), column, m_spansDays, exact);
+}
+
+QString TrialTableModel::text(const Trial &trial, int column, bool withDate, bool exact)
+{
     const FrictionTrial &m = trial.measurement;
     switch (column) {
     case Use:
@@ -90,30 +115,79 @@ QString TrialTableModel::text(int row, int column, bool exact) const
             return QStringLiteral("%1, not saved").arg(trial.number);
         return QString::number(trial.number);
     case Time:
-        return trial.time.toLocalTime().toString(m_spansDays || exact
-                                                     ? QStringLiteral("yyyy-MM-dd HH:mm:ss")
-                                                     : QStringLiteral("HH:mm:ss"));
+        return trial.time.toLocalTime().toString(
+            withDate || exact ? QStringLiteral("yyyy-MM-dd HH:mm:ss") : QStringLiteral("HH:mm:ss"));
     case Sample:
         return trial.sample;
     case Kind:
         return Trial::kindText(m.kind);
     case Angle:
-        return number(m.angleDeg, exact);
     case Length:
-        return number(m.lengthCm, exact);
     case DeltaT:
-        return number(m.deltaTMs, exact);
     case Gravity:
-        return number(m.gravity, exact);
     case Mu:
-        return exact ? number(trial.mu, true) : FrictionCalc::format(trial.mu);
     case MuUncertainty:
-        return exact ? number(trial.muUncertainty, true)
-                     : FrictionCalc::format(trial.muUncertainty);
+        return exact ? ResultsDisplay::exact(valueOf(trial, column))
+                     : ResultsDisplay::number(valueOf(trial, column), decimalsOf(column));
     case Note:
         return trial.note;
     }
     return {};
+}
+
+QString TrialTableModel::widestText(int column) const
+{
+    if (decimalsOf(column) < 0)
+        return {};
+    // The longest text is that of the largest magnitude, with a sign where any value is negative.
+    double largest = 0.0;
+    bool negative = false;
+    for (const Trial &trial : m_session.trials()) {
+        const double value = valueOf(trial, column);
+        if (std::isnan(value))
+            continue;
+        largest = std::max(largest, std::abs(value));
+        negative = negative || value < 0.0;
+    }
+    return (negative ? QStringLiteral("-") : QString())
+        + ResultsDisplay::number(largest, decimalsOf(column));
+}
+
+QString TrialTableModel::heading(int column)
+{
+    static const QStringList headings {
+        QStringLiteral("Use"),
+        QStringLiteral("#"),
+        QStringLiteral("Time"),
+        QStringLiteral("Sample"),
+        QStringLiteral("Kind"),
+        QStringLiteral("Angle (degrees)"),
+        QStringLiteral("Length (cm)"),
+        QStringLiteral("delta T (ms)"),
+        QStringLiteral("g (m/s^2)"),
+        QStringLiteral("\u00b5"),
+        QStringLiteral("\u00b1 \u03b4\u00b5"),
+        QStringLiteral("Note"),
+    };
+    return headings.value(column);
+}
+
+bool TrialTableModel::spansDays(const QList<Trial> &trials)
+{
+    if (trials.size() < 2)
+        return false;
+    const auto [first, last]
+        = std::minmax_element(trials.cbegin(), trials.cend(),
+                              [](const Trial &a, const Trial &b) { return a.time < b.time; });
+    return first->time.toLocalTime().date() != last->time.toLocalTime().date();
+}
+
+PhysicsChecks::Flags TrialTableModel::checks(const Trial &trial)
+{
+    return PhysicsChecks::ofTrial(trial.measurement.kind == FrictionTrial::Kind::Kinetic
+                                      ? PhysicsChecks::Kind::Kinetic
+                                      : PhysicsChecks::Kind::Static,
+                                  trial.mu, trial.measurement.angleDeg);
 }
 
 QString TrialTableModel::copyText(QList<int> rows) const
@@ -166,7 +240,22 @@ QVariant TrialTableModel::data(const QModelIndex &index, int role) const
         if (column == Use)
             return trial.used() ? Qt::Checked : Qt::Unchecked;
         return {};
+    case Qt::DecorationRole:
+        if (column == Mu && checks(trial) != PhysicsChecks::None)
+            return ResultsDisplay::warningIcon();
+        return {};
     case Qt::ToolTipRole:
+        if (decimalsOf(column) >= 0) {
+            // The value as kept, every digit, and what a failed check means.
+            QStringList tip { ResultsDisplay::exact(valueOf(trial, column)) };
+            const PhysicsChecks::Flags failed = checks(trial);
+            if (column == Mu ? failed != PhysicsChecks::None
+                             : column == Angle && failed.testFlag(PhysicsChecks::SteepAngle))
+                tip << PhysicsChecks::explanation(column == Mu ? failed
+                                                               : PhysicsChecks::SteepAngle);
+            tip.removeAll(QString());
+            return tip.isEmpty() ? QVariant() : QVariant(tip.join(u'\n'));
+        }
         if (column == Time)
             return trial.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz t"));
         if (column == Number && trial.saved != Trial::Saved::Yes)
@@ -203,21 +292,7 @@ QVariant TrialTableModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};
-    static const QStringList headers {
-        QStringLiteral("Use"),
-        QStringLiteral("#"),
-        QStringLiteral("Time"),
-        QStringLiteral("Sample"),
-        QStringLiteral("Kind"),
-        QStringLiteral("Angle (degrees)"),
-        QStringLiteral("Length (cm)"),
-        QStringLiteral("delta T (ms)"),
-        QStringLiteral("g (m/s^2)"),
-        QStringLiteral("\u00b5"),
-        QStringLiteral("\u00b1 \u03b4\u00b5"),
-        QStringLiteral("Note"),
-    };
-    return headers.value(section);
+    return heading(section);
 }
 
 Qt::ItemFlags TrialTableModel::flags(const QModelIndex &index) const

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "physicschecks.h"
+#include "trial.h"
+
 #include <QAbstractTableModel>
 
 class ResultsSession;
@@ -7,7 +10,8 @@ class ResultsSession;
 // The open run's trials as a table for a view: one row per trial, the columns of the Results
 // window. The Use check box, the sample and the note are editable; every edit goes to the session,
 // which writes it. Values are formatted when a view asks for them, so a run of a hundred thousand
-// trials costs the session's list and no widgets.
+// trials costs the session's list and no widgets. A trial that fails a physics check carries a
+// warning mark at its µ, and the tooltip says what the value means and what to check.
 class TrialTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -33,6 +37,16 @@ public:
 
     // The text of a cell as shown, or for copying (full precision) when `exact`.
     QString text(int row, int column, bool exact = false) const;
+    // The same for any trial, in every window and the report: `withDate` shows the date in the
+    // Time column, for a run that spans days.
+    static QString text(const Trial &trial, int column, bool withDate, bool exact = false);
+    static QString heading(int column);
+    static bool spansDays(const QList<Trial> &trials);
+    // The physics checks the trial fails.
+    static PhysicsChecks::Flags checks(const Trial &trial);
+    // The longest text a number column shows for the trials of the run, for its width; empty for
+    // the other columns.
+    QString widestText(int column) const;
     // The rows as tab-separated text with a header line, numbers at full precision.
     QString copyText(QList<int> rows) const;
 
@@ -48,7 +62,6 @@ private:
     void reset();
     void appended(int first, int last);
     void changed(int first, int last);
-    bool spansDays() const;
 
     ResultsSession &m_session;
     // The rows the views know of: the session's list may be ahead of them for a moment.

@@ -1,15 +1,15 @@
 #include "chartplot.h"
 
+#include "plotlegendview.h"
+#include "plotpalette.h"
+#include "plotscale.h"
+
 #include <QChart>
 #include <QChartView>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
-
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -17,23 +17,39 @@ namespace {
 // add, and the points alone are drawn.
 constexpr int kMostErrorBars = 1000;
 
+// The ticks of the drawn plot on the chart's axis: the same 1-2-5 step and labels.
+void setTicks(QValueAxis *axis, double min, double max, const AxisTicks &ticks)
+{
+    axis->setRange(min, max);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(ticks.values.isEmpty() ? 0.0 : ticks.values.constFirst());
+    axis->setTickInterval(ticks.step);
+    axis->setLabelFormat(QStringLiteral("%.%1f").arg(ticks.decimals));
+}
+
 } // namespace
 
 ChartPlot::ChartPlot(QWidget *parent)
     : TrialPlot(parent)
     , m_chart(new QChart)
     , m_view(new QChartView(m_chart, this))
+    , m_legend(new PlotLegendView(this))
 {
     m_view->setObjectName(QStringLiteral("chartView"));
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setAccessibleName(QStringLiteral("Plot"));
     m_view->setAccessibleDescription(
-        QStringLiteral("Coefficient of friction against trial number, one series per sample and "
-                       "kind, with error bars and mean lines"));
-    m_chart->legend()->setAlignment(Qt::AlignRight);
+        QStringLiteral("Coefficient of friction against trial number or ramp angle, one series "
+                       "per sample and kind, with error bars and mean or fitted lines"));
+    // Tick labels with the locale's decimal mark, as in the tables and the saved plot.
+    m_chart->setLocalizeNumbers(true);
+    m_chart->legend()->hide();
+    m_legend->setObjectName(QStringLiteral("plotLegend"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
+    layout->setSpacing(0);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(m_legend);
 }
 
 void ChartPlot::setPlotData(const PlotData &plot)
@@ -44,13 +60,15 @@ void ChartPlot::setPlotData(const PlotData &plot)
         m_chart->removeAxis(axis);
         delete axis;
     }
+    const PlotScale scale = PlotScale::of(plot);
     auto *xAxis = new QValueAxis;
-    xAxis->setTitleText(QStringLiteral("Trial"));
-    xAxis->setLabelFormat(QStringLiteral("%d"));
+    xAxis->setTitleText(scale.xTitle);
     auto *yAxis = new QValueAxis;
-    yAxis->setTitleText(QStringLiteral("\u00b5"));
+    yAxis->setTitleText(scale.yTitle);
     m_chart->addAxis(xAxis, Qt::AlignBottom);
     m_chart->addAxis(yAxis, Qt::AlignLeft);
+    setTicks(xAxis, scale.xMin, scale.xMax, scale.xTicks);
+    setTicks(yAxis, scale.yMin, scale.yMax, scale.yTicks);
 
     int barsLeft = kMostErrorBars;
     const auto attach = [&](QAbstractSeries *series) {
@@ -59,51 +77,45 @@ void ChartPlot::setPlotData(const PlotData &plot)
         series->attachAxis(yAxis);
     };
 
-    for (qsizetype s = 0; s < plot.size(); ++s) {
-        const PlotSeries &data = plot.at(s);
+    for (qsizetype s = 0; s < plot.series.size(); ++s) {
+        const PlotSeries &data = plot.series.at(s);
+        const QColor colour(PlotPalette::colour(int(s)));
         auto *points = new QScatterSeries;
         points->setName(data.name);
-        points->setMarkerSize(8);
-        points->setColor(QColor(plotColour(s)));
-        points->setBorderColor(QColor(plotColour(s)));
-        for (const PlotPoint &p : data.points) {
-            points->append(p.trial, p.mu);
-        }
-        attach(points);
-        const QColor colour = points->color();
+        points->setMarkerShape(PlotPalette::marker(data.kinetic) == PlotPalette::Marker::Square
+                                   ? QScatterSeries::MarkerShapeRectangle
+                                   : QScatterSeries::MarkerShapeCircle);
+        points->setMarkerSize(data.kinetic ? 9 : 10);
+        points->setColor(colour);
+        points->setBorderColor(colour);
+        for (const PlotPoint &p : data.points)
+            points->append(plot.x(p), p.mu);
         for (const PlotPoint &p : data.points) {
             if (barsLeft-- <= 0)
                 break;
             auto *bar = new QLineSeries;
-            bar->append(p.trial, p.mu - p.uncertainty);
-            bar->append(p.trial, p.mu + p.uncertainty);
+            bar->append(plot.x(p), p.mu - p.uncertainty);
+            bar->append(plot.x(p), p.mu + p.uncertainty);
             bar->setPen(QPen(colour, 1.5));
             attach(bar);
         }
-        if (!data.points.isEmpty()) {
+        if (plot.axis == PlotAxis::Trial && !data.points.isEmpty()) {
             auto *mean = new QLineSeries;
             mean->append(data.points.constFirst().trial - 0.5, data.mean);
             mean->append(data.points.constLast().trial + 0.5, data.mean);
             mean->setPen(QPen(colour, 1.5, Qt::DashLine));
             attach(mean);
         }
+        if (plot.axis == PlotAxis::Angle) {
+            if (const auto line = PlotScale::fitLine(data)) {
+                auto *fit = new QLineSeries;
+                fit->append({ line->first, line->second });
+                fit->setPen(QPen(colour, 1.5));
+                attach(fit);
+            }
+        }
+        // The points over their bars and lines.
+        attach(points);
     }
-    // The legend names the series of points; bars and mean lines go with them. One pass: asking
-    // the legend for each line's markers would search all of them every time.
-    for (QLegendMarker *marker : m_chart->legend()->markers()) {
-        if (!qobject_cast<QScatterSeries *>(marker->series()))
-            marker->setVisible(false);
-    }
-
-    const PlotBounds bounds = plotBounds(plot);
-    // Trial numbers are whole: ticks only on whole numbers, ten or so at the most, so that no two
-    // ticks share a label.
-    const double first = std::floor(bounds.xMin);
-    const double last = std::ceil(bounds.xMax);
-    xAxis->setRange(first, last);
-    xAxis->setTickType(QValueAxis::TicksDynamic);
-    xAxis->setTickAnchor(0.0);
-    xAxis->setTickInterval(std::max(1.0, std::ceil((last - first) / 10.0)));
-    yAxis->setRange(bounds.yMin, bounds.yMax);
-    yAxis->applyNiceNumbers();
+    m_legend->setPlotData(plot);
 }

@@ -5,9 +5,13 @@
 #include "filedialogs.h"
 #include "frmnewrun.h"
 #include "frmruns.h"
+#include "labreport.h"
 #include "messageboxes.h"
+#include "plotexport.h"
 #include "plotmodule.h"
-#include "plotsvg.h"
+#include "printer.h"
+#include "reportpages.h"
+#include "reportpaper.h"
 #include "resultsmessages.h"
 #include "resultssession.h"
 #include "summarytablemodel.h"
@@ -16,9 +20,9 @@
 #include "unsavedprompt.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -28,7 +32,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QSplitter>
+#include <QSysInfo>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -76,29 +84,40 @@ QTableView *makeGrid(QWidget *parent, const char *name, const QString &accessibl
     return grid;
 }
 
-// Columns wide enough for their heading and for the widest usual value; the column `stretched`
-// takes what is left. Measuring every row would cost seconds on a big run.
-void sizeColumns(QTableView *grid, const QStringList &typical, int stretched)
+// The width a column needs for `text`, with the cell's margins.
+int widthFor(const QTableView *grid, const QString &text)
 {
     const QFontMetrics metrics = grid->fontMetrics();
+    return metrics.horizontalAdvance(text) + 3 * metrics.averageCharWidth();
+}
+
+// Columns wide enough for their heading and for the widest usual values; the column `stretched`
+// takes what is left. Measuring every row would cost seconds on a big run.
+void sizeColumns(QTableView *grid, const QList<QStringList> &typical, int stretched)
+{
     QHeaderView *header = grid->horizontalHeader();
     for (int column = 0; column < typical.size(); ++column) {
-        const QString heading = grid->model()->headerData(column, Qt::Horizontal).toString();
-        const int width = std::max(metrics.horizontalAdvance(heading),
-                                   metrics.horizontalAdvance(typical.at(column)));
-        header->resizeSection(column, width + 3 * metrics.averageCharWidth());
+        int width = widthFor(grid, grid->model()->headerData(column, Qt::Horizontal).toString());
+        for (const QString &text : typical.at(column))
+            width = std::max(width, widthFor(grid, text));
+        header->resizeSection(column, width);
     }
     header->setSectionResizeMode(stretched, QHeaderView::Stretch);
 }
 
+// The settings row that keeps the heights of the table and the summary, as "table,summary".
+const QString kSplitterSetting = QStringLiteral("results_window_splitter");
+
 } // namespace
 
 frmResults::frmResults(ResultsSession &session, MessageBoxes &messageBoxes,
-                       FileDialogs &fileDialogs, DataFiles &files, QWidget *parent)
+                       FileDialogs &fileDialogs, Printer &printer, DataFiles &files,
+                       QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_session(session)
     , m_messageBoxes(messageBoxes)
     , m_fileDialogs(fileDialogs)
+    , m_printer(printer)
     , m_files(files)
 {
     setObjectName(QStringLiteral("frmResults"));
@@ -123,9 +142,14 @@ frmResults::frmResults(ResultsSession &session, MessageBoxes &messageBoxes,
     connect(btnExportCsv, &QPushButton::clicked, this, &frmResults::btnExportCsv_Click);
     connect(btnClear, &QPushButton::clicked, this, &frmResults::btnClear_Click);
     connect(btnSavePlot, &QPushButton::clicked, this, &frmResults::btnSavePlot_Click);
+    connect(btnPrint, &QPushButton::clicked, this, &frmResults::btnPrint_Click);
+    connect(btnExportPdf, &QPushButton::clicked, this, &frmResults::btnExportPdf_Click);
     connect(tabResults, &QTabWidget::currentChanged, this, &frmResults::tabResults_CurrentChanged);
+    connect(cboPlotAxis, &QComboBox::currentIndexChanged, this, &frmResults::refreshPlotSoon);
     auto *newRun = new QShortcut(QKeySequence::New, this);
     connect(newRun, &QShortcut::activated, btnNewRun, &QPushButton::click);
+    auto *print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, btnPrint, &QPushButton::click);
 
     connect(&m_session, &ResultsSession::noteChanged, this, &frmResults::showNote);
     connect(&m_session, &ResultsSession::runChanged, this, &frmResults::showRun);
@@ -135,8 +159,13 @@ frmResults::frmResults(ResultsSession &session, MessageBoxes &messageBoxes,
     connect(&m_session, &ResultsSession::trialsChanged, this, &frmResults::refreshPlotSoon);
     // A new trial is shown where the eye is: at the bottom of the table.
     connect(m_trials, &QAbstractItemModel::rowsInserted, grdTrials, &QTableView::scrollToBottom);
+    connect(m_trials, &QAbstractItemModel::rowsInserted, this, &frmResults::fitNumberColumns);
+    connect(m_trials, &QAbstractItemModel::modelReset, this, &frmResults::fitNumberColumns);
+    connect(m_trials, &QAbstractItemModel::dataChanged, this, &frmResults::fitNumberColumns);
     grdTrials->installEventFilter(this);
 
+    restoreSplitter();
+    fitNumberColumns();
     showNote();
     showRun();
     showSaveState();
@@ -166,10 +195,18 @@ void frmResults::buildControls()
                            QStringLiteral("Start a run for the next group (Ctrl+N)"));
     btnRuns = makeButton(this, "btnRuns", QStringLiteral("&Runs..."),
                          QStringLiteral("List every run to open, rename or export one"));
+    btnPrint = makeButton(this, "btnPrint", QStringLiteral("Pr&int..."),
+                          QStringLiteral("Print the lab report of the run: its facts, the "
+                                         "summary, the plot and every trial (Ctrl+P)"));
+    btnExportPdf = makeButton(this, "btnExportPdf", QStringLiteral("E&xport PDF..."),
+                              QStringLiteral("Write the lab report of the run to a PDF file"));
     runLine->addWidget(lblRun);
     runLine->addWidget(lblRunName, 1);
     runLine->addWidget(btnNewRun);
     runLine->addWidget(btnRuns);
+    runLine->addSpacing(12);
+    runLine->addWidget(btnPrint);
+    runLine->addWidget(btnExportPdf);
     top->addLayout(runLine);
 
     auto *fields = new QHBoxLayout;
@@ -228,21 +265,37 @@ void frmResults::buildControls()
 
     auto *tableTab = new QWidget(tabResults);
     auto *tableLayout = new QVBoxLayout(tableTab);
-    grdTrials = makeGrid(tableTab, "grdTrials", QStringLiteral("Trials"));
+    // The table and the summary share the tab; the operator moves the line between them, and
+    // neither can be pushed out of sight.
+    splResults = new QSplitter(Qt::Vertical, tableTab);
+    splResults->setObjectName(QStringLiteral("splResults"));
+    splResults->setChildrenCollapsible(false);
+    grdTrials = makeGrid(splResults, "grdTrials", QStringLiteral("Trials"));
     grdTrials->setModel(m_trials);
     grdTrials->setAccessibleDescription(
         QStringLiteral("Space uses or leaves out the selected trials, Delete removes them, "
                        "Ctrl+C copies them, F2 edits a sample name or a note"));
     grdTrials->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                                | QAbstractItemView::AnyKeyPressed);
-    tableLayout->addWidget(grdTrials, 3);
-    auto *lblSummary = new QLabel(QStringLiteral("Summary of the used trials"), tableTab);
-    tableLayout->addWidget(lblSummary);
-    grdSummary = makeGrid(tableTab, "grdSummary", QStringLiteral("Summary"));
+    splResults->addWidget(grdTrials);
+    auto *summaryPane = new QWidget(splResults);
+    auto *summaryLayout = new QVBoxLayout(summaryPane);
+    summaryLayout->setContentsMargins(0, 0, 0, 0);
+    auto *lblSummary = new QLabel(QStringLiteral("Summary of the used trials"), summaryPane);
+    summaryLayout->addWidget(lblSummary);
+    grdSummary = makeGrid(summaryPane, "grdSummary", QStringLiteral("Summary"));
     grdSummary->setModel(m_summary);
     grdSummary->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdSummary->setAccessibleDescription(
+        QStringLiteral("Per sample and kind: count, mean, standard deviation and error, the "
+                       "weighted mean with its uncertainty, the reduced chi-square and a note"));
     lblSummary->setBuddy(grdSummary);
-    tableLayout->addWidget(grdSummary, 1);
+    summaryLayout->addWidget(grdSummary, 1);
+    splResults->addWidget(summaryPane);
+    // A taller window gives its height to the trials; the summary keeps what it was given.
+    splResults->setStretchFactor(0, 1);
+    splResults->setStretchFactor(1, 0);
+    tableLayout->addWidget(splResults, 1);
 
     auto *buttons = new QHBoxLayout;
     btnOpenCsv = makeButton(tableTab, "btnOpenCsv", QStringLiteral("Open CSV..."),
@@ -261,6 +314,22 @@ void frmResults::buildControls()
     framePlot = new QWidget(tabResults);
     framePlot->setObjectName(QStringLiteral("framePlot"));
     m_plotLayout = new QVBoxLayout(framePlot);
+    auto *axisLine = new QHBoxLayout;
+    cboPlotAxis = new QComboBox(framePlot);
+    cboPlotAxis->setObjectName(QStringLiteral("cboPlotAxis"));
+    cboPlotAxis->addItems({ QStringLiteral("Trial number"), QStringLiteral("Ramp angle") });
+    const QString axisTip = QStringLiteral(
+        "Against the ramp angle each series gets a weighted straight line: a slope not "
+        "consistent with 0 means that \u00b5 depends on the angle");
+    cboPlotAxis->setToolTip(axisTip);
+    cboPlotAxis->setAccessibleDescription(axisTip);
+    auto *lblPlotAxis = new QLabel(QStringLiteral("&Horizontal axis:"), framePlot);
+    lblPlotAxis->setBuddy(cboPlotAxis);
+    cboPlotAxis->setAccessibleName(QStringLiteral("Horizontal axis:"));
+    axisLine->addWidget(lblPlotAxis);
+    axisLine->addWidget(cboPlotAxis);
+    axisLine->addStretch(1);
+    m_plotLayout->addLayout(axisLine);
     lblPlotMissing = new QLabel(framePlot);
     lblPlotMissing->setObjectName(QStringLiteral("lblPlotMissing"));
     lblPlotMissing->setWordWrap(true);
@@ -274,18 +343,75 @@ void frmResults::buildControls()
     m_plotLayout->addLayout(plotButtons);
     tabResults->addTab(framePlot, QStringLiteral("&Plot"));
 
+    // The trial number fits six digits; the numbers their usual values, in the column's format.
+    const QLocale locale = QLocale();
+    const QString point = locale.decimalPoint();
     sizeColumns(grdTrials,
-                { QStringLiteral("Use"), QStringLiteral("not saved"), QStringLiteral("00:00:00"),
-                  QStringLiteral("Sample"), QStringLiteral("Kinetic"), QStringLiteral("00.00"),
-                  QStringLiteral("00.00"), QStringLiteral("000.0"), QStringLiteral("9.80665"),
-                  QStringLiteral("-0.000"), QStringLiteral("0.000"), QStringLiteral("Note") },
+                { { QStringLiteral("Use") },
+                  { QStringLiteral("000000"), QStringLiteral("not saved") },
+                  { QStringLiteral("00:00:00") },
+                  { QStringLiteral("Sample") },
+                  { QStringLiteral("Kinetic") },
+                  { QStringLiteral("00") + point + QStringLiteral("000") },
+                  { QStringLiteral("00") + point + QStringLiteral("00") },
+                  { QStringLiteral("000") + point + QStringLiteral("00") },
+                  { QStringLiteral("0") + point + QStringLiteral("00000") },
+                  { QStringLiteral("-0") + point + QStringLiteral("0000") },
+                  { QStringLiteral("0") + point + QStringLiteral("0000") },
+                  { QStringLiteral("Note") } },
                 TrialTableModel::Note);
+    const QString mu = QStringLiteral("-0") + point + QStringLiteral("0000");
     sizeColumns(grdSummary,
-                { QStringLiteral("Sample"), QStringLiteral("Kinetic"), QStringLiteral("0000"),
-                  QStringLiteral("-0.000"), QStringLiteral("0.0000"), QStringLiteral("0.0000") },
-                SummaryTableModel::Sample);
-    grdTrials->horizontalHeader()->resizeSection(TrialTableModel::Sample,
-                                                 grdTrials->fontMetrics().averageCharWidth() * 16);
+                { { QStringLiteral("Sample") },
+                  { QStringLiteral("Kinetic") },
+                  { QStringLiteral("0000") },
+                  { mu },
+                  { mu },
+                  { mu },
+                  { mu },
+                  { mu },
+                  { QStringLiteral("00") + point + QStringLiteral("00") },
+                  { QStringLiteral("Note") } },
+                SummaryTableModel::Note);
+    const int sampleWidth = grdTrials->fontMetrics().averageCharWidth() * 16;
+    grdTrials->horizontalHeader()->resizeSection(TrialTableModel::Sample, sampleWidth);
+    grdSummary->horizontalHeader()->resizeSection(SummaryTableModel::Sample, sampleWidth);
+}
+
+void frmResults::restoreSplitter()
+{
+    // Without a kept layout the summary shows its headings and three rows before it scrolls.
+    const int rowHeight = grdSummary->verticalHeader()->defaultSectionSize();
+    const int summaryHeight = grdSummary->horizontalHeader()->sizeHint().height() + 3 * rowHeight
+        + 2 * grdSummary->frameWidth() + grdSummary->horizontalScrollBar()->sizeHint().height()
+        + fontMetrics().height() + 8;
+    QList<int> sizes { std::max(200, height() - summaryHeight), summaryHeight };
+    m_splitterSizes = m_session.setting(kSplitterSetting);
+    const QStringList kept = m_splitterSizes.split(u',');
+    if (kept.size() == 2) {
+        bool tableOk = false, summaryOk = false;
+        const int table = kept.at(0).toInt(&tableOk);
+        const int summary = kept.at(1).toInt(&summaryOk);
+        if (tableOk && summaryOk && table > 0 && summary > 0)
+            sizes = { table, summary };
+    }
+    splResults->setSizes(sizes);
+}
+
+void frmResults::fitNumberColumns()
+{
+    QHeaderView *header = grdTrials->horizontalHeader();
+    for (int column : { int(TrialTableModel::Angle), int(TrialTableModel::Length),
+                        int(TrialTableModel::DeltaT), int(TrialTableModel::Gravity),
+                        int(TrialTableModel::Mu), int(TrialTableModel::MuUncertainty) }) {
+        // The µ column carries the warning mark as well.
+        const int mark = column == TrialTableModel::Mu
+            ? grdTrials->iconSize().width() + 2 * grdTrials->fontMetrics().averageCharWidth()
+            : 0;
+        const int needed = widthFor(grdTrials, m_trials->widestText(column)) + mark;
+        if (needed > header->sectionSize(column))
+            header->resizeSection(column, needed);
+    }
 }
 
 void frmResults::showNote()
@@ -357,6 +483,19 @@ void frmResults::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void frmResults::hideEvent(QHideEvent *event)
+{
+    // Kept where the program keeps its other state, the database's settings, and only when the
+    // operator moved the line.
+    const QList<int> sizes = splResults->sizes();
+    const QString text = QStringLiteral("%1,%2").arg(sizes.value(0)).arg(sizes.value(1));
+    if (!event->spontaneous() && text != m_splitterSizes && sizes.value(0) > 0) {
+        m_session.saveSetting(kSplitterSetting, text);
+        m_splitterSizes = text;
+    }
+    QWidget::hideEvent(event);
 }
 
 void frmResults::closeEvent(QCloseEvent *event)
@@ -551,21 +690,49 @@ void frmResults::btnSavePlot_Click()
     if (suffix.isEmpty())
         path += asSvg ? QStringLiteral(".svg") : QStringLiteral(".png");
 
-    QByteArray bytes;
-    if (asSvg) {
-        bytes = PlotSvg::render(m_session.plotData());
-    } else {
-        refreshPlot();
-        if (!m_plot) {
-            m_messageBoxes.warning(this, AppInfo::title(), lblPlotMissing->text());
-            return;
-        }
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        m_plot->grab().toImage().save(&buffer, "PNG");
-    }
+    // Drawn from the same data as the screen, the same colours, legend included.
+    const PlotData plot = m_session.plotData(plotAxis());
+    const QByteArray bytes = asSvg ? PlotExport::svg(plot) : PlotExport::png(plot);
     if (const auto error = m_files.replace(path, bytes))
         reportFileError(QStringLiteral("The plot could not be saved"), error->path, error->cause);
+}
+
+void frmResults::btnPrint_Click()
+{
+    const LabReport report
+        = LabReport::of(m_session, plotAxis(), QSysInfo::machineHostName(), m_session.now());
+    const Printer::Outcome outcome = m_printer.print(
+        this, report.title(), ReportPaper::forLocale(),
+        [&report](QPagedPaintDevice &device) { return ReportPages::paint(report, device); });
+    if (const auto *failed = std::get_if<Printer::Failed>(&outcome)) {
+        m_messageBoxes.warning(this, AppInfo::title(),
+                               QStringLiteral("The report could not be printed: %1.\n\nExport "
+                                              "PDF... writes it to a file instead.")
+                                   .arg(failed->cause));
+    }
+}
+
+void frmResults::btnExportPdf_Click()
+{
+    QString suggested = m_session.suggestedExportName();
+    suggested.replace(QRegularExpression(QStringLiteral("\\.csv$")), QStringLiteral(".pdf"));
+    QString path = m_fileDialogs.saveFileName(this, QStringLiteral("Export PDF"), suggested,
+                                              QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    const LabReport report
+        = LabReport::of(m_session, plotAxis(), QSysInfo::machineHostName(), m_session.now());
+    const auto pdf = ReportPages::pdf(report, ReportPaper::forLocale());
+    if (const auto *why = std::get_if<QString>(&pdf)) {
+        m_messageBoxes.warning(this, AppInfo::title(),
+                               QStringLiteral("The report could not be made: %1.").arg(*why));
+        return;
+    }
+    if (const auto error = m_files.replace(path, std::get<QByteArray>(pdf)))
+        reportFileError(QStringLiteral("The report could not be exported"), error->path,
+                        error->cause);
 }
 
 void frmResults::tabResults_CurrentChanged(int index)
@@ -591,7 +758,7 @@ void frmResults::refreshPlot()
         if (auto *const *found = std::get_if<TrialPlotFactory *>(&factory)) {
             m_plot = (*found)->createPlot(framePlot);
             m_plot->setObjectName(QStringLiteral("plot"));
-            m_plotLayout->insertWidget(0, m_plot, 1);
+            m_plotLayout->insertWidget(1, m_plot, 1);
         } else {
             lblPlotMissing->setText(
                 QStringLiteral("The plot cannot be shown: %1.").arg(std::get<QString>(factory)));
@@ -599,7 +766,12 @@ void frmResults::refreshPlot()
         }
     }
     if (m_plot)
-        m_plot->setPlotData(m_session.plotData());
+        m_plot->setPlotData(m_session.plotData(plotAxis()));
+}
+
+PlotAxis frmResults::plotAxis() const
+{
+    return cboPlotAxis->currentIndex() == 1 ? PlotAxis::Angle : PlotAxis::Trial;
 }
 
 void frmResults::reportStoreError(const std::optional<StoreError> &error)

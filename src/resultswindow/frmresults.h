@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plotdata.h"
 #include "resultsstore.h"
 
 #include <QWidget>
@@ -7,10 +8,12 @@
 #include <optional>
 
 QT_BEGIN_NAMESPACE
+class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSplitter;
 class QTabWidget;
 class QTableView;
 class QVBoxLayout;
@@ -19,28 +22,32 @@ QT_END_NAMESPACE
 class DataFiles;
 class FileDialogs;
 class MessageBoxes;
+class Printer;
 class ResultsSession;
 class SummaryTableModel;
 class TrialPlot;
 class TrialTableModel;
 
 // The "Tiltbench - Results" window: the open run's trials with their uncertainties, the summary
-// per sample and kind of the used trials, and the plot. A thin view of the ResultsSession, which
-// outlives it: closing the window loses nothing. Space toggles the Use box of the selected trials,
-// Delete removes them after a question, Ctrl+C copies them for a spreadsheet, Ctrl+N starts a new
-// run, Esc closes the window (asking first while trials are unsaved).
+// per sample and kind of the used trials (sharing the tab with the table through a splitter whose
+// sizes are kept in the database's settings), the plot against trial number or ramp angle, and
+// the lab report. A thin view of the ResultsSession, which outlives it: closing the window loses
+// nothing. Space toggles the Use box of the selected trials, Delete removes them after a
+// question, Ctrl+C copies them for a spreadsheet, Ctrl+N starts a new run, Ctrl+P prints the
+// report, Esc closes the window (asking first while trials are unsaved).
 class frmResults : public QWidget
 {
     Q_OBJECT
 
 public:
     frmResults(ResultsSession &session, MessageBoxes &messageBoxes, FileDialogs &fileDialogs,
-               DataFiles &files, QWidget *parent = nullptr);
+               Printer &printer, DataFiles &files, QWidget *parent = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void buildControls();
@@ -57,6 +64,8 @@ private:
     void btnExportCsv_Click();
     void btnClear_Click();
     void btnSavePlot_Click();
+    void btnPrint_Click();
+    void btnExportPdf_Click();
     void tabResults_CurrentChanged(int index);
 
     void toggleSelectedRows();
@@ -65,23 +74,32 @@ private:
     QList<int> selectedRows() const;
     void refreshPlotSoon();
     void refreshPlot();
+    PlotAxis plotAxis() const;
+    void restoreSplitter();
+    // Widens the number columns where the run holds values longer than the usual ones.
+    void fitNumberColumns();
     void reportStoreError(const std::optional<StoreError> &error);
     void reportFileError(const QString &what, const QString &path, const QString &cause);
 
     ResultsSession &m_session;
     MessageBoxes &m_messageBoxes;
     FileDialogs &m_fileDialogs;
+    Printer &m_printer;
     DataFiles &m_files;
     TrialTableModel *m_trials = nullptr;
     SummaryTableModel *m_summary = nullptr;
     bool m_plotRefreshPending = false;
     // Set while the run's values are put into the fields, so that they are not written back.
     bool m_showingRun = false;
+    // The splitter's sizes as last read or written, so that an unchanged layout is not written.
+    QString m_splitterSizes;
 
     QLabel *lblNote = nullptr;
     QLabel *lblRunName = nullptr;
     QPushButton *btnNewRun = nullptr;
     QPushButton *btnRuns = nullptr;
+    QPushButton *btnPrint = nullptr;
+    QPushButton *btnExportPdf = nullptr;
     QLineEdit *txtSample = nullptr;
     QDoubleSpinBox *spnAngleUncertainty = nullptr;
     QDoubleSpinBox *spnLengthUncertainty = nullptr;
@@ -90,6 +108,7 @@ private:
     QLabel *lblUnsaved = nullptr;
     QPushButton *btnRetry = nullptr;
     QTabWidget *tabResults = nullptr;
+    QSplitter *splResults = nullptr;
     QTableView *grdTrials = nullptr;
     QTableView *grdSummary = nullptr;
     QPushButton *btnOpenCsv = nullptr;
@@ -98,6 +117,7 @@ private:
     QWidget *framePlot = nullptr;
     QVBoxLayout *m_plotLayout = nullptr;
     QLabel *lblPlotMissing = nullptr;
+    QComboBox *cboPlotAxis = nullptr;
     TrialPlot *m_plot = nullptr;
     QPushButton *btnSavePlot = nullptr;
 };

@@ -5,8 +5,9 @@
 #include <QWidget>
 #include <QtPlugin>
 
-// The plot of µ against trial number. Its chart code lives in a module loaded when the plot is
-// first shown, so that the program's start-up does not map the chart library.
+// The plot of µ against trial number or ramp angle on screen. Its chart code lives in a module
+// loaded when the plot is first shown, so that the program's start-up does not map the chart
+// library.
 class TrialPlot : public QWidget
 {
 public:
@@ -23,5 +24,5 @@ public:
     virtual TrialPlot *createPlot(QWidget *parent) = 0;
 };
 
-#define TrialPlotFactory_iid "org.tiltbench.TrialPlotFactory/1.0"
+#define TrialPlotFactory_iid "org.tiltbench.TrialPlotFactory/2.0"
 Q_DECLARE_INTERFACE(TrialPlotFactory, TrialPlotFactory_iid)

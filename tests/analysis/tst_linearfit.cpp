@@ -65,6 +65,10 @@ void tst_LinearFit::refusesWhatFixesNoLine_data()
 
     QTest::newRow("one point") << Points { { 20, 0.3, 0.01 } };
     QTest::newRow("one angle twice") << Points { { 20, 0.3, 0.01 }, { 20, 0.31, 0.01 } };
+    // The mean of three times 31.799 is not 31.799 to the last bit: the centred angles are not
+    // all exactly 0, yet there is one angle only.
+    QTest::newRow("one angle three times")
+        << Points { { 31.799, 0.62, 0.0121 }, { 31.799, 0.62, 0.0121 }, { 31.799, 0.62, 0.0121 } };
     QTest::newRow("a point without uncertainty") << Points { { 20, 0.3, 0.01 }, { 30, 0.31, 0.0 } };
 }
 

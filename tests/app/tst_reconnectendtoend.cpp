@@ -7,6 +7,7 @@
 #include "fakefilechecks.h"
 #include "fakefiledialogs.h"
 #include "fakemessageboxes.h"
+#include "fakeprinter.h"
 #include "fakeprogramstarter.h"
 #include "fakeregistry.h"
 #include "fakesettingsstore.h"
@@ -115,11 +116,12 @@ void tst_ReconnectEndToEnd::newSimulatorOnTheSameLink()
     FakeSysInfoTools tools;
     FakeDataFiles dataFiles;
     FakeFileDialogs fileDialogs;
+    FakePrinter printer;
     FakeDeviceList devices;
     QTemporaryDir data;
     SqliteResultsStore results(data.filePath(QStringLiteral("results.sqlite")));
     WindowManager windows({ port, boxes, store, registry, files, programs, tools, dataFiles,
-                            fileDialogs, devices, results });
+                            fileDialogs, printer, devices, results });
     frmMotorControl *main = windows.mainWindow();
     auto *up = main->findChild<QPushButton *>(QStringLiteral("btnUp"));
     auto *status = main->findChild<QLabel *>(QStringLiteral("lblPortState"));

@@ -5,6 +5,7 @@
 #include "fakefilechecks.h"
 #include "fakefiledialogs.h"
 #include "fakemessageboxes.h"
+#include "fakeprinter.h"
 #include "fakeprogramstarter.h"
 #include "fakeregistry.h"
 #include "fakeserialport.h"
@@ -72,6 +73,7 @@ private:
     FakeSysInfoTools m_tools;
     FakeDataFiles *m_dataFiles = nullptr;
     FakeFileDialogs *m_fileDialogs = nullptr;
+    FakePrinter m_printer;
     FakeDeviceList *m_devices = nullptr;
     TrafficRecorder *m_recorder = nullptr;
     QTemporaryDir m_data;
@@ -100,8 +102,8 @@ void tst_WindowManager::init()
         { noDriver ? QStringLiteral("QNOSUCHSQL") : QStringLiteral("QSQLITE"), 200 });
     m_logFile = new FakeAppendFile;
     m_windows = new WindowManager({ *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs,
-                                    m_tools, *m_dataFiles, *m_fileDialogs, *m_devices, *m_results,
-                                    m_recorder, m_logFile });
+                                    m_tools, *m_dataFiles, *m_fileDialogs, m_printer, *m_devices,
+                                    *m_results, m_recorder, m_logFile });
     m_windows->start();
     QVERIFY(QTest::qWaitForWindowExposed(main()));
 }

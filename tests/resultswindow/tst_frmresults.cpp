@@ -2,19 +2,25 @@
 #include "fakedatafiles.h"
 #include "fakefiledialogs.h"
 #include "fakemessageboxes.h"
+#include "fakeprinter.h"
 #include "frmresults.h"
+#include "pdftext.h"
 #include "resultssession.h"
 #include "sqliteresultsstore.h"
+#include "summarytablemodel.h"
 #include "trialtablemodel.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -30,6 +36,30 @@ FrictionTrial staticTrial(double angle)
     FrictionTrial trial;
     trial.angleDeg = angle;
     return trial;
+}
+
+FrictionTrial kineticTrial(double angle, double lengthCm, double deltaTMs)
+{
+    FrictionTrial trial;
+    trial.kind = FrictionTrial::Kind::Kinetic;
+    trial.angleDeg = angle;
+    trial.lengthCm = lengthCm;
+    trial.deltaTMs = deltaTMs;
+    trial.gravity = 9.80665;
+    return trial;
+}
+
+// Whether the image holds a pixel of exactly this colour inside `area`.
+bool hasColour(const QImage &image, const QRect &area, QRgb colour)
+{
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if ((image.pixel(x, y) & 0xffffff) == (colour & 0xffffff))
+                return true;
+        }
+    }
+    return false;
 }
 
 // Runs `act` on the modal dialog the next step opens, once it is up.
@@ -66,6 +96,12 @@ private slots:
     void openCsvNamesTheDamagedLine();
     void plotIsSaved_data();
     void plotIsSaved();
+    void physicsChecksAreMarked();
+    void largeValuesShowWhole();
+    void splitterSizesAreKept();
+    void reportIsPrintedOrExported_data();
+    void reportIsPrintedOrExported();
+    void printFailureIsTold();
 
 private:
     template<typename T> T *child(const char *name) const
@@ -84,6 +120,7 @@ private:
     FakeDataFiles *m_files = nullptr;
     FakeMessageBoxes *m_boxes = nullptr;
     FakeFileDialogs *m_dialogs = nullptr;
+    FakePrinter m_printer;
     SqliteResultsStore *m_store = nullptr;
     ResultsSession *m_session = nullptr;
     QPointer<frmResults> m_window;
@@ -100,11 +137,12 @@ void tst_frmResults::init()
     m_files = new FakeDataFiles;
     m_boxes = new FakeMessageBoxes;
     m_dialogs = new FakeFileDialogs;
+    m_printer = FakePrinter();
     m_store = new SqliteResultsStore(m_dir->filePath(QStringLiteral("results.sqlite")),
                                      { QStringLiteral("QSQLITE"), 200 });
     m_session = new ResultsSession(
         *m_store, *m_files, [] { return QDateTime(QDate(2026, 12, 7), QTime(9, 30), Qt::UTC); });
-    m_window = new frmResults(*m_session, *m_boxes, *m_dialogs, *m_files);
+    m_window = new frmResults(*m_session, *m_boxes, *m_dialogs, m_printer, *m_files);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
@@ -330,14 +368,14 @@ void tst_frmResults::applyToAllTrialsAsksFirst()
     // The box sets the run's value for new trials; the trial keeps what it was calculated with:
     // sec^2(45) x 0.5 degree = 2 x 0.0087266.
     QCOMPARE(m_session->run().uncertainties.angleDeg, 2.0);
-    QCOMPARE(cell(0, TrialTableModel::MuUncertainty), QStringLiteral("0.017"));
+    QCOMPARE(cell(0, TrialTableModel::MuUncertainty), QStringLiteral("0.0175"));
 
     m_boxes->answers << MessageBoxes::Answer::Cancel << MessageBoxes::Answer::Ok;
     QTest::mouseClick(child<QPushButton>("btnApplyAll"), Qt::LeftButton);
-    QCOMPARE(cell(0, TrialTableModel::MuUncertainty), QStringLiteral("0.017"));
+    QCOMPARE(cell(0, TrialTableModel::MuUncertainty), QStringLiteral("0.0175"));
     QTest::mouseClick(child<QPushButton>("btnApplyAll"), Qt::LeftButton);
     // 2 x 2 degrees = 2 x 0.0349066.
-    QCOMPARE(cell(0, TrialTableModel::MuUncertainty), QStringLiteral("0.070"));
+    QCOMPARE(cell(0, TrialTableModel::MuUncertainty), QStringLiteral("0.0698"));
 }
 
 void tst_frmResults::openCsvNamesTheDamagedLine()
@@ -394,12 +432,180 @@ void tst_frmResults::plotIsSaved()
     QVERIFY(m_boxes->boxes.isEmpty());
     const QByteArray saved = m_files->files.value(name);
     QVERIFY(saved.startsWith(start));
+    // Okabe and Ito's blue and orange for the first two series, on screen and in the file.
+    const QRgb blue = qRgb(0x00, 0x72, 0xb2), orange = qRgb(0xe6, 0x9f, 0x00);
+    const QImage screen = child<QWidget>("plot")->grab().toImage();
+    QVERIFY(hasColour(screen, screen.rect(), blue));
+    QVERIFY(hasColour(screen, screen.rect(), orange));
     if (name.endsWith(QLatin1String(".svg"))) {
         // Three used trials, two series: an error bar per trial, a mean line per series.
         QCOMPARE(saved.count("class=\"error-bar\""), 3);
         QCOMPARE(saved.count("class=\"mean\""), 2);
-        QVERIFY(saved.contains("oak &amp; &lt;pine&gt;, Static"));
+        QVERIFY(saved.contains("<text class=\"legend\" x=\"90.00\" y=\""));
+        QVERIFY(saved.contains(">oak &amp; &lt;pine&gt;, Static</text>"));
+        // The second series' marker: left margin 72 + 6; under the axes (14 + 400 + 54), a row
+        // and a half down.
+        QVERIFY(saved.contains("<circle class=\"legend\" cx=\"78.00\" cy=\"495.00\" r=\"4.00\" "
+                               "fill=\"#e69f00\"/>"));
+    } else {
+        // The legend is the bottom strip of the image, under the axis title: two series and a
+        // closing line, 18 units a row, drawn twice as large. Its markers carry the colours.
+        const QImage png = QImage::fromData(saved, "PNG");
+        const QRect legend(0, png.height() - 2 * (3 * 18 + 6), png.width() / 4, 2 * 2 * 18);
+        QVERIFY(hasColour(png, legend, blue));
+        QVERIFY(hasColour(png, legend, orange));
     }
+}
+
+void tst_frmResults::physicsChecksAreMarked()
+{
+    auto *sample = child<QLineEdit>("txtSample");
+    QTest::keyClicks(sample, QStringLiteral("felt"));
+    // tan 21.8° = 0.39997; 30°, 5 cm in 1000 ms: µk = tan 30° - v²/(2 g L cos 30°), v = 0.05 m/s,
+    // = 0.57735 - 0.00294 = 0.5744.
+    m_session->addTrial(staticTrial(21.8));
+    m_session->addTrial(kineticTrial(30, 5, 1000));
+    sample->clear();
+    QTest::keyClicks(sample, QStringLiteral("glass"));
+    // 100 cm in 100 ms at 10°: faster than sliding without friction, µk = 0.1763 - 5.1772.
+    m_session->addTrial(kineticTrial(10, 100, 100));
+    // tan 80° = 5.67: steeper than the ramp tilts, and µ over 2.
+    m_session->addTrial(staticTrial(80));
+
+    auto *model = child<QTableView>("grdTrials")->model();
+    const auto mark = [model](int row) {
+        return model->index(row, TrialTableModel::Mu).data(Qt::DecorationRole).value<QIcon>();
+    };
+    const auto tip = [model](int row, int column) {
+        return model->index(row, column).data(Qt::ToolTipRole).toString();
+    };
+    QVERIFY(mark(0).isNull());
+    QVERIFY(mark(1).isNull());
+    QVERIFY(!mark(2).isNull());
+    QVERIFY2(tip(2, TrialTableModel::Mu).contains(QStringLiteral("below 0")),
+             qPrintable(tip(2, TrialTableModel::Mu)));
+    QVERIFY(tip(2, TrialTableModel::Mu).contains(QStringLiteral("photogate time")));
+    QVERIFY(!mark(3).isNull());
+    QVERIFY(tip(3, TrialTableModel::Mu).contains(QStringLiteral("over 2")));
+    QVERIFY(tip(3, TrialTableModel::Angle).contains(QStringLiteral("80\u00b0 or more")));
+    QVERIFY(!tip(2, TrialTableModel::Angle).contains(QStringLiteral("80\u00b0")));
+
+    // felt's µk above its µs: both of its rows carry the mark; glass's do not.
+    auto *summary = child<QTableView>("grdSummary")->model();
+    for (int row = 0; row < summary->rowCount(); ++row) {
+        const QModelIndex note = summary->index(row, SummaryTableModel::Note);
+        const bool felt = summary->index(row, SummaryTableModel::Sample).data() == "felt";
+        QCOMPARE(!note.data(Qt::DecorationRole).value<QIcon>().isNull(), felt);
+        QCOMPARE(note.data(Qt::ToolTipRole).toString().contains(QStringLiteral("mean \u00b5k")),
+                 felt);
+    }
+}
+
+void tst_frmResults::largeValuesShowWhole()
+{
+    // tan 89.9° = 572.957: the µ and δµ cells widen to hold it whole.
+    m_session->addTrial(staticTrial(89.9));
+    auto *grid = child<QTableView>("grdTrials");
+    QHeaderView *header = grid->horizontalHeader();
+    const QFontMetrics metrics = grid->fontMetrics();
+    QCOMPARE(cell(0, TrialTableModel::Mu), QStringLiteral("572.9572"));
+    QVERIFY(header->sectionSize(TrialTableModel::Mu)
+            > metrics.horizontalAdvance(QStringLiteral("572.9572")) + grid->iconSize().width());
+    const QString uncertainty = cell(0, TrialTableModel::MuUncertainty);
+    QVERIFY2(uncertainty.size() > 8, qPrintable(uncertainty));
+    QVERIFY(header->sectionSize(TrialTableModel::MuUncertainty)
+            > metrics.horizontalAdvance(uncertainty));
+    // Six-digit trial numbers fit their column.
+    QVERIFY(header->sectionSize(TrialTableModel::Number)
+            > metrics.horizontalAdvance(QStringLiteral("100000")));
+}
+
+void tst_frmResults::splitterSizesAreKept()
+{
+    auto *splitter = child<QSplitter>("splResults");
+    const int summaryHeight = splitter->sizes().at(1);
+    // The summary shows its headings and three rows at least.
+    auto *summary = child<QTableView>("grdSummary");
+    QVERIFY(summaryHeight > summary->horizontalHeader()->height()
+                + 3 * summary->verticalHeader()->defaultSectionSize());
+
+    // The operator drags the line between table and summary 60 pixels up.
+    QSplitterHandle *handle = splitter->handle(1);
+    const QPoint grip = handle->rect().center();
+    QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(handle, grip - QPoint(0, 60));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, grip - QPoint(0, 60));
+    const QList<int> moved = splitter->sizes();
+    QCOMPARE(moved.at(1), summaryHeight + 60);
+
+    QTest::keyClick(m_window, Qt::Key_Escape);
+    QVERIFY(!m_window->isVisible());
+    delete m_window;
+    m_window = new frmResults(*m_session, *m_boxes, *m_dialogs, m_printer, *m_files);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QCOMPARE(child<QSplitter>("splResults")->sizes(), moved);
+}
+
+void tst_frmResults::reportIsPrintedOrExported_data()
+{
+    QTest::addColumn<bool>("print");
+    QTest::newRow("Ctrl+P, the print dialog") << true;
+    QTest::newRow("Export PDF..., a file") << false;
+}
+
+void tst_frmResults::reportIsPrintedOrExported()
+{
+    QFETCH(bool, print);
+    QTest::keyClicks(child<QLineEdit>("txtSample"), QStringLiteral("felt"));
+    // tan 30° = 0.57735 ± 0.011636, tan 31° = 0.60086 ± 0.011877 (sec² · 0.5°): weights 7386.3
+    // and 7088.9, weighted mean (4264.5 + 4259.4)/14475.2 = 0.5889 ± 1/√14475.2 = 0.0083.
+    m_session->addTrial(staticTrial(30));
+    m_session->addTrial(staticTrial(31));
+    m_session->addTrial(staticTrial(60));
+    m_session->setUsed({ 2 }, false);
+
+    QByteArray pdf;
+    if (print) {
+        QTest::keyClick(m_window, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(m_printer.documents,
+                 QStringList { QStringLiteral("Friction lab report: 2026-12-07 09:30") });
+        // The test runs in the C locale, which has no country: A4.
+        QCOMPARE(m_printer.papers.at(0).id(), QPageSize::A4);
+        pdf = m_printer.pdf;
+    } else {
+        m_dialogs->saveNames << QStringLiteral("/lab/report");
+        QTest::keyClick(m_window, Qt::Key_X, Qt::AltModifier);
+        // A mnemonic clicks its button as a mouse would, a moment later.
+        QTRY_COMPARE(m_dialogs->captions, QStringList { QStringLiteral("Export PDF") });
+        pdf = m_files->files.value(QStringLiteral("/lab/report.pdf"));
+    }
+    QVERIFY(m_boxes->boxes.isEmpty());
+    const auto text = pdfText(pdf);
+    QVERIFY2(text, "pdftotext could not read the report (is poppler-utils installed?)");
+    QVERIFY(text->contains(QStringLiteral("Friction lab report: 2026-12-07 09:30")));
+    QVERIFY(text->contains(QRegularExpression(QStringLiteral("\\b1 +09:30:00 +felt +Static +30.000 "
+                                                             "+0.5774 +0.0116 +yes"))));
+    QVERIFY(text->contains(QRegularExpression(QStringLiteral("60.000 +1.7321 +0.0349 +excluded"))));
+    QVERIFY2(text->contains(QStringLiteral("0.5889 \u00b1 0.0083")), qPrintable(*text));
+    QVERIFY(text->contains(QStringLiteral("Page 1 of")));
+}
+
+void tst_frmResults::printFailureIsTold()
+{
+    m_session->addTrial(staticTrial(30));
+    m_printer.prints = false;
+    QTest::mouseClick(child<QPushButton>("btnPrint"), Qt::LeftButton);
+    QCOMPARE(m_printer.documents.size(), 1);
+    QVERIFY(m_boxes->boxes.isEmpty());
+
+    m_printer.prints = true;
+    m_printer.failure = QStringLiteral("the printer is out of paper");
+    QTest::mouseClick(child<QPushButton>("btnPrint"), Qt::LeftButton);
+    QCOMPARE(m_boxes->boxes.size(), 1);
+    QCOMPARE(m_boxes->boxes.at(0).text,
+             QStringLiteral("The report could not be printed: the printer is out of paper.\n\n"
+                            "Export PDF... writes it to a file instead."));
 }
 
 QTEST_MAIN(tst_frmResults)
