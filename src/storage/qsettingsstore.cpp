@@ -12,3 +12,10 @@ bool QSettingsStore::SaveSetting(const QString &appName, const QString &section,
     settings.sync();
     return settings.status() == QSettings::NoError;
 }
+
+QString QSettingsStore::GetSetting(const QString &appName, const QString &section,
+                                   const QString &key, const QString &fallback) const
+{
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, appName, appName);
+    return settings.value(section + u'/' + key, fallback).toString();
+}

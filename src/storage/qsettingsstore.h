@@ -7,6 +7,8 @@
 class QSettingsStore : public SettingsStore
 {
 public:
+    QString GetSetting(const QString &appName, const QString &section, const QString &key,
+                       const QString &fallback) const override;
     bool SaveSetting(const QString &appName, const QString &section, const QString &key,
                      const QString &value) override;
 };

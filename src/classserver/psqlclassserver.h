@@ -1,0 +1,18 @@
+#pragma once
+
+#include "classserver.h"
+
+// Connections to a PostgreSQL class server through Qt's QPSQL driver, each with its own thread.
+// Nothing of the driver is loaded until the first connection is made.
+class PsqlClassServer : public ClassServer
+{
+public:
+    // `driver` is Qt's name of the SQL driver; tests name a missing one.
+    explicit PsqlClassServer(const QString &driver = QStringLiteral("QPSQL"));
+
+    bool driverAvailable() const override;
+    std::unique_ptr<ClassConnection> connect(const ClassServerSettings &settings) override;
+
+private:
+    QString m_driver;
+};

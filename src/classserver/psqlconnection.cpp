@@ -1,0 +1,89 @@
+#include "psqlconnection.h"
+
+#include "psqlworker.h"
+
+#include <QCoreApplication>
+#include <QMutex>
+#include <QThread>
+
+namespace {
+
+// Threads whose worker was still waiting on the network when their connection went away. They
+// end by themselves (libpq's time-outs bound every wait); the program waits for them as it ends,
+// since a thread must not outlive the application object.
+QMutex leftMutex;
+QList<QThread *> leftThreads;
+
+void waitForLeftThreads()
+{
+    const QMutexLocker lock(&leftMutex);
+    for (QThread *thread : std::as_const(leftThreads)) {
+        thread->wait();
+        delete thread;
+    }
+    leftThreads.clear();
+}
+
+} // namespace
+
+PsqlConnection::PsqlConnection(const ClassServerSettings &settings, const QString &driver)
+    : m_thread(new QThread)
+    , m_worker(new PsqlWorker(settings, driver))
+{
+    static const bool registered = [] {
+        qRegisterMetaType<ClassFault>();
+        qRegisterMetaType<ClassFilter>();
+        qRegisterMetaType<ClassLogin>();
+        qRegisterMetaType<QList<OutboxItem>>();
+        qRegisterMetaType<QList<ClassResult>>();
+        qRegisterMetaType<QList<qint64>>();
+        qAddPostRoutine(waitForLeftThreads);
+        return true;
+    }();
+    Q_UNUSED(registered);
+
+    m_thread->setObjectName(QStringLiteral("Class server"));
+    m_worker->moveToThread(m_thread);
+    connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    connect(m_worker, &PsqlWorker::opened, this, &ClassConnection::opened);
+    connect(m_worker, &PsqlWorker::sent, this, &ClassConnection::sent);
+    connect(m_worker, &PsqlWorker::fetched, this, &ClassConnection::fetched);
+    connect(m_worker, &PsqlWorker::watching, this, &ClassConnection::watching);
+    connect(m_worker, &PsqlWorker::changed, this, &ClassConnection::changed);
+    connect(m_worker, &PsqlWorker::failed, this, &ClassConnection::failed);
+    m_thread->start();
+}
+
+PsqlConnection::~PsqlConnection()
+{
+    disconnect(m_worker, nullptr, this, nullptr);
+    m_thread->quit();
+    if (m_thread->wait(QDeadlineTimer(100))) {
+        delete m_thread;
+        return;
+    }
+    const QMutexLocker lock(&leftMutex);
+    leftThreads << m_thread;
+}
+
+void PsqlConnection::open()
+{
+    QMetaObject::invokeMethod(m_worker, &PsqlWorker::open, Qt::QueuedConnection);
+}
+
+void PsqlConnection::send(const QList<OutboxItem> &items)
+{
+    QMetaObject::invokeMethod(
+        m_worker, [worker = m_worker, items] { worker->send(items); }, Qt::QueuedConnection);
+}
+
+void PsqlConnection::fetch(const ClassFilter &filter)
+{
+    QMetaObject::invokeMethod(
+        m_worker, [worker = m_worker, filter] { worker->fetch(filter); }, Qt::QueuedConnection);
+}
+
+void PsqlConnection::watch()
+{
+    QMetaObject::invokeMethod(m_worker, &PsqlWorker::watch, Qt::QueuedConnection);
+}

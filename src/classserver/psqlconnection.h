@@ -1,0 +1,33 @@
+#pragma once
+
+#include "classconnection.h"
+#include "classserversettings.h"
+
+QT_BEGIN_NAMESPACE
+class QThread;
+QT_END_NAMESPACE
+
+class PsqlWorker;
+
+// A ClassConnection whose database work runs on a thread of its own, so that a server that is
+// slow or gone never holds up the caller's thread. The requests travel to the worker as queued
+// calls and its answers come back as queued signals.
+class PsqlConnection : public ClassConnection
+{
+    Q_OBJECT
+
+public:
+    PsqlConnection(const ClassServerSettings &settings, const QString &driver);
+    // Returns at once even while the worker waits on the network: a thread that does not end
+    // within a moment is left to finish alone and is waited for only when the program ends.
+    ~PsqlConnection() override;
+
+    void open() override;
+    void send(const QList<OutboxItem> &items) override;
+    void fetch(const ClassFilter &filter) override;
+    void watch() override;
+
+private:
+    QThread *m_thread = nullptr;
+    PsqlWorker *m_worker = nullptr;
+};

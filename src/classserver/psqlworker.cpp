@@ -1,0 +1,391 @@
+#include "psqlworker.h"
+
+#include <QAtomicInt>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTimer>
+
+namespace {
+
+// The channel the server's trigger notifies on; the payload is the trial's uuid.
+const QString kChannel = QStringLiteral("tiltbench_trials");
+
+// How often a watching connection asks whether the server is still there: a stopped server
+// closes the socket, but the driver does not tell.
+constexpr int kPingMs = 3000;
+
+const QString kSelect = QStringLiteral(
+    "SELECT CAST(t.uuid AS text), t.station, CAST(r.uuid AS text), r.name,"
+    " CAST(extract(epoch FROM r.started_utc) * 1000 AS bigint), r.notes, r.angle_unc_deg,"
+    " r.length_unc_cm, r.delta_t_unc_ms, t.seq,"
+    " CAST(extract(epoch FROM t.time_utc) * 1000 AS bigint), t.sample, t.kind, t.angle_deg,"
+    " t.length_cm, t.delta_t_ms, t.g_m_s2, t.mu, t.angle_unc_deg, t.length_unc_cm,"
+    " t.delta_t_unc_ms, t.mu_uncertainty, t.excluded, t.note"
+    " FROM tiltbench.trials t JOIN tiltbench.runs r ON r.uuid = t.run_uuid");
+
+QVariant optional(const std::optional<double> &value)
+{
+    return value ? QVariant(*value) : QVariant(QMetaType::fromType<double>());
+}
+
+std::optional<double> optional(const QVariant &value)
+{
+    if (value.isNull())
+        return std::nullopt;
+    return value.toDouble();
+}
+
+// The driver sends a null QString as NULL; the server's text columns take no NULL.
+QVariant text(const QString &value)
+{
+    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
+}
+
+QString isoUtc(const QDateTime &time)
+{
+    return time.toUTC().toString(Qt::ISODateWithMs);
+}
+
+QDateTime fromMs(const QVariant &value)
+{
+    return QDateTime::fromMSecsSinceEpoch(value.toLongLong(), Qt::UTC);
+}
+
+ClassResult resultOf(const QSqlQuery &query)
+{
+    ClassResult result;
+    int column = 0;
+    const auto next = [&query, &column] { return query.value(column++); };
+    ClassTrial &trial = result.trial;
+    ClassRun &run = result.run;
+    trial.uuid = next().toString();
+    result.station = next().toString();
+    run.uuid = next().toString();
+    trial.runUuid = run.uuid;
+    run.name = next().toString();
+    run.startedUtc = fromMs(next());
+    run.notes = next().toString();
+    run.angleUncDeg = next().toDouble();
+    run.lengthUncCm = next().toDouble();
+    run.deltaTUncMs = next().toDouble();
+    trial.seq = next().toInt();
+    trial.timeUtc = fromMs(next());
+    trial.sample = next().toString();
+    trial.kind = next().toString() == QLatin1String("kinetic") ? ClassTrial::Kind::Kinetic
+                                                               : ClassTrial::Kind::Static;
+    trial.angleDeg = next().toDouble();
+    trial.lengthCm = optional(next());
+    trial.deltaTMs = optional(next());
+    trial.gMs2 = optional(next());
+    trial.mu = next().toDouble();
+    trial.angleUncDeg = next().toDouble();
+    trial.lengthUncCm = optional(next());
+    trial.deltaTUncMs = optional(next());
+    trial.muUncertainty = next().toDouble();
+    trial.excluded = next().toBool();
+    trial.note = next().toString();
+    return result;
+}
+
+ClassFault faultOf(const QSqlError &error)
+{
+    return ClassFault::classify(error.databaseText().isEmpty() ? error.text()
+                                                               : error.databaseText(),
+                                error.nativeErrorCode());
+}
+
+// A LIKE pattern that matches `text` anywhere, its own wildcards taken literally.
+QString containing(const QString &text)
+{
+    QString escaped = text;
+    escaped.replace(u'\\', QStringLiteral("\\\\"));
+    escaped.replace(u'%', QStringLiteral("\\%"));
+    escaped.replace(u'_', QStringLiteral("\\_"));
+    return u'%' + escaped + u'%';
+}
+
+} // namespace
+
+PsqlWorker::PsqlWorker(const ClassServerSettings &settings, const QString &driver)
+    : m_settings(settings)
+    , m_driver(driver)
+{
+    static QAtomicInt serial;
+    m_name = QStringLiteral("tiltbench-class-%1").arg(serial.fetchAndAddRelaxed(1));
+}
+
+PsqlWorker::~PsqlWorker()
+{
+    close();
+    if (QSqlDatabase::contains(m_name))
+        QSqlDatabase::removeDatabase(m_name);
+}
+
+std::optional<ClassFault> PsqlWorker::openIfClosed()
+{
+    if (m_open)
+        return std::nullopt;
+    if (!QSqlDatabase::isDriverAvailable(m_driver))
+        return ClassFault { ClassFault::Kind::DriverMissing, m_driver, {} };
+    const auto options = m_settings.connectOptions();
+    if (const auto *rejected = std::get_if<ClassServerSettings::Rejected>(&options)) {
+        return ClassFault { ClassFault::Kind::BadSettings,
+                            QStringLiteral("the %1 holds a ';'").arg(rejected->field),
+                            {} };
+    }
+
+    QSqlDatabase db = QSqlDatabase::contains(m_name) ? QSqlDatabase::database(m_name, false)
+                                                     : QSqlDatabase::addDatabase(m_driver, m_name);
+    if (m_settings.service.trimmed().isEmpty()) {
+        db.setHostName(m_settings.host.trimmed());
+        db.setPort(m_settings.port);
+        db.setDatabaseName(m_settings.database.trimmed());
+        db.setUserName(m_settings.station.trimmed());
+    }
+    db.setConnectOptions(std::get<QString>(options));
+    if (!db.open())
+        return faultOf(db.lastError());
+    if (auto fault = checkLogin(db)) {
+        db.close();
+        return fault;
+    }
+    m_open = true;
+    return std::nullopt;
+}
+
+std::optional<ClassFault> PsqlWorker::checkLogin(QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral(
+            "SELECT session_user, pg_has_role(session_user, 'tiltbench_station', 'MEMBER'),"
+            " pg_has_role(session_user, 'tiltbench_instructor', 'MEMBER'),"
+            " to_regclass('tiltbench.trials') IS NOT NULL"))
+        || !query.next())
+        return faultOf(query.lastError());
+    m_login = { query.value(0).toString(), query.value(1).toBool(), query.value(2).toBool() };
+    if (!query.value(3).toBool()) {
+        return ClassFault { ClassFault::Kind::NotPrepared,
+                            QStringLiteral("the table tiltbench.trials does not exist"),
+                            {} };
+    }
+    if (!m_login.station && !m_login.instructor) {
+        return ClassFault { ClassFault::Kind::PermissionDenied,
+                            QStringLiteral("the login \"%1\" is not a member of tiltbench_station "
+                                           "or tiltbench_instructor")
+                                .arg(m_login.user),
+                            QStringLiteral("42501") };
+    }
+    return std::nullopt;
+}
+
+void PsqlWorker::close()
+{
+    m_open = false;
+    m_watching = false;
+    m_runsSent.clear();
+    if (m_ping)
+        m_ping->stop();
+    if (QSqlDatabase::contains(m_name))
+        QSqlDatabase::database(m_name, false).close();
+}
+
+void PsqlWorker::fail(const ClassFault &fault)
+{
+    close();
+    emit failed(fault);
+}
+
+void PsqlWorker::open()
+{
+    if (auto fault = openIfClosed())
+        return fail(*fault);
+    emit opened(m_login);
+}
+
+std::optional<ClassFault> PsqlWorker::insert(QSqlQuery &runs, QSqlQuery &trials, QSqlQuery &changes,
+                                             const OutboxItem &item, QSet<QString> &runsSent)
+{
+    if (const auto *change = std::get_if<TrialChange>(&item.what)) {
+        changes.addBindValue(change->uuid);
+        changes.addBindValue(change->excluded);
+        changes.addBindValue(text(change->note));
+        if (!changes.exec())
+            return faultOf(changes.lastError());
+        return std::nullopt;
+    }
+    const auto &[run, trial] = std::get<NewTrial>(item.what);
+    if (!m_runsSent.contains(run.uuid) && !runsSent.contains(run.uuid)) {
+        for (const QVariant &value :
+             { QVariant(run.uuid), text(run.name), QVariant(isoUtc(run.startedUtc)),
+               text(run.notes), QVariant(run.angleUncDeg), QVariant(run.lengthUncCm),
+               QVariant(run.deltaTUncMs) })
+            runs.addBindValue(value);
+        if (!runs.exec())
+            return faultOf(runs.lastError());
+        runsSent.insert(run.uuid);
+    }
+    for (const QVariant &value :
+         { QVariant(trial.uuid), QVariant(run.uuid), QVariant(trial.seq),
+           QVariant(isoUtc(trial.timeUtc)), text(trial.sample),
+           QVariant(ClassTrial::kindText(trial.kind)), QVariant(trial.angleDeg),
+           optional(trial.lengthCm), optional(trial.deltaTMs), optional(trial.gMs2),
+           QVariant(trial.mu), QVariant(trial.angleUncDeg), optional(trial.lengthUncCm),
+           optional(trial.deltaTUncMs), QVariant(trial.muUncertainty), QVariant(trial.excluded),
+           text(trial.note) })
+        trials.addBindValue(value);
+    if (!trials.exec())
+        return faultOf(trials.lastError());
+    return std::nullopt;
+}
+
+void PsqlWorker::send(const QList<OutboxItem> &items)
+{
+    if (auto fault = openIfClosed())
+        return fail(*fault);
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    QSet<QString> runsSent;
+    std::optional<ClassFault> fault;
+    {
+        // The station column is left to the server, which fills in the login.
+        QSqlQuery runs(db);
+        QSqlQuery trials(db);
+        QSqlQuery changes(db);
+        if (!db.transaction())
+            fault = faultOf(db.lastError());
+        else if (!runs.prepare(QStringLiteral(
+                     "INSERT INTO tiltbench.runs (uuid, name, started_utc, notes, angle_unc_deg,"
+                     " length_unc_cm, delta_t_unc_ms) VALUES (?, ?, ?, ?, ?, ?, ?)"
+                     " ON CONFLICT (uuid) DO NOTHING")))
+            fault = faultOf(runs.lastError());
+        else if (!trials.prepare(QStringLiteral(
+                     "INSERT INTO tiltbench.trials (uuid, run_uuid, seq, time_utc, sample, kind,"
+                     " angle_deg, length_cm, delta_t_ms, g_m_s2, mu, angle_unc_deg, length_unc_cm,"
+                     " delta_t_unc_ms, mu_uncertainty, excluded, note)"
+                     " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+                     " ON CONFLICT (uuid) DO NOTHING")))
+            fault = faultOf(trials.lastError());
+        else if (!changes.prepare(
+                     QStringLiteral("SELECT tiltbench.change_trial(CAST(? AS uuid), ?, ?)")))
+            fault = faultOf(changes.lastError());
+        for (qsizetype i = 0; !fault && i < items.size(); ++i)
+            fault = insert(runs, trials, changes, items.at(i), runsSent);
+        if (!fault && !db.commit())
+            fault = faultOf(db.lastError());
+        if (fault && db.isOpen())
+            db.rollback();
+    }
+    if (fault)
+        return fail(*fault);
+    m_runsSent.unite(runsSent);
+    QList<qint64> ids;
+    ids.reserve(items.size());
+    for (const OutboxItem &item : items)
+        ids << item.id;
+    emit sent(ids);
+}
+
+PsqlWorker::Results PsqlWorker::select(const QString &where, const QVariantList &values)
+{
+    QSqlQuery query(QSqlDatabase::database(m_name, false));
+    query.setForwardOnly(true);
+    if (!query.prepare(kSelect + where
+                       + QStringLiteral(" ORDER BY t.station, r.started_utc, r.uuid, t.seq")))
+        return faultOf(query.lastError());
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        return faultOf(query.lastError());
+    QList<ClassResult> results;
+    while (query.next())
+        results << resultOf(query);
+    if (query.lastError().isValid())
+        return faultOf(query.lastError());
+    return results;
+}
+
+void PsqlWorker::fetch(const ClassFilter &filter)
+{
+    if (auto fault = openIfClosed())
+        return fail(*fault);
+    QStringList conditions;
+    QVariantList values;
+    if (filter.fromUtc.isValid()) {
+        conditions << QStringLiteral("t.time_utc >= CAST(? AS timestamptz)");
+        values << isoUtc(filter.fromUtc);
+    }
+    if (filter.toUtc.isValid()) {
+        conditions << QStringLiteral("t.time_utc < CAST(? AS timestamptz)");
+        values << isoUtc(filter.toUtc);
+    }
+    if (!filter.runName.isEmpty()) {
+        conditions << QStringLiteral("r.name ILIKE ?");
+        values << containing(filter.runName);
+    }
+    const QString where = conditions.isEmpty()
+        ? QString()
+        : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+    const Results results = select(where, values);
+    if (const auto *fault = std::get_if<ClassFault>(&results))
+        return fail(*fault);
+    emit fetched(std::get<QList<ClassResult>>(results));
+}
+
+void PsqlWorker::watch()
+{
+    if (auto fault = openIfClosed())
+        return fail(*fault);
+    QSqlDriver *driver = QSqlDatabase::database(m_name, false).driver();
+    if (!driver->subscribedToNotifications().contains(kChannel)) {
+        if (!driver->subscribeToNotification(kChannel))
+            return fail(faultOf(driver->lastError()));
+    }
+    connect(driver, &QSqlDriver::notification, this, &PsqlWorker::notified, Qt::UniqueConnection);
+    if (!m_ping) {
+        m_ping = new QTimer(this);
+        m_ping->setInterval(kPingMs);
+        connect(m_ping, &QTimer::timeout, this, &PsqlWorker::ping);
+    }
+    m_ping->start();
+    m_watching = true;
+    emit watching();
+}
+
+void PsqlWorker::notified(const QString &channel, QSqlDriver::NotificationSource,
+                          const QVariant &payload)
+{
+    if (channel != kChannel || !m_watching)
+        return;
+    m_changedUuids << payload.toString();
+    // A burst of notifications arrives in one go: fetch them together, once the burst is read.
+    if (!m_fetchScheduled) {
+        m_fetchScheduled = true;
+        QTimer::singleShot(0, this, &PsqlWorker::fetchChanged);
+    }
+}
+
+void PsqlWorker::fetchChanged()
+{
+    m_fetchScheduled = false;
+    if (!m_open || m_changedUuids.isEmpty())
+        return;
+    m_changedUuids.removeDuplicates();
+    const QString array = u'{' + m_changedUuids.join(u',') + u'}';
+    m_changedUuids.clear();
+    const Results results
+        = select(QStringLiteral(" WHERE t.uuid = ANY (CAST(? AS uuid[]))"), { array });
+    if (const auto *fault = std::get_if<ClassFault>(&results))
+        return fail(*fault);
+    const auto &changedResults = std::get<QList<ClassResult>>(results);
+    // A trial the login may not read is not fetched: nothing to tell.
+    if (!changedResults.isEmpty())
+        emit changed(changedResults);
+}
+
+void PsqlWorker::ping()
+{
+    QSqlQuery query(QSqlDatabase::database(m_name, false));
+    if (!query.exec(QStringLiteral("SELECT 1")))
+        fail(faultOf(query.lastError()));
+}
