@@ -1,8 +1,13 @@
 #include "windowmanager.h"
 
 #include "appinfo.h"
+#include "classmessages.h"
+#include "classsender.h"
+#include "classserver.h"
 #include "frmabout.h"
 #include "frmcalculate.h"
+#include "frmclassresults.h"
+#include "frmclassserver.h"
 #include "frmmotorcontrol.h"
 #include "frmportmap.h"
 #include "frmproperties.h"
@@ -14,6 +19,7 @@
 #include "resultssession.h"
 
 #include <QAction>
+#include <QDate>
 
 namespace {
 
@@ -65,6 +71,19 @@ WindowManager::WindowManager(const Services &services, QObject *parent)
                 &WindowManager::showSerialMonitor);
         m_main->mnuToolsMonitor->setEnabled(true);
     }
+
+    const bool classServer = services.classServer != nullptr;
+    for (QAction *action : { m_main->mnuOptionsClassServer, m_main->mnuToolsClassResults }) {
+        action->setVisible(classServer);
+        action->setEnabled(classServer);
+    }
+    if (classServer) {
+        connect(m_main.get(), &frmMotorControl::classServerRequested, this,
+                &WindowManager::showClassServer);
+        connect(m_main.get(), &frmMotorControl::classResultsRequested, this,
+                &WindowManager::showClassResults);
+        startClassSync(ClassServerSettings::read(services.settingsStore));
+    }
 }
 
 WindowManager::~WindowManager()
@@ -72,6 +91,7 @@ WindowManager::~WindowManager()
     delete m_calculator;
     delete m_resultsWindow;
     delete m_serialMonitor;
+    delete m_classResults;
 }
 
 frmCalculate *WindowManager::calculator() const
@@ -87,6 +107,11 @@ frmResults *WindowManager::results() const
 frmSerialMonitor *WindowManager::serialMonitor() const
 {
     return m_serialMonitor;
+}
+
+frmClassResults *WindowManager::classResults() const
+{
+    return m_classResults;
 }
 
 void WindowManager::start()
@@ -113,6 +138,8 @@ void WindowManager::closeModelessWindows()
         m_resultsWindow->close();
     if (m_serialMonitor)
         m_serialMonitor->close();
+    if (m_classResults)
+        m_classResults->close();
 }
 
 void WindowManager::showResults()
@@ -165,4 +192,62 @@ void WindowManager::showAbout()
     frmAbout dialog(m_services.registry, m_services.fileChecks, m_services.programStarter,
                     m_services.messageBoxes, m_services.sysInfoTools, m_main.get());
     dialog.exec();
+}
+
+void WindowManager::startClassSync(const ClassServerSettings &settings)
+{
+    m_classSender.reset();
+    m_classConnection.reset();
+    if (settings.isConfigured() && m_services.classOutbox) {
+        m_classConnection = m_services.classServer->connect(settings);
+        m_classSender = std::make_unique<ClassSender>(*m_services.classOutbox, *m_classConnection);
+        connect(m_classSender.get(), &ClassSender::statusChanged, this,
+                &WindowManager::showClassState);
+        m_classSender->start();
+    }
+    showClassState();
+}
+
+void WindowManager::showClassState()
+{
+    if (!m_classSender) {
+        m_main->showClassState({}, {});
+        return;
+    }
+    const ClassSender::Status status = m_classSender->status();
+    QString details;
+    if (status.state == ClassSender::State::Offline) {
+        details = ClassMessages::describe(status.fault,
+                                          ClassServerSettings::read(m_services.settingsStore));
+    } else {
+        details
+            = QStringLiteral("Every trial goes to the class server (%1) as well.")
+                  .arg(ClassMessages::server(ClassServerSettings::read(m_services.settingsStore)));
+    }
+    m_main->showClassState(ClassMessages::status(status), details);
+}
+
+void WindowManager::showClassServer()
+{
+    frmClassServer dialog(*m_services.classServer, m_services.settingsStore, m_services.fileDialogs,
+                          m_services.messageBoxes, m_main.get());
+    if (dialog.exec() == QDialog::Accepted)
+        startClassSync(dialog.settings());
+}
+
+void WindowManager::showClassResults()
+{
+    const ClassServerSettings settings = ClassServerSettings::read(m_services.settingsStore);
+    if (!settings.isConfigured()) {
+        m_services.messageBoxes.show(m_main.get(), MessageBoxes::Icon::Information,
+                                     MessageBoxes::Buttons::Ok, AppInfo::title(),
+                                     QStringLiteral("No class server is set. Choose Options > "
+                                                    "Class Server... to set one."));
+        return;
+    }
+    showSingle(m_classResults, [this, &settings] {
+        return new frmClassResults(m_services.classServer->connect(settings), settings,
+                                   m_services.fileDialogs, m_services.dataFiles,
+                                   m_services.messageBoxes, QDate::currentDate());
+    });
 }

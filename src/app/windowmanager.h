@@ -5,11 +5,17 @@
 
 #include <memory>
 
+class ClassConnection;
+class ClassOutbox;
+class ClassSender;
+class ClassServer;
+struct ClassServerSettings;
 class DataFiles;
 class DeviceList;
 class FileChecks;
 class FileDialogs;
 class frmCalculate;
+class frmClassResults;
 class frmMotorControl;
 class frmResults;
 struct FrictionTrial;
@@ -40,6 +46,11 @@ struct Services
     DeviceList &deviceList;
     // The serial traffic recorded under `port`; without it there is no serial monitor.
     TrafficRecorder *trafficRecorder = nullptr;
+    // The class server; without it the class server's menu items are hidden.
+    ClassServer *classServer = nullptr;
+    // What waits to go to the class server; without it nothing is sent, though Class Results
+    // and the connection's state still work.
+    ClassOutbox *classOutbox = nullptr;
 };
 
 // Creates the windows and decides how long each lives. The main window lives for the whole run and
@@ -47,7 +58,10 @@ struct Services
 // and exist at most once, discarded when closed; the port dialogs and the About box are modal and
 // made anew for each showing. The Results window is modeless and single like the calculator; the
 // trials it shows are kept for the whole run, whether it is open or not, and every successful
-// calculation adds one. The program ends when its last window has closed.
+// calculation adds one. Class Results is modeless and single too, with a connection of its own.
+// While a class server is set, a sender empties the outbox into it for the whole run and the main
+// window's status bar shows how that goes; with none set, nothing of it is made (no thread, no
+// driver). The program ends when its last window has closed.
 class WindowManager : public QObject
 {
     Q_OBJECT
@@ -64,6 +78,8 @@ public:
     ResultsSession &resultsSession() const { return *m_results; }
     // The serial monitor while it is open, or null.
     frmSerialMonitor *serialMonitor() const;
+    // Class Results while it is open, or null.
+    frmClassResults *classResults() const;
 
     // Shows the main window, the start-up window of the program.
     void start();
@@ -77,6 +93,10 @@ private:
     void showPortProperties();
     void showAbout();
     void showPortMap();
+    void showClassServer();
+    void showClassResults();
+    void startClassSync(const ClassServerSettings &settings);
+    void showClassState();
 
     Services m_services;
     std::unique_ptr<frmMotorControl> m_main;
@@ -86,4 +106,8 @@ private:
     std::unique_ptr<ResultsSession> m_results;
     QPointer<frmResults> m_resultsWindow;
     QPointer<frmSerialMonitor> m_serialMonitor;
+    QPointer<frmClassResults> m_classResults;
+    // The sender's connection, and the sender; absent while no class server is set.
+    std::unique_ptr<ClassConnection> m_classConnection;
+    std::unique_ptr<ClassSender> m_classSender;
 };
