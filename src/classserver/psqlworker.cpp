@@ -3,9 +3,11 @@
 #include <QAtomicInt>
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTimer>
+#include <QUuid>
 
 namespace {
 
@@ -41,6 +43,22 @@ std::optional<double> optional(const QVariant &value)
 QVariant text(const QString &value)
 {
     return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
+}
+
+// A value as the driver writes it into a statement: quoted and escaped, NULL for a null one.
+QString literal(const QSqlDriver *driver, const QVariant &value)
+{
+    QSqlField field(QString(), value.metaType());
+    field.setValue(value);
+    return driver->formatValue(field);
+}
+
+QString row(const QSqlDriver *driver, std::initializer_list<QVariant> values)
+{
+    QStringList literals;
+    for (const QVariant &value : values)
+        literals << literal(driver, value);
+    return u'(' + literals.join(u',') + u')';
 }
 
 QString isoUtc(const QDateTime &time)
@@ -204,80 +222,78 @@ void PsqlWorker::open()
     emit opened(m_login);
 }
 
-std::optional<ClassFault> PsqlWorker::insert(QSqlQuery &runs, QSqlQuery &trials, QSqlQuery &changes,
-                                             const OutboxItem &item, QSet<QString> &runsSent)
-{
-    if (const auto *change = std::get_if<TrialChange>(&item.what)) {
-        changes.addBindValue(change->uuid);
-        changes.addBindValue(change->excluded);
-        changes.addBindValue(text(change->note));
-        if (!changes.exec())
-            return faultOf(changes.lastError());
-        return std::nullopt;
-    }
-    const auto &[run, trial] = std::get<NewTrial>(item.what);
-    if (!m_runsSent.contains(run.uuid) && !runsSent.contains(run.uuid)) {
-        for (const QVariant &value :
-             { QVariant(run.uuid), text(run.name), QVariant(isoUtc(run.startedUtc)),
-               text(run.notes), QVariant(run.angleUncDeg), QVariant(run.lengthUncCm),
-               QVariant(run.deltaTUncMs) })
-            runs.addBindValue(value);
-        if (!runs.exec())
-            return faultOf(runs.lastError());
-        runsSent.insert(run.uuid);
-    }
-    for (const QVariant &value :
-         { QVariant(trial.uuid), QVariant(run.uuid), QVariant(trial.seq),
-           QVariant(isoUtc(trial.timeUtc)), text(trial.sample),
-           QVariant(ClassTrial::kindText(trial.kind)), QVariant(trial.angleDeg),
-           optional(trial.lengthCm), optional(trial.deltaTMs), optional(trial.gMs2),
-           QVariant(trial.mu), QVariant(trial.angleUncDeg), optional(trial.lengthUncCm),
-           optional(trial.deltaTUncMs), QVariant(trial.muUncertainty), QVariant(trial.excluded),
-           text(trial.note) })
-        trials.addBindValue(value);
-    if (!trials.exec())
-        return faultOf(trials.lastError());
-    return std::nullopt;
-}
-
 void PsqlWorker::send(const QList<OutboxItem> &items)
 {
     if (auto fault = openIfClosed())
         return fail(*fault);
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    const QSqlDriver *driver = db.driver();
+    // One statement for the new runs and one for the trials, with a row per item: a batch costs a
+    // few round trips, not two per trial, which is what lets a whole class send at once. The
+    // driver writes each value as it does a bound one, escaped. The station column is left to the
+    // server, which fills in the login.
+    QStringList runRows;
+    QStringList trialRows;
     QSet<QString> runsSent;
-    std::optional<ClassFault> fault;
-    {
-        // The station column is left to the server, which fills in the login.
-        QSqlQuery runs(db);
-        QSqlQuery trials(db);
-        QSqlQuery changes(db);
-        if (!db.transaction())
-            fault = faultOf(db.lastError());
-        else if (!runs.prepare(QStringLiteral(
-                     "INSERT INTO tiltbench.runs (uuid, name, started_utc, notes, angle_unc_deg,"
-                     " length_unc_cm, delta_t_unc_ms) VALUES (?, ?, ?, ?, ?, ?, ?)"
-                     " ON CONFLICT (uuid) DO NOTHING")))
-            fault = faultOf(runs.lastError());
-        else if (!trials.prepare(QStringLiteral(
-                     "INSERT INTO tiltbench.trials (uuid, run_uuid, seq, time_utc, sample, kind,"
-                     " angle_deg, length_cm, delta_t_ms, g_m_s2, mu, angle_unc_deg, length_unc_cm,"
-                     " delta_t_unc_ms, mu_uncertainty, excluded, note)"
-                     " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
-                     " ON CONFLICT (uuid) DO NOTHING")))
-            fault = faultOf(trials.lastError());
-        else if (!changes.prepare(
-                     QStringLiteral("SELECT tiltbench.change_trial(CAST(? AS uuid), ?, ?)")))
-            fault = faultOf(changes.lastError());
-        for (qsizetype i = 0; !fault && i < items.size(); ++i)
-            fault = insert(runs, trials, changes, items.at(i), runsSent);
-        if (!fault && !db.commit())
-            fault = faultOf(db.lastError());
-        if (fault && db.isOpen())
-            db.rollback();
+    for (const OutboxItem &item : items) {
+        const auto *newTrial = std::get_if<NewTrial>(&item.what);
+        if (!newTrial)
+            continue;
+        const auto &[run, trial] = *newTrial;
+        if (!m_runsSent.contains(run.uuid) && !runsSent.contains(run.uuid)) {
+            runRows << row(driver,
+                           { QVariant(run.uuid), text(run.name), QVariant(isoUtc(run.startedUtc)),
+                             text(run.notes), QVariant(run.angleUncDeg), QVariant(run.lengthUncCm),
+                             QVariant(run.deltaTUncMs) });
+            runsSent.insert(run.uuid);
+        }
+        trialRows << row(driver,
+                         { QVariant(trial.uuid), QVariant(run.uuid), QVariant(trial.seq),
+                           QVariant(isoUtc(trial.timeUtc)), text(trial.sample),
+                           QVariant(ClassTrial::kindText(trial.kind)), QVariant(trial.angleDeg),
+                           optional(trial.lengthCm), optional(trial.deltaTMs), optional(trial.gMs2),
+                           QVariant(trial.mu), QVariant(trial.angleUncDeg),
+                           optional(trial.lengthUncCm), optional(trial.deltaTUncMs),
+                           QVariant(trial.muUncertainty), QVariant(trial.excluded),
+                           text(trial.note) });
     }
-    if (fault)
+    QStringList statements;
+    if (!runRows.isEmpty()) {
+        statements << QStringLiteral("INSERT INTO tiltbench.runs (uuid, name, started_utc, notes,"
+                                     " angle_unc_deg, length_unc_cm, delta_t_unc_ms) VALUES ")
+                + runRows.join(u',') + QStringLiteral(" ON CONFLICT (uuid) DO NOTHING");
+    }
+    if (!trialRows.isEmpty()) {
+        statements << QStringLiteral(
+                          "INSERT INTO tiltbench.trials (uuid, run_uuid, seq, time_utc, sample,"
+                          " kind, angle_deg, length_cm, delta_t_ms, g_m_s2, mu, angle_unc_deg,"
+                          " length_unc_cm, delta_t_unc_ms, mu_uncertainty, excluded, note) VALUES ")
+                + trialRows.join(u',') + QStringLiteral(" ON CONFLICT (uuid) DO NOTHING");
+    }
+    // The changes after the trials they may refer to, in the order they were made.
+    for (const OutboxItem &item : items) {
+        if (const auto *change = std::get_if<TrialChange>(&item.what)) {
+            statements << QStringLiteral("SELECT tiltbench.change_trial(CAST(%1 AS uuid), %2, %3)")
+                              .arg(literal(driver, change->uuid), literal(driver, change->excluded),
+                                   literal(driver, text(change->note)));
+        }
+    }
+
+    std::optional<ClassFault> fault;
+    if (!db.transaction())
+        fault = faultOf(db.lastError());
+    for (qsizetype i = 0; !fault && i < statements.size(); ++i) {
+        QSqlQuery query(db);
+        if (!query.exec(statements.at(i)))
+            fault = faultOf(query.lastError());
+    }
+    if (!fault && !db.commit())
+        fault = faultOf(db.lastError());
+    if (fault) {
+        if (db.isOpen())
+            db.rollback();
         return fail(*fault);
+    }
     m_runsSent.unite(runsSent);
     QList<qint64> ids;
     ids.reserve(items.size());
@@ -290,12 +306,16 @@ PsqlWorker::Results PsqlWorker::select(const QString &where, const QVariantList 
 {
     QSqlQuery query(QSqlDatabase::database(m_name, false));
     query.setForwardOnly(true);
-    if (!query.prepare(kSelect + where
-                       + QStringLiteral(" ORDER BY t.station, r.started_utc, r.uuid, t.seq")))
-        return faultOf(query.lastError());
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    if (!query.exec())
+    const QString statement
+        = kSelect + where + QStringLiteral(" ORDER BY t.station, r.started_utc, r.uuid, t.seq");
+    // Without values the statement goes in one round trip instead of three (prepare, execute,
+    // deallocate): what a busy server answers soonest.
+    const bool done = values.isEmpty() ? query.exec(statement) : query.prepare(statement) && [&] {
+        for (const QVariant &value : values)
+            query.addBindValue(value);
+        return query.exec();
+    }();
+    if (!done)
         return faultOf(query.lastError());
     QList<ClassResult> results;
     while (query.next())
@@ -370,11 +390,20 @@ void PsqlWorker::fetchChanged()
     m_fetchScheduled = false;
     if (!m_open || m_changedUuids.isEmpty())
         return;
-    m_changedUuids.removeDuplicates();
-    const QString array = u'{' + m_changedUuids.join(u',') + u'}';
+    // The uuids come from the server's own trigger; each is checked to be one all the same, since
+    // they are written into the statement.
+    QStringList uuids;
+    for (const QString &payload : std::as_const(m_changedUuids)) {
+        const QUuid uuid = QUuid::fromString(payload);
+        if (!uuid.isNull())
+            uuids << u'\'' + uuid.toString(QUuid::WithoutBraces) + u'\'';
+    }
     m_changedUuids.clear();
+    uuids.removeDuplicates();
+    if (uuids.isEmpty())
+        return;
     const Results results
-        = select(QStringLiteral(" WHERE t.uuid = ANY (CAST(? AS uuid[]))"), { array });
+        = select(QStringLiteral(" WHERE t.uuid IN (") + uuids.join(u',') + QStringLiteral(")"), {});
     if (const auto *fault = std::get_if<ClassFault>(&results))
         return fail(*fault);
     const auto &changedResults = std::get<QList<ClassResult>>(results);

@@ -49,8 +49,6 @@ private:
     std::optional<ClassFault> checkLogin(QSqlDatabase &db);
     void close();
     void fail(const ClassFault &fault);
-    std::optional<ClassFault> insert(QSqlQuery &runs, QSqlQuery &trials, QSqlQuery &changes,
-                                     const OutboxItem &item, QSet<QString> &runsSent);
     Results select(const QString &where, const QVariantList &values);
     void notified(const QString &channel, QSqlDriver::NotificationSource source,
                   const QVariant &payload);

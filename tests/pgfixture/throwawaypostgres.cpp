@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QTcpServer>
 
+#include <cstdio>
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 namespace {
 
 const char kInside[] = "TILTBENCH_THROWAWAY_POSTGRES";
+const char kStdout[] = "TILTBENCH_THROWAWAY_POSTGRES_STDOUT";
 
 QString sourceFile(const char *relative)
 {
@@ -46,6 +48,14 @@ Run run(const QString &program, const QStringList &arguments, const QProcessEnvi
 
 void ThrowawayPostgres::enter(int argc, char **argv)
 {
+    // pg_virtualenv talks on standard output; it was sent to standard error, and this program's
+    // own output comes back here, so that a benchmark's table stays clean.
+    if (qEnvironmentVariableIsSet(kStdout)) {
+        const int saved = qEnvironmentVariableIntValue(kStdout);
+        qunsetenv(kStdout);
+        ::dup2(saved, STDOUT_FILENO);
+        ::close(saved);
+    }
     if (qEnvironmentVariableIsSet(kInside) || argc < 1)
         return;
     const QString wrapper = QStandardPaths::findExecutable(QStringLiteral("pg_virtualenv"));
@@ -63,7 +73,15 @@ void ThrowawayPostgres::enter(int argc, char **argv)
         arguments.push_back(argv[i]);
     arguments.push_back(nullptr);
     const QByteArray path = wrapper.toLocal8Bit();
+    std::fflush(stdout);
+    const int saved = ::dup(STDOUT_FILENO);
+    ::dup2(STDERR_FILENO, STDOUT_FILENO);
+    qputenv(kStdout, QByteArray::number(saved));
     execv(path.constData(), arguments.data());
+    // Not started: everything as it was.
+    ::dup2(saved, STDOUT_FILENO);
+    ::close(saved);
+    qunsetenv(kStdout);
     qunsetenv(kInside);
 }
 
