@@ -128,6 +128,9 @@ QVariant ClassTrialModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         if (index.column() == Time)
             return QLocale().toString(trial.timeUtc.toLocalTime(), QLocale::LongFormat);
+        // A long note is cut short in its cell.
+        if (index.column() == Note && !trial.note.isEmpty())
+            return trial.note;
         if (index.column() == Use && trial.excluded)
             return QStringLiteral("Left out of the summary at its station");
         return {};

@@ -90,6 +90,10 @@ ClassServerSettings ClassServerSettings::read(const SettingsStore &store)
     };
     ClassServerSettings settings;
     settings.host = value("Host");
+    settings.service = value("Service");
+    // Most benches have none: the rest is not read then, which keeps start-up as it was.
+    if (!settings.isConfigured())
+        return settings;
     bool numeric = false;
     const int port = value("Port").toInt(&numeric);
     if (numeric && port > 0 && port < 65536)
@@ -100,7 +104,6 @@ ClassServerSettings ClassServerSettings::read(const SettingsStore &store)
         settings.station = defaultStation();
     settings.tls = tlsFromText(value("TLS")).value_or(Tls::Prefer);
     settings.caFile = value("CAFile");
-    settings.service = value("Service");
     return settings;
 }
 

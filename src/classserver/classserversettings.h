@@ -43,7 +43,7 @@ struct ClassServerSettings
     static QString defaultStation();
 
     // Read from and written to the settings store's "Class Server" section; missing keys give the
-    // defaults above.
+    // defaults above (the station: this computer's host name, once a host or service is set).
     static ClassServerSettings read(const SettingsStore &store);
     bool write(SettingsStore &store) const;
 

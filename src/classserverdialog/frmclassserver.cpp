@@ -160,7 +160,8 @@ void frmClassServer::showSettings(const ClassServerSettings &settings)
     txtHost->setText(settings.host);
     spnPort->setValue(settings.port);
     txtDatabase->setText(settings.database);
-    txtStation->setText(settings.station);
+    txtStation->setText(settings.station.isEmpty() ? ClassServerSettings::defaultStation()
+                                                   : settings.station);
     cboTls->setCurrentIndex(cboTls->findData(int(settings.tls)));
     txtCaFile->setText(settings.caFile);
     txtService->setText(settings.service);
