@@ -2,20 +2,11 @@
 
 #include "classfault.h"
 #include "classfilter.h"
+#include "classlogin.h"
 #include "classoutbox.h"
 #include "classtrial.h"
 
 #include <QObject>
-
-// Who the server says this login is, and what it may do.
-struct ClassLogin
-{
-    QString user;
-    bool station = false;
-    bool instructor = false;
-};
-
-Q_DECLARE_METATYPE(ClassLogin)
 
 // One connection to the class server. Every request returns at once; its answer comes later as
 // one signal, on the thread that made the request, in the order the requests were made. The

@@ -4,9 +4,11 @@
 // class's trials. QtCore and Qt SQL only; it knows no window and speaks no operator's sentence.
 //
 // ClassServerSettings is where the server is; ClassServer makes ClassConnections to it, each of
-// which runs its database work off the caller's thread and answers with signals; ClassFault says
-// what failed in the database's terms; ClassOutbox is the queue of what waits to be sent, which
-// the bench's own database keeps. The sender and the windows sit above.
+// which runs its database work on a thread of its own and answers with signals; the work itself
+// (ClassDatabase) is done by the class server module (src/classpsql), the only user of Qt SQL,
+// loaded at first use. ClassFault says what failed in the database's terms; ClassOutbox is the
+// queue of what waits to be sent, which the bench's own database keeps. The sender and the
+// windows sit above.
 
 #include "classconnection.h"
 #include "classserversettings.h"
@@ -20,7 +22,7 @@ class ClassServer
 public:
     virtual ~ClassServer() = default;
 
-    // Whether the database driver is installed. Reads the plugins' descriptions, loads none.
+    // Whether the database driver is installed.
     virtual bool driverAvailable() const = 0;
 
     virtual std::unique_ptr<ClassConnection> connect(const ClassServerSettings &settings) = 0;

@@ -1,8 +1,8 @@
 #include "psqlclassserver.h"
 
+#include "classdatabase.h"
+#include "classdatabasemodule.h"
 #include "psqlconnection.h"
-
-#include <QSqlDatabase>
 
 PsqlClassServer::PsqlClassServer(const QString &driver)
     : m_driver(driver)
@@ -16,5 +16,8 @@ std::unique_ptr<ClassConnection> PsqlClassServer::connect(const ClassServerSetti
 
 bool PsqlClassServer::driverAvailable() const
 {
-    return QSqlDatabase::isDriverAvailable(m_driver);
+    // Without the module there is no driver either; the connection says why when it is tried.
+    const auto factory = ClassDatabaseModule::factory();
+    const auto *databases = std::get_if<ClassDatabaseFactory *>(&factory);
+    return databases && (*databases)->driverAvailable(m_driver);
 }

@@ -3,7 +3,9 @@
 #include "classserver.h"
 
 // Connections to a PostgreSQL class server through Qt's QPSQL driver, each with its own thread.
-// Nothing of the driver is loaded until the first connection is made.
+// Qt SQL comes with the class server module, which is loaded at the first connection's first
+// request (or when the dialog asks for the driver); a bench without a class server maps none of
+// it.
 class PsqlClassServer : public ClassServer
 {
 public:

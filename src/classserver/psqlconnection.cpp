@@ -1,6 +1,6 @@
 #include "psqlconnection.h"
 
-#include "psqlworker.h"
+#include "classworker.h"
 
 #include <QCoreApplication>
 #include <QMutex>
@@ -28,7 +28,7 @@ void waitForLeftThreads()
 
 PsqlConnection::PsqlConnection(const ClassServerSettings &settings, const QString &driver)
     : m_thread(new QThread)
-    , m_worker(new PsqlWorker(settings, driver))
+    , m_worker(new ClassWorker(settings, driver))
 {
     static const bool registered = [] {
         qRegisterMetaType<ClassFault>();
@@ -45,12 +45,12 @@ PsqlConnection::PsqlConnection(const ClassServerSettings &settings, const QStrin
     m_thread->setObjectName(QStringLiteral("Class server"));
     m_worker->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-    connect(m_worker, &PsqlWorker::opened, this, &ClassConnection::opened);
-    connect(m_worker, &PsqlWorker::sent, this, &ClassConnection::sent);
-    connect(m_worker, &PsqlWorker::fetched, this, &ClassConnection::fetched);
-    connect(m_worker, &PsqlWorker::watching, this, &ClassConnection::watching);
-    connect(m_worker, &PsqlWorker::changed, this, &ClassConnection::changed);
-    connect(m_worker, &PsqlWorker::failed, this, &ClassConnection::failed);
+    connect(m_worker, &ClassWorker::opened, this, &ClassConnection::opened);
+    connect(m_worker, &ClassWorker::sent, this, &ClassConnection::sent);
+    connect(m_worker, &ClassWorker::fetched, this, &ClassConnection::fetched);
+    connect(m_worker, &ClassWorker::watching, this, &ClassConnection::watching);
+    connect(m_worker, &ClassWorker::changed, this, &ClassConnection::changed);
+    connect(m_worker, &ClassWorker::failed, this, &ClassConnection::failed);
     m_thread->start();
 }
 
@@ -68,7 +68,7 @@ PsqlConnection::~PsqlConnection()
 
 void PsqlConnection::open()
 {
-    QMetaObject::invokeMethod(m_worker, &PsqlWorker::open, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_worker, &ClassWorker::open, Qt::QueuedConnection);
 }
 
 void PsqlConnection::send(const QList<OutboxItem> &items)
@@ -85,5 +85,5 @@ void PsqlConnection::fetch(const ClassFilter &filter)
 
 void PsqlConnection::watch()
 {
-    QMetaObject::invokeMethod(m_worker, &PsqlWorker::watch, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_worker, &ClassWorker::watch, Qt::QueuedConnection);
 }

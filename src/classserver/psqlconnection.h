@@ -7,7 +7,7 @@ QT_BEGIN_NAMESPACE
 class QThread;
 QT_END_NAMESPACE
 
-class PsqlWorker;
+class ClassWorker;
 
 // A ClassConnection whose database work runs on a thread of its own, so that a server that is
 // slow or gone never holds up the caller's thread. The requests travel to the worker as queued
@@ -29,5 +29,5 @@ public:
 
 private:
     QThread *m_thread = nullptr;
-    PsqlWorker *m_worker = nullptr;
+    ClassWorker *m_worker = nullptr;
 };

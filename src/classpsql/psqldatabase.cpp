@@ -1,22 +1,18 @@
-#include "psqlworker.h"
+#include "psqldatabase.h"
 
 #include <QAtomicInt>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTimer>
 #include <QUuid>
 
 namespace {
 
 // The channel the server's trigger notifies on; the payload is the trial's uuid.
 const QString kChannel = QStringLiteral("tiltbench_trials");
-
-// How often a watching connection asks whether the server is still there: a stopped server
-// closes the socket, but the driver does not tell.
-constexpr int kPingMs = 3000;
 
 const QString kSelect = QStringLiteral(
     "SELECT CAST(t.uuid AS text), t.station, CAST(r.uuid AS text), r.name,"
@@ -126,7 +122,7 @@ QString containing(const QString &text)
 
 } // namespace
 
-PsqlWorker::PsqlWorker(const ClassServerSettings &settings, const QString &driver)
+PsqlDatabase::PsqlDatabase(const ClassServerSettings &settings, const QString &driver)
     : m_settings(settings)
     , m_driver(driver)
 {
@@ -134,14 +130,14 @@ PsqlWorker::PsqlWorker(const ClassServerSettings &settings, const QString &drive
     m_name = QStringLiteral("tiltbench-class-%1").arg(serial.fetchAndAddRelaxed(1));
 }
 
-PsqlWorker::~PsqlWorker()
+PsqlDatabase::~PsqlDatabase()
 {
     close();
     if (QSqlDatabase::contains(m_name))
         QSqlDatabase::removeDatabase(m_name);
 }
 
-std::optional<ClassFault> PsqlWorker::openIfClosed()
+std::optional<ClassFault> PsqlDatabase::connectIfClosed()
 {
     if (m_open)
         return std::nullopt;
@@ -173,7 +169,7 @@ std::optional<ClassFault> PsqlWorker::openIfClosed()
     return std::nullopt;
 }
 
-std::optional<ClassFault> PsqlWorker::checkLogin(QSqlDatabase &db)
+std::optional<ClassFault> PsqlDatabase::checkLogin(QSqlDatabase &db)
 {
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral(
@@ -198,33 +194,30 @@ std::optional<ClassFault> PsqlWorker::checkLogin(QSqlDatabase &db)
     return std::nullopt;
 }
 
-void PsqlWorker::close()
+void PsqlDatabase::close()
 {
     m_open = false;
-    m_watching = false;
     m_runsSent.clear();
-    if (m_ping)
-        m_ping->stop();
     if (QSqlDatabase::contains(m_name))
         QSqlDatabase::database(m_name, false).close();
 }
 
-void PsqlWorker::fail(const ClassFault &fault)
+ClassFault PsqlDatabase::fail(const ClassFault &fault)
 {
     close();
-    emit failed(fault);
+    return fault;
 }
 
-void PsqlWorker::open()
+std::variant<ClassLogin, ClassFault> PsqlDatabase::open()
 {
-    if (auto fault = openIfClosed())
+    if (auto fault = connectIfClosed())
         return fail(*fault);
-    emit opened(m_login);
+    return m_login;
 }
 
-void PsqlWorker::send(const QList<OutboxItem> &items)
+std::optional<ClassFault> PsqlDatabase::send(const QList<OutboxItem> &items)
 {
-    if (auto fault = openIfClosed())
+    if (auto fault = connectIfClosed())
         return fail(*fault);
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     const QSqlDriver *driver = db.driver();
@@ -295,14 +288,10 @@ void PsqlWorker::send(const QList<OutboxItem> &items)
         return fail(*fault);
     }
     m_runsSent.unite(runsSent);
-    QList<qint64> ids;
-    ids.reserve(items.size());
-    for (const OutboxItem &item : items)
-        ids << item.id;
-    emit sent(ids);
+    return std::nullopt;
 }
 
-PsqlWorker::Results PsqlWorker::select(const QString &where, const QVariantList &values)
+PsqlDatabase::Results PsqlDatabase::select(const QString &where, const QVariantList &values)
 {
     QSqlQuery query(QSqlDatabase::database(m_name, false));
     query.setForwardOnly(true);
@@ -325,9 +314,9 @@ PsqlWorker::Results PsqlWorker::select(const QString &where, const QVariantList 
     return results;
 }
 
-void PsqlWorker::fetch(const ClassFilter &filter)
+PsqlDatabase::Results PsqlDatabase::fetch(const ClassFilter &filter)
 {
-    if (auto fault = openIfClosed())
+    if (auto fault = connectIfClosed())
         return fail(*fault);
     QStringList conditions;
     QVariantList values;
@@ -349,72 +338,59 @@ void PsqlWorker::fetch(const ClassFilter &filter)
     const Results results = select(where, values);
     if (const auto *fault = std::get_if<ClassFault>(&results))
         return fail(*fault);
-    emit fetched(std::get<QList<ClassResult>>(results));
+    return results;
 }
 
-void PsqlWorker::watch()
+PsqlDatabase::Results PsqlDatabase::fetchTrials(const QStringList &announced)
 {
-    if (auto fault = openIfClosed())
+    if (auto fault = connectIfClosed())
         return fail(*fault);
+    // The uuids come from the server's own trigger; each is checked to be one all the same, since
+    // they are written into the statement.
+    QStringList uuids;
+    for (const QString &text : announced) {
+        const QUuid uuid = QUuid::fromString(text);
+        if (!uuid.isNull())
+            uuids << u'\'' + uuid.toString(QUuid::WithoutBraces) + u'\'';
+    }
+    uuids.removeDuplicates();
+    if (uuids.isEmpty())
+        return QList<ClassResult>();
+    const Results results
+        = select(QStringLiteral(" WHERE t.uuid IN (") + uuids.join(u',') + QStringLiteral(")"), {});
+    if (const auto *fault = std::get_if<ClassFault>(&results))
+        return fail(*fault);
+    return results;
+}
+
+std::optional<ClassFault> PsqlDatabase::listen(std::function<void(const QString &)> announced)
+{
+    if (auto fault = connectIfClosed())
+        return fail(*fault);
+    m_announced = std::move(announced);
     QSqlDriver *driver = QSqlDatabase::database(m_name, false).driver();
     if (!driver->subscribedToNotifications().contains(kChannel)) {
         if (!driver->subscribeToNotification(kChannel))
             return fail(faultOf(driver->lastError()));
     }
-    connect(driver, &QSqlDriver::notification, this, &PsqlWorker::notified, Qt::UniqueConnection);
-    if (!m_ping) {
-        m_ping = new QTimer(this);
-        m_ping->setInterval(kPingMs);
-        connect(m_ping, &QTimer::timeout, this, &PsqlWorker::ping);
+    if (!m_listening) {
+        m_listening = true;
+        QObject::connect(driver, &QSqlDriver::notification, driver,
+                         [this](const QString &channel, QSqlDriver::NotificationSource,
+                                const QVariant &payload) {
+                             if (channel == kChannel && m_announced)
+                                 m_announced(payload.toString());
+                         });
     }
-    m_ping->start();
-    m_watching = true;
-    emit watching();
+    return std::nullopt;
 }
 
-void PsqlWorker::notified(const QString &channel, QSqlDriver::NotificationSource,
-                          const QVariant &payload)
+std::optional<ClassFault> PsqlDatabase::ping()
 {
-    if (channel != kChannel || !m_watching)
-        return;
-    m_changedUuids << payload.toString();
-    // A burst of notifications arrives in one go: fetch them together, once the burst is read.
-    if (!m_fetchScheduled) {
-        m_fetchScheduled = true;
-        QTimer::singleShot(0, this, &PsqlWorker::fetchChanged);
-    }
-}
-
-void PsqlWorker::fetchChanged()
-{
-    m_fetchScheduled = false;
-    if (!m_open || m_changedUuids.isEmpty())
-        return;
-    // The uuids come from the server's own trigger; each is checked to be one all the same, since
-    // they are written into the statement.
-    QStringList uuids;
-    for (const QString &payload : std::as_const(m_changedUuids)) {
-        const QUuid uuid = QUuid::fromString(payload);
-        if (!uuid.isNull())
-            uuids << u'\'' + uuid.toString(QUuid::WithoutBraces) + u'\'';
-    }
-    m_changedUuids.clear();
-    uuids.removeDuplicates();
-    if (uuids.isEmpty())
-        return;
-    const Results results
-        = select(QStringLiteral(" WHERE t.uuid IN (") + uuids.join(u',') + QStringLiteral(")"), {});
-    if (const auto *fault = std::get_if<ClassFault>(&results))
-        return fail(*fault);
-    const auto &changedResults = std::get<QList<ClassResult>>(results);
-    // A trial the login may not read is not fetched: nothing to tell.
-    if (!changedResults.isEmpty())
-        emit changed(changedResults);
-}
-
-void PsqlWorker::ping()
-{
+    if (!m_open)
+        return ClassFault { ClassFault::Kind::ConnectionLost, QStringLiteral("not connected"), {} };
     QSqlQuery query(QSqlDatabase::database(m_name, false));
     if (!query.exec(QStringLiteral("SELECT 1")))
-        fail(faultOf(query.lastError()));
+        return fail(faultOf(query.lastError()));
+    return std::nullopt;
 }

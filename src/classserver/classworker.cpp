@@ -1,0 +1,131 @@
+#include "classworker.h"
+
+#include "classdatabase.h"
+#include "classdatabasemodule.h"
+
+#include <QTimer>
+
+namespace {
+
+constexpr int kPingMs = 3000;
+
+} // namespace
+
+ClassWorker::ClassWorker(const ClassServerSettings &settings, const QString &driver)
+    : m_settings(settings)
+    , m_driver(driver)
+{
+}
+
+ClassWorker::~ClassWorker() = default;
+
+std::optional<ClassFault> ClassWorker::loadDatabase()
+{
+    if (m_database)
+        return std::nullopt;
+    const auto factory = ClassDatabaseModule::factory();
+    if (const auto *why = std::get_if<QString>(&factory)) {
+        return ClassFault {
+            ClassFault::Kind::Other,
+            QStringLiteral("the class server module could not be loaded: %1").arg(*why),
+            {}
+        };
+    }
+    ClassDatabaseFactory *databases = std::get<ClassDatabaseFactory *>(factory);
+    if (!databases->driverAvailable(m_driver))
+        return ClassFault { ClassFault::Kind::DriverMissing, m_driver, {} };
+    m_database = databases->create(m_settings, m_driver);
+    return std::nullopt;
+}
+
+void ClassWorker::fail(const ClassFault &fault)
+{
+    // The database closed itself; the announcements are gone with the connection.
+    m_watching = false;
+    m_announced.clear();
+    if (m_ping)
+        m_ping->stop();
+    emit failed(fault);
+}
+
+void ClassWorker::open()
+{
+    if (auto fault = loadDatabase())
+        return fail(*fault);
+    const auto login = m_database->open();
+    if (const auto *fault = std::get_if<ClassFault>(&login))
+        return fail(*fault);
+    emit opened(std::get<ClassLogin>(login));
+}
+
+void ClassWorker::send(const QList<OutboxItem> &items)
+{
+    if (auto fault = loadDatabase())
+        return fail(*fault);
+    if (auto fault = m_database->send(items))
+        return fail(*fault);
+    QList<qint64> ids;
+    ids.reserve(items.size());
+    for (const OutboxItem &item : items)
+        ids << item.id;
+    emit sent(ids);
+}
+
+void ClassWorker::fetch(const ClassFilter &filter)
+{
+    if (auto fault = loadDatabase())
+        return fail(*fault);
+    const ClassDatabase::Results results = m_database->fetch(filter);
+    if (const auto *fault = std::get_if<ClassFault>(&results))
+        return fail(*fault);
+    emit fetched(std::get<QList<ClassResult>>(results));
+}
+
+void ClassWorker::watch()
+{
+    if (auto fault = loadDatabase())
+        return fail(*fault);
+    if (auto fault = m_database->listen([this](const QString &uuid) { announced(uuid); }))
+        return fail(*fault);
+    if (!m_ping) {
+        m_ping = new QTimer(this);
+        m_ping->setInterval(kPingMs);
+        connect(m_ping, &QTimer::timeout, this, &ClassWorker::ping);
+    }
+    m_ping->start();
+    m_watching = true;
+    emit watching();
+}
+
+void ClassWorker::announced(const QString &uuid)
+{
+    if (!m_watching)
+        return;
+    m_announced << uuid;
+    // A burst of announcements arrives in one go: they are read together, once the burst is in.
+    if (!m_fetchScheduled) {
+        m_fetchScheduled = true;
+        QTimer::singleShot(0, this, &ClassWorker::fetchAnnounced);
+    }
+}
+
+void ClassWorker::fetchAnnounced()
+{
+    m_fetchScheduled = false;
+    if (!m_watching || m_announced.isEmpty())
+        return;
+    const QStringList uuids = std::exchange(m_announced, {});
+    const ClassDatabase::Results results = m_database->fetchTrials(uuids);
+    if (const auto *fault = std::get_if<ClassFault>(&results))
+        return fail(*fault);
+    // A trial the login may not read is not fetched: nothing to tell.
+    const auto &trials = std::get<QList<ClassResult>>(results);
+    if (!trials.isEmpty())
+        emit changed(trials);
+}
+
+void ClassWorker::ping()
+{
+    if (auto fault = m_database->ping())
+        fail(*fault);
+}
