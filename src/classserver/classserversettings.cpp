@@ -89,9 +89,11 @@ ClassServerSettings ClassServerSettings::read(const SettingsStore &store)
         return store.GetSetting(kApp, kSection, QString::fromLatin1(key), {});
     };
     ClassServerSettings settings;
+    // Most benches have none: then nothing is read, which keeps start-up as it was.
+    if (!store.HasSection(kApp, kSection))
+        return settings;
     settings.host = value("Host");
     settings.service = value("Service");
-    // Most benches have none: the rest is not read then, which keeps start-up as it was.
     if (!settings.isConfigured())
         return settings;
     bool numeric = false;

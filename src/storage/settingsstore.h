@@ -9,6 +9,10 @@ class SettingsStore
 public:
     virtual ~SettingsStore() = default;
 
+    // Whether anything is stored in the section. Cheaper than reading a value: where it can, it
+    // looks at the file without parsing the settings, so that start-up pays next to nothing.
+    virtual bool HasSection(const QString &appName, const QString &section) const = 0;
+
     // The stored value, or `fallback` when there is none.
     virtual QString GetSetting(const QString &appName, const QString &section, const QString &key,
                                const QString &fallback) const = 0;

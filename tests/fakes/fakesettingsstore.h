@@ -10,6 +10,16 @@
 class FakeSettingsStore : public SettingsStore
 {
 public:
+    bool HasSection(const QString &appName, const QString &section) const override
+    {
+        const QString prefix = QStringLiteral("%1/%2/").arg(appName, section);
+        for (auto it = values.cbegin(); it != values.cend(); ++it) {
+            if (it.key().startsWith(prefix))
+                return true;
+        }
+        return false;
+    }
+
     QString GetSetting(const QString &appName, const QString &section, const QString &key,
                        const QString &fallback) const override
     {
