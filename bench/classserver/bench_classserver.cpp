@@ -58,6 +58,7 @@ int runStation(const QString &name, int trials)
     const auto connection = server.connect(settings);
     MemoryOutbox outbox;
     ClassSender sender(outbox, *connection);
+    QObject::connect(&outbox, &ClassOutbox::added, &sender, &ClassSender::queued);
     QTextStream out(stdout);
     QHash<qint64, QString> uuidOf;
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "desktopsysinfotools.h"
-#include "psqlclassserver.h"
+#include "lazyclassmodule.h"
 #include "qsettingsstore.h"
 #include "qtdatafiles.h"
 #include "qtdevicelist.h"
@@ -53,5 +53,5 @@ private:
     QtDataFiles m_dataFiles;
     QtFileDialogs m_fileDialogs;
     QtDeviceList m_deviceList;
-    PsqlClassServer m_classServer;
+    LazyClassModule m_classModule;
 };

@@ -1,13 +1,10 @@
 #include "windowmanager.h"
 
 #include "appinfo.h"
-#include "classmessages.h"
-#include "classsender.h"
-#include "classserver.h"
+#include "classmodule.h"
+#include "classoutbox.h"
 #include "frmabout.h"
 #include "frmcalculate.h"
-#include "frmclassresults.h"
-#include "frmclassserver.h"
 #include "frmmotorcontrol.h"
 #include "frmportmap.h"
 #include "frmproperties.h"
@@ -20,6 +17,7 @@
 
 #include <QAction>
 #include <QDate>
+#include <QDialog>
 
 namespace {
 
@@ -72,7 +70,7 @@ WindowManager::WindowManager(const Services &services, QObject *parent)
         m_main->mnuToolsMonitor->setEnabled(true);
     }
 
-    const bool classServer = services.classServer != nullptr;
+    const bool classServer = services.classModule != nullptr;
     for (QAction *action : { m_main->mnuOptionsClassServer, m_main->mnuToolsClassResults }) {
         action->setVisible(classServer);
         action->setEnabled(classServer);
@@ -82,6 +80,12 @@ WindowManager::WindowManager(const Services &services, QObject *parent)
                 &WindowManager::showClassServer);
         connect(m_main.get(), &frmMotorControl::classResultsRequested, this,
                 &WindowManager::showClassResults);
+        if (services.classOutbox) {
+            connect(services.classOutbox, &ClassOutbox::added, this, [this] {
+                if (m_classStation)
+                    m_classStation->queued();
+            });
+        }
         startClassSync(ClassServerSettings::read(services.settingsStore));
     }
 }
@@ -109,7 +113,7 @@ frmSerialMonitor *WindowManager::serialMonitor() const
     return m_serialMonitor;
 }
 
-frmClassResults *WindowManager::classResults() const
+QWidget *WindowManager::classResults() const
 {
     return m_classResults;
 }
@@ -196,43 +200,32 @@ void WindowManager::showAbout()
 
 void WindowManager::startClassSync(const ClassServerSettings &settings)
 {
-    m_classSender.reset();
-    m_classConnection.reset();
+    m_classStation.reset();
     if (settings.isConfigured() && m_services.classOutbox) {
-        m_classConnection = m_services.classServer->connect(settings);
-        m_classSender = std::make_unique<ClassSender>(*m_services.classOutbox, *m_classConnection);
-        connect(m_classSender.get(), &ClassSender::statusChanged, this,
-                &WindowManager::showClassState);
-        m_classSender->start();
+        m_classStation = m_services.classModule->station(*m_services.classOutbox, settings,
+                                                         [this] { showClassState(); });
     }
     showClassState();
 }
 
 void WindowManager::showClassState()
 {
-    if (!m_classSender) {
+    if (m_classStation)
+        m_main->showClassState(m_classStation->status(), m_classStation->details());
+    else
         m_main->showClassState({}, {});
-        return;
-    }
-    const ClassSender::Status status = m_classSender->status();
-    QString details;
-    if (status.state == ClassSender::State::Offline) {
-        details = ClassMessages::describe(status.fault,
-                                          ClassServerSettings::read(m_services.settingsStore));
-    } else {
-        details
-            = QStringLiteral("Every trial goes to the class server (%1) as well.")
-                  .arg(ClassMessages::server(ClassServerSettings::read(m_services.settingsStore)));
-    }
-    m_main->showClassState(ClassMessages::status(status), details);
 }
 
 void WindowManager::showClassServer()
 {
-    frmClassServer dialog(*m_services.classServer, m_services.settingsStore, m_services.fileDialogs,
-                          m_services.messageBoxes, m_main.get());
-    if (dialog.exec() == QDialog::Accepted)
-        startClassSync(dialog.settings());
+    const std::unique_ptr<QDialog> dialog = m_services.classModule->classServerDialog(
+        m_services.settingsStore, m_services.fileDialogs, m_services.messageBoxes, m_main.get());
+    if (!dialog) {
+        classModuleMissing();
+        return;
+    }
+    if (dialog->exec() == QDialog::Accepted)
+        startClassSync(ClassServerSettings::read(m_services.settingsStore));
 }
 
 void WindowManager::showClassResults()
@@ -245,9 +238,27 @@ void WindowManager::showClassResults()
                                                     "Class Server... to set one."));
         return;
     }
-    showSingle(m_classResults, [this, &settings] {
-        return new frmClassResults(m_services.classServer->connect(settings), settings,
-                                   m_services.fileDialogs, m_services.dataFiles,
-                                   m_services.messageBoxes, QDate::currentDate());
-    });
+    if (!m_classResults) {
+        QWidget *window = m_services.classModule->classResults(
+            settings, m_services.fileDialogs, m_services.dataFiles, m_services.messageBoxes,
+            QDate::currentDate());
+        if (!window) {
+            classModuleMissing();
+            return;
+        }
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        m_classResults = window;
+    }
+    m_classResults->show();
+    m_classResults->raise();
+    m_classResults->activateWindow();
+}
+
+void WindowManager::classModuleMissing()
+{
+    // An installation with a part missing: nothing else of the program depends on it.
+    m_services.messageBoxes.warning(
+        m_main.get(), AppInfo::title(),
+        QStringLiteral("The class server's part of Tiltbench (tiltbench_class.so) could not be "
+                       "loaded. Reinstall Tiltbench to use a class server."));
 }

@@ -5,17 +5,15 @@
 
 #include <memory>
 
-class ClassConnection;
+class ClassModule;
 class ClassOutbox;
-class ClassSender;
-class ClassServer;
+class ClassStation;
 struct ClassServerSettings;
 class DataFiles;
 class DeviceList;
 class FileChecks;
 class FileDialogs;
 class frmCalculate;
-class frmClassResults;
 class frmMotorControl;
 class frmResults;
 struct FrictionTrial;
@@ -46,8 +44,8 @@ struct Services
     DeviceList &deviceList;
     // The serial traffic recorded under `port`; without it there is no serial monitor.
     TrafficRecorder *trafficRecorder = nullptr;
-    // The class server; without it the class server's menu items are hidden.
-    ClassServer *classServer = nullptr;
+    // The class server's dialog, window and station; without it their menu items are hidden.
+    ClassModule *classModule = nullptr;
     // What waits to go to the class server; without it nothing is sent, though Class Results
     // and the connection's state still work.
     ClassOutbox *classOutbox = nullptr;
@@ -79,7 +77,7 @@ public:
     // The serial monitor while it is open, or null.
     frmSerialMonitor *serialMonitor() const;
     // Class Results while it is open, or null.
-    frmClassResults *classResults() const;
+    QWidget *classResults() const;
 
     // Shows the main window, the start-up window of the program.
     void start();
@@ -97,6 +95,7 @@ private:
     void showClassResults();
     void startClassSync(const ClassServerSettings &settings);
     void showClassState();
+    void classModuleMissing();
 
     Services m_services;
     std::unique_ptr<frmMotorControl> m_main;
@@ -106,8 +105,7 @@ private:
     std::unique_ptr<ResultsSession> m_results;
     QPointer<frmResults> m_resultsWindow;
     QPointer<frmSerialMonitor> m_serialMonitor;
-    QPointer<frmClassResults> m_classResults;
-    // The sender's connection, and the sender; absent while no class server is set.
-    std::unique_ptr<ClassConnection> m_classConnection;
-    std::unique_ptr<ClassSender> m_classSender;
+    QPointer<QWidget> m_classResults;
+    // What sends the outbox to the class server; absent while none is set.
+    std::unique_ptr<ClassStation> m_classStation;
 };

@@ -1,23 +1,17 @@
 #include "psqlclassserver.h"
 
-#include "classdatabase.h"
-#include "classdatabasemodule.h"
-#include "psqlconnection.h"
+#include "psqldatabase.h"
+#include "threadedconnection.h"
 
-PsqlClassServer::PsqlClassServer(const QString &driver)
-    : m_driver(driver)
+#include <QSqlDatabase>
+
+bool PsqlClassServer::driverAvailable() const
 {
+    return QSqlDatabase::isDriverAvailable(m_driver);
 }
 
 std::unique_ptr<ClassConnection> PsqlClassServer::connect(const ClassServerSettings &settings)
 {
-    return std::make_unique<PsqlConnection>(settings, m_driver);
-}
-
-bool PsqlClassServer::driverAvailable() const
-{
-    // Without the module there is no driver either; the connection says why when it is tried.
-    const auto factory = ClassDatabaseModule::factory();
-    const auto *databases = std::get_if<ClassDatabaseFactory *>(&factory);
-    return databases && (*databases)->driverAvailable(m_driver);
+    return std::make_unique<ThreadedConnection>(
+        [settings, driver = m_driver] { return std::make_unique<PsqlDatabase>(settings, driver); });
 }

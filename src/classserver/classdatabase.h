@@ -9,16 +9,15 @@
 
 #include <QList>
 #include <QStringList>
-#include <QtPlugin>
 
 #include <functional>
 #include <memory>
 #include <optional>
 #include <variant>
 
-// The database work of one connection to the class server, as the class server module does it
-// with Qt SQL. Blocking: it is used on the connection's own thread only, never on a window's. A
-// failure closes it; the next call opens it again.
+// The database work of one connection to the class server (PsqlDatabase does it with Qt SQL).
+// Blocking: it is used on the connection's own thread only, never on a window's. A failure closes
+// it; the next call opens it again.
 class ClassDatabase
 {
 public:
@@ -39,20 +38,3 @@ public:
     virtual std::optional<ClassFault> ping() = 0;
     virtual void close() = 0;
 };
-
-// What the class server module offers: Qt SQL stays out of the program until a class server is
-// used.
-class ClassDatabaseFactory
-{
-public:
-    virtual ~ClassDatabaseFactory() = default;
-
-    // Whether Qt's SQL driver of this name is installed.
-    virtual bool driverAvailable(const QString &driver) const = 0;
-    virtual std::unique_ptr<ClassDatabase> create(const ClassServerSettings &settings,
-                                                  const QString &driver)
-        = 0;
-};
-
-#define ClassDatabaseFactory_iid "org.tiltbench.Tiltbench.ClassDatabaseFactory/1"
-Q_DECLARE_INTERFACE(ClassDatabaseFactory, ClassDatabaseFactory_iid)

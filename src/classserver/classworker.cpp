@@ -1,7 +1,6 @@
 #include "classworker.h"
 
 #include "classdatabase.h"
-#include "classdatabasemodule.h"
 
 #include <QTimer>
 
@@ -11,31 +10,18 @@ constexpr int kPingMs = 3000;
 
 } // namespace
 
-ClassWorker::ClassWorker(const ClassServerSettings &settings, const QString &driver)
-    : m_settings(settings)
-    , m_driver(driver)
+ClassWorker::ClassWorker(std::function<std::unique_ptr<ClassDatabase>()> makeDatabase)
+    : m_makeDatabase(std::move(makeDatabase))
 {
 }
 
 ClassWorker::~ClassWorker() = default;
 
-std::optional<ClassFault> ClassWorker::loadDatabase()
+ClassDatabase &ClassWorker::database()
 {
-    if (m_database)
-        return std::nullopt;
-    const auto factory = ClassDatabaseModule::factory();
-    if (const auto *why = std::get_if<QString>(&factory)) {
-        return ClassFault {
-            ClassFault::Kind::Other,
-            QStringLiteral("the class server module could not be loaded: %1").arg(*why),
-            {}
-        };
-    }
-    ClassDatabaseFactory *databases = std::get<ClassDatabaseFactory *>(factory);
-    if (!databases->driverAvailable(m_driver))
-        return ClassFault { ClassFault::Kind::DriverMissing, m_driver, {} };
-    m_database = databases->create(m_settings, m_driver);
-    return std::nullopt;
+    if (!m_database)
+        m_database = m_makeDatabase();
+    return *m_database;
 }
 
 void ClassWorker::fail(const ClassFault &fault)
@@ -50,9 +36,7 @@ void ClassWorker::fail(const ClassFault &fault)
 
 void ClassWorker::open()
 {
-    if (auto fault = loadDatabase())
-        return fail(*fault);
-    const auto login = m_database->open();
+    const auto login = database().open();
     if (const auto *fault = std::get_if<ClassFault>(&login))
         return fail(*fault);
     emit opened(std::get<ClassLogin>(login));
@@ -60,9 +44,7 @@ void ClassWorker::open()
 
 void ClassWorker::send(const QList<OutboxItem> &items)
 {
-    if (auto fault = loadDatabase())
-        return fail(*fault);
-    if (auto fault = m_database->send(items))
+    if (auto fault = database().send(items))
         return fail(*fault);
     QList<qint64> ids;
     ids.reserve(items.size());
@@ -73,9 +55,7 @@ void ClassWorker::send(const QList<OutboxItem> &items)
 
 void ClassWorker::fetch(const ClassFilter &filter)
 {
-    if (auto fault = loadDatabase())
-        return fail(*fault);
-    const ClassDatabase::Results results = m_database->fetch(filter);
+    const ClassDatabase::Results results = database().fetch(filter);
     if (const auto *fault = std::get_if<ClassFault>(&results))
         return fail(*fault);
     emit fetched(std::get<QList<ClassResult>>(results));
@@ -83,9 +63,7 @@ void ClassWorker::fetch(const ClassFilter &filter)
 
 void ClassWorker::watch()
 {
-    if (auto fault = loadDatabase())
-        return fail(*fault);
-    if (auto fault = m_database->listen([this](const QString &uuid) { announced(uuid); }))
+    if (auto fault = database().listen([this](const QString &uuid) { announced(uuid); }))
         return fail(*fault);
     if (!m_ping) {
         m_ping = new QTimer(this);
@@ -115,7 +93,7 @@ void ClassWorker::fetchAnnounced()
     if (!m_watching || m_announced.isEmpty())
         return;
     const QStringList uuids = std::exchange(m_announced, {});
-    const ClassDatabase::Results results = m_database->fetchTrials(uuids);
+    const ClassDatabase::Results results = database().fetchTrials(uuids);
     if (const auto *fault = std::get_if<ClassFault>(&results))
         return fail(*fault);
     // A trial the login may not read is not fetched: nothing to tell.
@@ -126,6 +104,6 @@ void ClassWorker::fetchAnnounced()
 
 void ClassWorker::ping()
 {
-    if (auto fault = m_database->ping())
+    if (auto fault = database().ping())
         fail(*fault);
 }

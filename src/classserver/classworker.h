@@ -1,10 +1,10 @@
 #pragma once
 
 #include "classconnection.h"
-#include "classserversettings.h"
 
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -14,8 +14,8 @@ QT_END_NAMESPACE
 
 class ClassDatabase;
 
-// The thread side of a PsqlConnection: lives on the connection's thread, runs each request on the
-// ClassDatabase that the class server module makes, and answers with signals. While watching, it
+// The thread side of a ThreadedConnection: lives on the connection's thread, runs each request on
+// its ClassDatabase, and answers with signals. While watching, it
 // gathers a burst of announcements into one read, and asks every few seconds whether the server
 // is still there (a stopped server closes the socket without the driver telling).
 class ClassWorker : public QObject
@@ -23,7 +23,7 @@ class ClassWorker : public QObject
     Q_OBJECT
 
 public:
-    ClassWorker(const ClassServerSettings &settings, const QString &driver);
+    explicit ClassWorker(std::function<std::unique_ptr<ClassDatabase>()> makeDatabase);
     ~ClassWorker() override;
 
     void open();
@@ -40,14 +40,13 @@ signals:
     void failed(const ClassFault &fault);
 
 private:
-    std::optional<ClassFault> loadDatabase();
+    ClassDatabase &database();
     void fail(const ClassFault &fault);
     void announced(const QString &uuid);
     void fetchAnnounced();
     void ping();
 
-    ClassServerSettings m_settings;
-    QString m_driver;
+    std::function<std::unique_ptr<ClassDatabase>()> m_makeDatabase;
     std::unique_ptr<ClassDatabase> m_database;
     bool m_watching = false;
     QStringList m_announced;

@@ -1,4 +1,4 @@
-#include "psqlconnection.h"
+#include "threadedconnection.h"
 
 #include "classworker.h"
 
@@ -26,9 +26,9 @@ void waitForLeftThreads()
 
 } // namespace
 
-PsqlConnection::PsqlConnection(const ClassServerSettings &settings, const QString &driver)
+ThreadedConnection::ThreadedConnection(DatabaseMaker makeDatabase)
     : m_thread(new QThread)
-    , m_worker(new ClassWorker(settings, driver))
+    , m_worker(new ClassWorker(std::move(makeDatabase)))
 {
     static const bool registered = [] {
         qRegisterMetaType<ClassFault>();
@@ -54,7 +54,7 @@ PsqlConnection::PsqlConnection(const ClassServerSettings &settings, const QStrin
     m_thread->start();
 }
 
-PsqlConnection::~PsqlConnection()
+ThreadedConnection::~ThreadedConnection()
 {
     disconnect(m_worker, nullptr, this, nullptr);
     m_thread->quit();
@@ -66,24 +66,24 @@ PsqlConnection::~PsqlConnection()
     leftThreads << m_thread;
 }
 
-void PsqlConnection::open()
+void ThreadedConnection::open()
 {
     QMetaObject::invokeMethod(m_worker, &ClassWorker::open, Qt::QueuedConnection);
 }
 
-void PsqlConnection::send(const QList<OutboxItem> &items)
+void ThreadedConnection::send(const QList<OutboxItem> &items)
 {
     QMetaObject::invokeMethod(
         m_worker, [worker = m_worker, items] { worker->send(items); }, Qt::QueuedConnection);
 }
 
-void PsqlConnection::fetch(const ClassFilter &filter)
+void ThreadedConnection::fetch(const ClassFilter &filter)
 {
     QMetaObject::invokeMethod(
         m_worker, [worker = m_worker, filter] { worker->fetch(filter); }, Qt::QueuedConnection);
 }
 
-void PsqlConnection::watch()
+void ThreadedConnection::watch()
 {
     QMetaObject::invokeMethod(m_worker, &ClassWorker::watch, Qt::QueuedConnection);
 }

@@ -39,10 +39,10 @@ public:
                    MessageBoxes &messageBoxes, QWidget *parent = nullptr);
     ~frmClassServer() override;
 
+private:
     // The settings as the fields hold them.
     ClassServerSettings settings() const;
 
-private:
     void buildControls();
     void showSettings(const ClassServerSettings &settings);
     void enableFields();

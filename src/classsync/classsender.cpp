@@ -15,7 +15,6 @@ ClassSender::ClassSender(ClassOutbox &outbox, ClassConnection &connection, Backo
     connect(&m_connection, &ClassConnection::opened, this, &ClassSender::opened);
     connect(&m_connection, &ClassConnection::sent, this, &ClassSender::sent);
     connect(&m_connection, &ClassConnection::failed, this, &ClassSender::failed);
-    connect(&m_outbox, &ClassOutbox::added, this, &ClassSender::queued);
 }
 
 void ClassSender::start()

@@ -39,6 +39,9 @@ public:
 
     // Connects, and sends whatever waits.
     void start();
+    // Something was queued in the outbox (its owner tells: the outbox's signal may come from
+    // across the class module's boundary, where a connection to it could not be made).
+    void queued();
     Status status() const { return m_status; }
     // How long until the next try while offline.
     int retryInMs() const { return m_retry.remainingTime(); }
@@ -51,7 +54,6 @@ private:
     void opened();
     void sent(const QList<qint64> &ids);
     void failed(const ClassFault &fault);
-    void queued();
     void setStatus(State state, const ClassFault &fault = {});
     void retryLater();
 

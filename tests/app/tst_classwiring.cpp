@@ -1,3 +1,4 @@
+#include "classtools.h"
 #include "classtrials.h"
 #include "fakeclassoutbox.h"
 #include "fakedatafiles.h"
@@ -62,7 +63,7 @@ private:
     {
         m_windows = std::make_unique<WindowManager>(
             Services { m_port, m_boxes, m_store, m_registry, m_files, m_programs, m_tools,
-                       m_dataFiles, m_fileDialogs, m_devices, nullptr, &m_server, &m_outbox });
+                       m_dataFiles, m_fileDialogs, m_devices, nullptr, &m_classTools, &m_outbox });
         m_windows->start();
     }
 
@@ -77,6 +78,7 @@ private:
     FakeFileDialogs m_fileDialogs;
     FakeDeviceList m_devices;
     CountingClassServer m_server;
+    ClassTools m_classTools { m_server };
     FakeClassOutbox m_outbox;
     std::unique_ptr<WindowManager> m_windows;
 };

@@ -65,6 +65,7 @@ void tst_ClassSender::everyTrialArrivesOnceAcrossARestart()
     const auto connection = m_server->connect(m_pg->settings(kDatabase, QStringLiteral("bench-a")));
     // Short waits keep the test quick; the doubling is the same as the program's.
     ClassSender sender(outbox, *connection, Backoff(50ms, 400ms));
+    connect(&outbox, &ClassOutbox::added, &sender, &ClassSender::queued);
     sender.start();
     QTRY_COMPARE(sender.status().state, ClassSender::State::Connected);
     QCOMPARE(ClassMessages::status(sender.status()), QStringLiteral("Class: connected"));
@@ -106,6 +107,7 @@ void tst_ClassSender::aBatchWhoseRemovalFailedIsNotDoubled()
         outbox.add(ClassTrials::staticTrial(run, seq));
     const auto connection = m_server->connect(m_pg->settings(kDatabase, QStringLiteral("bench-a")));
     ClassSender sender(outbox, *connection, Backoff(50ms, 400ms));
+    connect(&outbox, &ClassOutbox::added, &sender, &ClassSender::queued);
     sender.start();
     QTRY_COMPARE(outbox.pendingCount(), 0);
     QCOMPARE(outbox.removals, 2);
@@ -122,6 +124,7 @@ void tst_ClassSender::changesFollowTheirTrial()
     outbox.add(TrialChange { trial.trial.uuid, false, QStringLiteral("block fine after all") });
     const auto connection = m_server->connect(m_pg->settings(kDatabase, QStringLiteral("bench-a")));
     ClassSender sender(outbox, *connection, Backoff(50ms, 400ms));
+    connect(&outbox, &ClassOutbox::added, &sender, &ClassSender::queued);
     sender.start();
     QTRY_COMPARE(outbox.pendingCount(), 0);
     QCOMPARE(m_pg->value(QStringLiteral("SELECT excluded || '/' || note FROM tiltbench.trials"),
