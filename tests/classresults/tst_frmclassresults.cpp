@@ -36,6 +36,7 @@ class tst_frmClassResults : public QObject
 private slots:
     void initTestCase();
     void trialsArriveLiveGroupedFilteredAndExported();
+    void goesOnAfterTheServerRestarts();
 
 private:
     void send(const QString &station, const QList<OutboxItem> &items)
@@ -146,6 +147,31 @@ void tst_frmClassResults::trialsArriveLiveGroupedFilteredAndExported()
              QByteArray("bench-1,1,2026-03-08T23:59:59.999Z,oak,Static,24.228,,,,"
                         "0.450005345171587,0.009983,Group 1 warm-up,0.5,,,0,"));
     QVERIFY(lines.at(2).startsWith("bench-1,1,2026-03-09T08:16:00.123Z,oak,Static,"));
+}
+
+void tst_frmClassResults::goesOnAfterTheServerRestarts()
+{
+    FakeFileDialogs dialogs;
+    FakeDataFiles files;
+    FakeMessageBoxes boxes;
+    frmClassResults window(m_server.connect(m_pg->settings(kDatabase, QStringLiteral("teacher"))),
+                           m_pg->settings(kDatabase, QStringLiteral("teacher")), dialogs, files,
+                           boxes, kDay);
+    window.show();
+    auto *state = window.findChild<QLabel *>(QStringLiteral("lblState"));
+    auto *trials = window.findChild<QTableView *>(QStringLiteral("grdTrials"));
+    QTRY_VERIFY_WITH_TIMEOUT(state->text().startsWith(QLatin1String("Live: ")), 10000);
+    const int before = trials->model()->rowCount();
+
+    QVERIFY(m_pg->stop());
+    QTRY_VERIFY2_WITH_TIMEOUT(state->text().startsWith(QLatin1String("Offline (")),
+                              qPrintable(state->text()), 10000);
+    QCOMPARE(trials->model()->rowCount(), before);
+    QVERIFY(m_pg->start());
+    const ClassRun run = ClassTrials::run(QStringLiteral("After the restart"));
+    send(QStringLiteral("bench-2"), { { 9, ClassTrials::staticTrial(run, 1) } });
+    QTRY_COMPARE_WITH_TIMEOUT(trials->model()->rowCount(), before + 1, 20000);
+    QVERIFY(state->text().startsWith(QLatin1String("Live: ")));
 }
 
 TILTBENCH_POSTGRES_TEST_MAIN(tst_frmClassResults, QApplication)
