@@ -127,20 +127,30 @@ $$;
 REVOKE ALL ON FUNCTION tiltbench.change_trial(uuid, boolean, text) FROM PUBLIC;
 GRANT EXECUTE ON FUNCTION tiltbench.change_trial(uuid, boolean, text) TO tiltbench_station;
 
--- Every new or changed trial is announced on the channel tiltbench_trials with its uuid, when
--- its transaction commits. The uuid tells a listener which row to read; whether it may read it
--- is up to row-level security.
-CREATE OR REPLACE FUNCTION tiltbench.announce_trial()
+-- Every new or changed trial is announced on the channel tiltbench_trials when its transaction
+-- commits: the payload is the uuids of the trials a statement added or changed, comma-separated,
+-- up to 200 to a notification (a payload holds at most 8000 bytes). The uuids tell a listener
+-- which rows to read; whether it may read them is up to row-level security.
+CREATE OR REPLACE FUNCTION tiltbench.announce_trials()
     RETURNS trigger
     LANGUAGE plpgsql
 AS $$
 BEGIN
-    PERFORM pg_notify('tiltbench_trials', NEW.uuid::text);
+    PERFORM pg_notify('tiltbench_trials', string_agg(uuid::text, ','))
+        FROM (SELECT uuid, (row_number() OVER () - 1) / 200 AS slice FROM changed_trials) s
+        GROUP BY slice;
     RETURN NULL;
 END
 $$;
 DROP TRIGGER IF EXISTS announce_trial ON tiltbench.trials;
-CREATE TRIGGER announce_trial AFTER INSERT OR UPDATE ON tiltbench.trials
-    FOR EACH ROW EXECUTE FUNCTION tiltbench.announce_trial();
+DROP FUNCTION IF EXISTS tiltbench.announce_trial();
+DROP TRIGGER IF EXISTS announce_new_trials ON tiltbench.trials;
+CREATE TRIGGER announce_new_trials AFTER INSERT ON tiltbench.trials
+    REFERENCING NEW TABLE AS changed_trials
+    FOR EACH STATEMENT EXECUTE FUNCTION tiltbench.announce_trials();
+DROP TRIGGER IF EXISTS announce_changed_trials ON tiltbench.trials;
+CREATE TRIGGER announce_changed_trials AFTER UPDATE ON tiltbench.trials
+    REFERENCING NEW TABLE AS changed_trials
+    FOR EACH STATEMENT EXECUTE FUNCTION tiltbench.announce_trials();
 
 COMMIT;

@@ -11,7 +11,8 @@
 
 namespace {
 
-// The channel the server's trigger notifies on; the payload is the trial's uuid.
+// The channel the server's trigger notifies on; the payload is the uuids of the trials a
+// statement added or changed, comma-separated.
 const QString kChannel = QStringLiteral("tiltbench_trials");
 
 const QString kSelect = QStringLiteral(
@@ -346,18 +347,20 @@ PsqlDatabase::Results PsqlDatabase::fetchTrials(const QStringList &announced)
     if (auto fault = connectIfClosed())
         return fail(*fault);
     // The uuids come from the server's own trigger; each is checked to be one all the same, since
-    // they are written into the statement.
+    // they are written into the statement: as one array, which the server parses far sooner than
+    // a list of as many constants.
     QStringList uuids;
     for (const QString &text : announced) {
         const QUuid uuid = QUuid::fromString(text);
         if (!uuid.isNull())
-            uuids << u'\'' + uuid.toString(QUuid::WithoutBraces) + u'\'';
+            uuids << uuid.toString(QUuid::WithoutBraces);
     }
     uuids.removeDuplicates();
     if (uuids.isEmpty())
         return QList<ClassResult>();
-    const Results results
-        = select(QStringLiteral(" WHERE t.uuid IN (") + uuids.join(u',') + QStringLiteral(")"), {});
+    const Results results = select(QStringLiteral(" WHERE t.uuid = ANY (CAST('{") + uuids.join(u',')
+                                       + QStringLiteral("}' AS uuid[]))"),
+                                   {});
     if (const auto *fault = std::get_if<ClassFault>(&results))
         return fail(*fault);
     return results;
@@ -378,8 +381,12 @@ std::optional<ClassFault> PsqlDatabase::listen(std::function<void(const QString 
         QObject::connect(driver, &QSqlDriver::notification, driver,
                          [this](const QString &channel, QSqlDriver::NotificationSource,
                                 const QVariant &payload) {
-                             if (channel == kChannel && m_announced)
-                                 m_announced(payload.toString());
+                             // A statement's trials come in one notification.
+                             if (channel == kChannel && m_announced) {
+                                 const QStringList uuids = payload.toString().split(u',');
+                                 for (const QString &uuid : uuids)
+                                     m_announced(uuid);
+                             }
                          });
     }
     return std::nullopt;

@@ -7,6 +7,7 @@
 namespace {
 
 constexpr int kPingMs = 3000;
+constexpr int kSlice = 400;
 
 } // namespace
 
@@ -92,7 +93,14 @@ void ClassWorker::fetchAnnounced()
     m_fetchScheduled = false;
     if (!m_watching || m_announced.isEmpty())
         return;
-    const QStringList uuids = std::exchange(m_announced, {});
+    // A whole class's burst is read a slice at a time, so that the first trials are shown while
+    // the rest are read; what is left is read next, after the answers already queued.
+    const QStringList uuids = m_announced.mid(0, kSlice);
+    m_announced.remove(0, uuids.size());
+    if (!m_announced.isEmpty()) {
+        m_fetchScheduled = true;
+        QTimer::singleShot(0, this, &ClassWorker::fetchAnnounced);
+    }
     const ClassDatabase::Results results = database().fetchTrials(uuids);
     if (const auto *fault = std::get_if<ClassFault>(&results))
         return fail(*fault);

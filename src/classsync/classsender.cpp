@@ -74,9 +74,17 @@ void ClassSender::failed(const ClassFault &fault)
 
 void ClassSender::queued()
 {
-    m_status.waiting = m_outbox.pendingCount();
-    emit statusChanged();
-    next();
+    // Items queued in one go (Use unticked on many rows, an opened file) go in one batch: the
+    // sending waits for the event loop's next turn.
+    if (m_queuedPending)
+        return;
+    m_queuedPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_queuedPending = false;
+        m_status.waiting = m_outbox.pendingCount();
+        emit statusChanged();
+        next();
+    });
 }
 
 void ClassSender::retryLater()

@@ -13,10 +13,10 @@
 class ClassConnection;
 class ClassOutbox;
 
-// Sends what waits in the outbox to the class server, a batch at a time, oldest first, and removes
-// each batch from the outbox once the server has committed it. When the server is away it tries
-// again after a wait that doubles up to 30 s, and sends everything when it is back. A batch whose
-// answer was lost is sent again; the server keys trials by uuid and keeps the first.
+// Sends what waits in the outbox to the class server, a batch (up to 200) at a time, oldest first,
+// and removes each batch from the outbox once the server has committed it. When the server is away
+// it tries again after a wait that doubles up to 30 s, and sends everything when it is back. A
+// batch whose answer was lost is sent again; the server keys trials by uuid and keeps the first.
 class ClassSender : public QObject
 {
     Q_OBJECT
@@ -32,7 +32,7 @@ public:
         ClassFault fault;
     };
 
-    static constexpr int kBatch = 100;
+    static constexpr int kBatch = 200;
 
     ClassSender(ClassOutbox &outbox, ClassConnection &connection, Backoff backoff = Backoff(),
                 QObject *parent = nullptr);
@@ -62,5 +62,6 @@ private:
     Backoff m_backoff;
     QTimer m_retry;
     bool m_busy = false;
+    bool m_queuedPending = false;
     Status m_status;
 };
