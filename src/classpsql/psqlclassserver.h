@@ -1,5 +1,9 @@
 #pragma once
 
+// The PostgreSQL room: the class server through Qt's QPSQL driver, the only code of the program
+// that uses Qt SQL. PsqlClassServer makes the connections; PsqlDatabase does each one's work on
+// its thread. The program maps it only through the class module.
+
 #include "classserver.h"
 
 // Connections to a PostgreSQL class server through Qt's QPSQL driver, each with its own thread.
