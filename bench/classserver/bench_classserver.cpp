@@ -133,6 +133,7 @@ class NoDataFiles : public DataFiles
 public:
     QString dataFolder() const override { return {}; }
     bool exists(const QString &) const override { return false; }
+    QStringList list(const QString &, const QString &) const override { return {}; }
     ReadResult read(const QString &path) const override { return FileError { path, {} }; }
     std::optional<FileError> append(const QString &path, const QByteArray &) override
     {

@@ -5,12 +5,13 @@
 ProgramServices::ProgramServices(MessageBoxes *messageBoxes)
     : m_port(m_serialPort, m_trafficRecorder, &PortMessages::closedReason)
     , m_messageBoxes(messageBoxes ? *messageBoxes : m_systemMessageBoxes)
+    , m_resultsStore(m_dataFiles.dataFolder() + QStringLiteral("/results.sqlite"))
 {
 }
 
 Services ProgramServices::services()
 {
-    return { m_port,        m_messageBoxes,   m_settingsStore,    m_registry,
-             m_fileChecks,  m_programStarter, m_sysInfoTools,     m_dataFiles,
-             m_fileDialogs, m_deviceList,     &m_trafficRecorder, &m_classModule };
+    return { m_port,           m_messageBoxes,     m_settingsStore, m_registry,    m_fileChecks,
+             m_programStarter, m_sysInfoTools,     m_dataFiles,     m_fileDialogs, m_deviceList,
+             m_resultsStore,   &m_trafficRecorder, &m_classModule };
 }

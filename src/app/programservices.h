@@ -2,6 +2,7 @@
 
 #include "desktopsysinfotools.h"
 #include "lazyclassmodule.h"
+#include "lazyresultsstore.h"
 #include "qsettingsstore.h"
 #include "qtdatafiles.h"
 #include "qtdevicelist.h"
@@ -53,5 +54,7 @@ private:
     QtDataFiles m_dataFiles;
     QtFileDialogs m_fileDialogs;
     QtDeviceList m_deviceList;
+    // Made after the data files, whose folder it lies in.
+    LazyResultsStore m_resultsStore;
     LazyClassModule m_classModule;
 };

@@ -13,9 +13,12 @@
 #include "messageboxes.h"
 #include "portmap.h"
 #include "reconnectwatcher.h"
+#include "resultsmessages.h"
 #include "resultssession.h"
+#include "unsavedprompt.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDate>
 #include <QDialog>
 
@@ -40,15 +43,22 @@ WindowManager::WindowManager(const Services &services, QObject *parent)
     : QObject(parent)
     , m_services(services)
     , m_main(std::make_unique<frmMotorControl>(services.port, services.messageBoxes))
-    , m_results(std::make_unique<ResultsSession>(services.dataFiles))
+    , m_results(std::make_unique<ResultsSession>(services.resultsStore, services.dataFiles))
 {
+    m_main->installEventFilter(this);
     connect(m_main.get(), &frmMotorControl::calculatorRequested, this,
             &WindowManager::showCalculator);
     connect(m_main.get(), &frmMotorControl::portPropertiesRequested, this,
             &WindowManager::showPortProperties);
     connect(m_main.get(), &frmMotorControl::aboutRequested, this, &WindowManager::showAbout);
-    connect(m_main.get(), &frmMotorControl::exitConfirmed, this,
-            &WindowManager::closeModelessWindows);
+    connect(m_main.get(), &frmMotorControl::exitConfirmed, this, [this] {
+        // Asked before any window closes; the main window's close that follows keeps the answer.
+        m_exitDecision
+            = UnsavedPrompt::allows(UnsavedPrompt::Leaving::Program, *m_results,
+                                    m_services.messageBoxes, m_services.fileDialogs, m_main.get());
+        if (*m_exitDecision)
+            closeModelessWindows();
+    });
     connect(m_main.get(), &frmMotorControl::resultsRequested, this, &WindowManager::showResults);
     for (QAction *action : { m_main->mnuToolsCalc, m_main->mnuToolsResults, m_main->mnuOptionsPort,
                              m_main->mnuHelpAbout })
@@ -118,6 +128,24 @@ QWidget *WindowManager::classResults() const
     return m_classResults;
 }
 
+bool WindowManager::eventFilter(QObject *watched, QEvent *event)
+{
+    // Unsaved trials are lost when the program ends: ask before the main window goes, whether by
+    // File > Exit or by its title bar.
+    if (watched == m_main.get() && event->type() == QEvent::Close) {
+        const bool allowed = m_exitDecision
+            ? *m_exitDecision
+            : UnsavedPrompt::allows(UnsavedPrompt::Leaving::Program, *m_results,
+                                    m_services.messageBoxes, m_services.fileDialogs, m_main.get());
+        m_exitDecision.reset();
+        if (!allowed) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void WindowManager::start()
 {
     m_main->show();
@@ -156,15 +184,10 @@ void WindowManager::showResults()
 
 void WindowManager::recordTrial(const FrictionTrial &trial)
 {
-    const auto error = m_results->addTrial(trial);
-    if (!error)
-        return;
-    // The trial is in the table, but a crash now would lose it: the operator must know.
-    m_services.messageBoxes.warning(
-        m_calculator, AppInfo::title(),
-        QStringLiteral("The trial could not be written to the journal; it is shown in the Results "
-                       "window but will be lost when Tiltbench ends.\n\n%1: %2")
-            .arg(error->path, error->cause));
+    // The trial is in the table, but only in memory: the operator must know.
+    if (const auto error = m_results->addTrial(trial))
+        m_services.messageBoxes.warning(m_calculator, AppInfo::title(),
+                                        ResultsMessages::trialNotSaved(*error));
 }
 
 void WindowManager::showSerialMonitor()

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class ClassModule;
 class ClassOutbox;
@@ -23,6 +24,7 @@ class ProgramStarter;
 class ReconnectWatcher;
 class Registry;
 class ResultsSession;
+class ResultsStore;
 class SerialPort;
 class SettingsStore;
 class SysInfoTools;
@@ -42,6 +44,8 @@ struct Services
     DataFiles &dataFiles;
     FileDialogs &fileDialogs;
     DeviceList &deviceList;
+    // The results database; opened at the first trial or the first look at Results.
+    ResultsStore &resultsStore;
     // The serial traffic recorded under `port`; without it there is no serial monitor.
     TrafficRecorder *trafficRecorder = nullptr;
     // The class server's dialog, window and station; without it their menu items are hidden.
@@ -56,10 +60,11 @@ struct Services
 // and exist at most once, discarded when closed; the port dialogs and the About box are modal and
 // made anew for each showing. The Results window is modeless and single like the calculator; the
 // trials it shows are kept for the whole run, whether it is open or not, and every successful
-// calculation adds one. Class Results is modeless and single too, with a connection of its own.
-// While a class server is set, a sender empties the outbox into it for the whole run and the main
-// window's status bar shows how that goes; with none set, nothing of it is made (no thread, no
-// driver). The program ends when its last window has closed.
+// calculation adds one. Closing the main window while trials are unsaved asks first. Class Results
+// is modeless and single too, with a connection of its own. While a class server is set, a sender
+// empties the outbox into it for the whole run and the main window's status bar shows how that
+// goes; with none set, nothing of it is made (no thread, no driver). The program ends when its
+// last window has closed.
 class WindowManager : public QObject
 {
     Q_OBJECT
@@ -81,6 +86,9 @@ public:
 
     // Shows the main window, the start-up window of the program.
     void start();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showCalculator();
@@ -105,6 +113,8 @@ private:
     std::unique_ptr<ResultsSession> m_results;
     QPointer<frmResults> m_resultsWindow;
     QPointer<frmSerialMonitor> m_serialMonitor;
+    // The answer about unsaved trials given at File > Exit, for the close that follows.
+    std::optional<bool> m_exitDecision;
     QPointer<QWidget> m_classResults;
     // What sends the outbox to the class server; absent while none is set.
     std::unique_ptr<ClassStation> m_classStation;

@@ -51,8 +51,9 @@ struct Reading
     std::optional<FrictionMessage> failure;
 };
 
-Reading read(const QString &text, const Input &input)
+Reading read(const QString &typed, const Input &input, const QLocale &locale)
 {
+    const QString text = NumberText::withPoint(typed, locale);
     const auto refuse = [&] {
         return Reading { 0.0, FrictionMessage { input.title, input.text, input.box } };
     };
@@ -83,11 +84,12 @@ FrictionMessage tooExtreme(const QString &reason)
              FrictionInput::None };
 }
 
-FrictionOutcome resultOrTooExtreme(const QString &prefix, double coefficient, const QLocale &locale)
+FrictionOutcome resultOrTooExtreme(const QString &prefix, double coefficient,
+                                   const FrictionTrial &measurement, const QLocale &locale)
 {
     if (!std::isfinite(coefficient))
         return tooExtreme(QStringLiteral("the coefficient is too large"));
-    return FrictionResult { prefix + FrictionCalc::format(coefficient, locale) };
+    return FrictionResult { prefix + FrictionCalc::format(coefficient, locale), measurement };
 }
 
 double radians(double degrees)
@@ -178,28 +180,31 @@ QString FrictionCalc::format(double coefficient, const QLocale &locale)
 
 FrictionOutcome FrictionCalc::staticCoefficient(const QString &angleText, const QLocale &locale)
 {
-    const Reading angle = read(angleText, kStaticAngle);
+    const Reading angle = read(angleText, kStaticAngle, locale);
     if (angle.failure)
         return *angle.failure;
 
+    FrictionTrial measurement;
+    measurement.angleDeg = angle.value;
     const double theta = radians(angle.value);
-    return resultOrTooExtreme(FrictionCalc::staticCaptionPrefix(), std::tan(theta), locale);
+    return resultOrTooExtreme(FrictionCalc::staticCaptionPrefix(), std::tan(theta), measurement,
+                              locale);
 }
 
 FrictionOutcome FrictionCalc::kineticCoefficient(const QString &angleText,
                                                  const QString &lengthText, const QString &timeText,
                                                  const QString &gravityText, const QLocale &locale)
 {
-    const Reading angle = read(angleText, kKineticAngle);
+    const Reading angle = read(angleText, kKineticAngle, locale);
     if (angle.failure)
         return *angle.failure;
-    const Reading length = read(lengthText, kKineticLength);
+    const Reading length = read(lengthText, kKineticLength, locale);
     if (length.failure)
         return *length.failure;
-    const Reading time = read(timeText, kKineticTime);
+    const Reading time = read(timeText, kKineticTime, locale);
     if (time.failure)
         return *time.failure;
-    const Reading gravity = read(gravityText, kKineticGravity);
+    const Reading gravity = read(gravityText, kKineticGravity, locale);
     if (gravity.failure)
         return *gravity.failure;
 
@@ -223,5 +228,12 @@ FrictionOutcome FrictionCalc::kineticCoefficient(const QString &angleText,
     if (!std::isfinite(steps.d))
         return tooExtreme(QStringLiteral("the length of block and the acceleration due to "
                                          "gravity are too large"));
-    return resultOrTooExtreme(FrictionCalc::kineticCaptionPrefix(), steps.coefficient(), locale);
+    FrictionTrial measurement;
+    measurement.kind = FrictionTrial::Kind::Kinetic;
+    measurement.angleDeg = angle.value;
+    measurement.lengthCm = length.value;
+    measurement.deltaTMs = time.value;
+    measurement.gravity = gravity.value;
+    return resultOrTooExtreme(FrictionCalc::kineticCaptionPrefix(), steps.coefficient(),
+                              measurement, locale);
 }

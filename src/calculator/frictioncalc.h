@@ -11,15 +11,17 @@
 // must do (show a message and move the focus, or show a new result caption), and the window
 // frmCalculate carries that out. Nothing here touches a widget.
 
-struct FrictionTrial;
+#include "frictiontrial.h"
 
 // The input box a message is about. The window maps each to its own box.
 enum class FrictionInput { None, StaticAngle, KineticAngle, Length, Time, Gravity };
 
-// A computed coefficient: the new caption of the result label.
+// A computed coefficient: the new caption of the result label, and the numbers it was computed
+// from, as read from the boxes, for the program to keep.
 struct FrictionResult
 {
     QString caption;
+    FrictionTrial measurement;
 };
 
 // A message to show (warning icon, OK button), after which the box for `focus` gets the focus.
@@ -47,6 +49,11 @@ QString kineticCaptionPrefix();
 // locale's decimal separator. Returns an empty text for an infinity or NaN, which no caption may
 // show.
 QString format(double coefficient, const QLocale &locale = QLocale());
+
+// The input boxes take numbers as the calculator has always read them, with "." as the decimal
+// point. Where the locale's decimal mark is another (a comma, in German), a number written with it
+// instead is read too: "24,228" is 24.228, never 24. A text with both marks, or the locale's mark
+// more than once (digit grouping), is refused as before.
 
 // The coefficient of static friction from the ramp angle in degrees at which the block slid.
 FrictionOutcome staticCoefficient(const QString &angleText, const QLocale &locale = QLocale());

@@ -4,7 +4,6 @@
 #include "frictioncalc.h"
 #include "frictiontrial.h"
 #include "messageboxes.h"
-#include "numbertext.h"
 #include "twipslayout.h"
 
 #include <QEvent>
@@ -242,35 +241,26 @@ void frmCalculate::btnKineticGravityDefault_Click()
 
 void frmCalculate::subStaticCalc()
 {
-    if (!carryOut(FrictionCalc::staticCoefficient(txtStaticAngle->text()), lblStaticCoeff))
-        return;
-    FrictionTrial trial;
-    trial.angleDeg = NumberText::value(txtStaticAngle->text());
-    emit trialCalculated(trial);
+    const FrictionOutcome outcome = FrictionCalc::staticCoefficient(txtStaticAngle->text());
+    if (const FrictionResult *result = carryOut(outcome, lblStaticCoeff))
+        emit trialCalculated(result->measurement);
 }
 
 void frmCalculate::subKineticCalc()
 {
-    if (!carryOut(FrictionCalc::kineticCoefficient(txtKineticAngle->text(),
-                                                   txtKineticLength->text(), txtKineticTime->text(),
-                                                   txtKineticGravity->text()),
-                  lblKineticCoeff))
-        return;
-    FrictionTrial trial;
-    trial.kind = FrictionTrial::Kind::Kinetic;
-    trial.angleDeg = NumberText::value(txtKineticAngle->text());
-    trial.lengthCm = NumberText::value(txtKineticLength->text());
-    trial.deltaTMs = NumberText::value(txtKineticTime->text());
-    trial.gravity = NumberText::value(txtKineticGravity->text());
-    emit trialCalculated(trial);
+    const FrictionOutcome outcome
+        = FrictionCalc::kineticCoefficient(txtKineticAngle->text(), txtKineticLength->text(),
+                                           txtKineticTime->text(), txtKineticGravity->text());
+    if (const FrictionResult *result = carryOut(outcome, lblKineticCoeff))
+        emit trialCalculated(result->measurement);
 }
 
-// True when the outcome was a result and is now on show.
-bool frmCalculate::carryOut(const FrictionOutcome &outcome, QLabel *resultLabel)
+// The result when the outcome was one and is now on show; null after a message.
+const FrictionResult *frmCalculate::carryOut(const FrictionOutcome &outcome, QLabel *resultLabel)
 {
     if (const auto *result = std::get_if<FrictionResult>(&outcome)) {
         resultLabel->setText(result->caption);
-        return true;
+        return result;
     }
     const auto &message = std::get<FrictionMessage>(outcome);
     m_messageBoxes.show(this, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok,
@@ -279,7 +269,7 @@ bool frmCalculate::carryOut(const FrictionOutcome &outcome, QLabel *resultLabel)
     // message about inputs too extreme to compute names no box; the focus then stays where it was.
     if (QLineEdit *box = inputBox(message.focus))
         box->setFocus();
-    return false;
+    return nullptr;
 }
 
 QLineEdit *frmCalculate::inputBox(FrictionInput input) const

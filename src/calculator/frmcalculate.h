@@ -50,7 +50,7 @@ private:
 
     void subStaticCalc();
     void subKineticCalc();
-    bool carryOut(const FrictionOutcome &outcome, QLabel *resultLabel);
+    const FrictionResult *carryOut(const FrictionOutcome &outcome, QLabel *resultLabel);
     QLineEdit *inputBox(FrictionInput input) const;
     void enterPressed(QPushButton *button, void (frmCalculate::*click)());
 

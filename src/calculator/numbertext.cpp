@@ -78,3 +78,13 @@ double NumberText::value(QStringView text)
     // is, and gives an infinity on overflow and 0 on underflow.
     return QLocale::c().toDouble(text.mid(start, length));
 }
+
+QString NumberText::withPoint(QStringView text, const QLocale &locale)
+{
+    const QString mark = locale.decimalPoint();
+    if (mark == u"." || mark.isEmpty() || text.contains(u'.') || text.count(mark) != 1)
+        return text.toString();
+    QString pointed = text.toString();
+    pointed.replace(mark, QStringLiteral("."));
+    return pointed;
+}

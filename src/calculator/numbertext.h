@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
+
+class QLocale;
 
 // The two ways the calculator reads a number from a text box. The boxes take any text; these
 // decide, when a calculation runs, whether the text is a number and what number it shows.
@@ -16,5 +19,10 @@ bool isNumeric(QStringView text);
 // A number beyond the range of a double reads as an infinity of its sign, one too close to zero
 // for a double as 0.
 double value(QStringView text);
+
+// The text with the locale's decimal mark turned into ".", when the locale's mark is not "." and
+// the text holds it exactly once and no "." at all; otherwise the text unchanged, for the rules
+// above to judge.
+QString withPoint(QStringView text, const QLocale &locale);
 
 } // namespace NumberText

@@ -25,6 +25,15 @@ struct PlotSeries
 
 using PlotData = QList<PlotSeries>;
 
+// The colour of the series at `index`, the same in the chart and in the SVG drawing: the chart
+// theme's own five, in its order. Set on each series rather than left to the theme, which also
+// counts the error bars and mean lines as series and so gave two groups one colour.
+inline QString plotColour(qsizetype index)
+{
+    static const char *const colours[] = { "#209fdf", "#99ca53", "#f6a625", "#6d5fd5", "#bf593e" };
+    return QString::fromLatin1(colours[index % 5]);
+}
+
 // The ranges both drawings of the plot show: every point with its error bar, half a trial to either
 // side, a tenth more of µ above and below. An empty plot shows trial 1 and µ from 0 to 1.
 struct PlotBounds

@@ -7,11 +7,6 @@
 
 namespace {
 
-// The same colours, in the same order, as the chart's default theme.
-const QStringList kColours { QStringLiteral("#209fdf"), QStringLiteral("#99ca53"),
-                             QStringLiteral("#f6a625"), QStringLiteral("#6d5fd5"),
-                             QStringLiteral("#bf593e") };
-
 QString num(double value)
 {
     return QString::number(value, 'f', 2);
@@ -62,7 +57,7 @@ QByteArray PlotSvg::render(const PlotData &plot, int width, int height)
 
     for (int s = 0; s < plot.size(); ++s) {
         const PlotSeries &series = plot.at(s);
-        const QString colour = kColours.at(s % kColours.size());
+        const QString colour = plotColour(s);
         svg << QStringLiteral("<g class=\"series\" stroke=\"%1\" fill=\"%1\">").arg(colour);
         svg << QStringLiteral("<line class=\"mean\" x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%2\" "
                               "stroke-dasharray=\"6 4\"/>")

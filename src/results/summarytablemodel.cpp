@@ -1,59 +1,53 @@
 #include "summarytablemodel.h"
 
 #include "frictioncalc.h"
+#include "resultssession.h"
 
 #include <QLocale>
 
 #include <cmath>
 
-SummaryTableModel::SummaryTableModel(QObject *parent)
+SummaryTableModel::SummaryTableModel(ResultsSession &session, QObject *parent)
     : QAbstractTableModel(parent)
+    , m_session(session)
 {
+    connect(&session, &ResultsSession::trialsReset, this, &SummaryTableModel::recount);
+    connect(&session, &ResultsSession::trialsChanged, this, &SummaryTableModel::recount);
+    connect(&session, &ResultsSession::trialsAppended, this, &SummaryTableModel::appended);
+    recount();
 }
 
-QString SummaryTableModel::key(const Trial &trial)
-{
-    return Trial::kindText(trial.measurement.kind) + QLatin1Char('\n') + trial.sample;
-}
-
-void SummaryTableModel::addWithoutSignals(const Trial &trial)
-{
-    const QString k = key(trial);
-    auto found = m_rowOf.constFind(k);
-    if (found == m_rowOf.cend()) {
-        found = m_rowOf.insert(k, int(m_groups.size()));
-        m_groups.append({ trial.sample, trial.measurement.kind, {} });
-    }
-    m_groups[*found].statistics.add(trial.mu);
-}
-
-void SummaryTableModel::add(const Trial &trial)
-{
-    const auto found = m_rowOf.constFind(key(trial));
-    if (found == m_rowOf.cend()) {
-        const int row = int(m_groups.size());
-        beginInsertRows({}, row, row);
-        addWithoutSignals(trial);
-        endInsertRows();
-        return;
-    }
-    addWithoutSignals(trial);
-    emit dataChanged(index(*found, Count), index(*found, StandardError));
-}
-
-void SummaryTableModel::recount(const QList<Trial> &trials)
+void SummaryTableModel::recount()
 {
     beginResetModel();
-    m_groups.clear();
-    m_rowOf.clear();
-    for (const Trial &trial : trials)
-        addWithoutSignals(trial);
+    m_summary = ResultsSummary();
+    for (const Trial &trial : m_session.trials())
+        m_summary.add(trial);
     endResetModel();
+}
+
+void SummaryTableModel::appended(int first, int last)
+{
+    const QList<Trial> &trials = m_session.trials();
+    for (int i = first; i <= last; ++i) {
+        const Trial &trial = trials.at(i);
+        if (!trial.used())
+            continue;
+        if (m_summary.rowOf(trial) < 0) {
+            const int row = int(m_summary.groups().size());
+            beginInsertRows({}, row, row);
+            m_summary.add(trial);
+            endInsertRows();
+        } else {
+            const int row = m_summary.add(trial);
+            emit dataChanged(index(row, Count), index(row, StandardError));
+        }
+    }
 }
 
 int SummaryTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_groups.size());
+    return parent.isValid() ? 0 : int(m_summary.groups().size());
 }
 
 int SummaryTableModel::columnCount(const QModelIndex &parent) const
@@ -63,7 +57,7 @@ int SummaryTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant SummaryTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_groups.size())
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
     if (role == Qt::TextAlignmentRole) {
         return index.column() <= Kind ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
@@ -71,7 +65,7 @@ QVariant SummaryTableModel::data(const QModelIndex &index, int role) const
     }
     if (role != Qt::DisplayRole)
         return {};
-    const Group &group = m_groups.at(index.row());
+    const SummaryGroup &group = m_summary.groups().at(index.row());
     const RunningStatistics &s = group.statistics;
     // The spread of a handful of trials is often below a thousandth: one more decimal shows it.
     const auto spread = [](double value) {

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "runningstatistics.h"
-#include "trial.h"
+#include "resultssummary.h"
 
 #include <QAbstractTableModel>
-#include <QHash>
-#include <QList>
 
-// Count, mean, standard deviation and standard error of µ for each sample and kind, in the order
-// the groups first appear. A new trial updates its group in place; anything else recounts.
+class ResultsSession;
+
+// The summary of the open run's used trials as a table: one row per sample and kind. A new trial
+// updates its group in place; anything else counts again.
 class SummaryTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -16,19 +15,9 @@ class SummaryTableModel : public QAbstractTableModel
 public:
     enum Column { Sample, Kind, Count, Mean, StandardDeviation, StandardError, ColumnCount };
 
-    struct Group
-    {
-        QString sample;
-        FrictionTrial::Kind kind;
-        RunningStatistics statistics;
-    };
+    explicit SummaryTableModel(ResultsSession &session, QObject *parent = nullptr);
 
-    explicit SummaryTableModel(QObject *parent = nullptr);
-
-    const QList<Group> &groups() const { return m_groups; }
-
-    void add(const Trial &trial);
-    void recount(const QList<Trial> &trials);
+    const QList<SummaryGroup> &groups() const { return m_summary.groups(); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -37,9 +26,9 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    static QString key(const Trial &trial);
-    void addWithoutSignals(const Trial &trial);
+    void recount();
+    void appended(int first, int last);
 
-    QList<Group> m_groups;
-    QHash<QString, int> m_rowOf;
+    ResultsSession &m_session;
+    ResultsSummary m_summary;
 };

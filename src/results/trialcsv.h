@@ -5,44 +5,55 @@
 #include <QByteArray>
 #include <QList>
 
-#include <functional>
 #include <variant>
 
-// The trials as CSV: UTF-8, RFC 4180 quoting, a fixed header row, "." as the decimal point in
-// every locale and numbers written with as many digits as reading them back needs. The day's
-// journal and the exported files share the format.
+// The trials as CSV, the exchange format: UTF-8, RFC 4180 quoting, a fixed header row, "." as
+// the decimal point and times in UTC. Written with the ten columns of the first release, then the
+// run and what a trial keeps beside them; read in both shapes, and also separated by ';' with
+// comma decimals, as spreadsheets write it where the comma is the decimal sign.
 namespace TrialCsv {
 
-// Where a file first departs from the format: 1-based line and column (in characters), and what
-// is wrong there.
+// Where a file departs from the format: 1-based line and column (in characters), and what is
+// wrong there.
 struct Fault
 {
     int line = 0;
     int column = 0;
     QString what;
+    // The last line left out with it, when the lines after it did not start a record either.
+    int lastLine = 0;
 };
 
-// The trials of a file that was read without fault.
-using Parsed = std::variant<QList<Trial>, Fault>;
-
-// A journal read as far as it goes: the good trials, and the faults of the records skipped.
-struct Salvaged
+// The trials of a file, with the file's numbers. Each keeps its δµ as written; a trial whose δµ
+// cell was empty has NaN there. Rows of the ten-column shape carry no ± values: `withUncertainties`
+// is false and the caller gives them theirs.
+struct Read
 {
     QList<Trial> trials;
+    // The records left out, each with its place and cause; reading goes on at the next line that
+    // starts a record, so no good line after a damaged one is lost.
     QList<Fault> skipped;
+    bool withUncertainties = false;
+};
+
+// A file whose header is not one of the two shapes is not read at all.
+using Parsed = std::variant<Read, Fault>;
+
+enum class Source {
+    // A file chosen by the operator: a last line without its line end is whole.
+    File,
+    // The first release's day journal: a last line without its line end may have lost digits
+    // when the writer stopped, so it is left out.
+    Journal
 };
 
 QByteArray header();
-// One record with its line end. The uncertainty column holds the given δµ.
-QByteArray row(const Trial &trial, double muUncertainty);
-// The header and every trial; `uncertaintyOf` gives each trial's δµ.
-QByteArray write(const QList<Trial> &trials,
-                 const std::function<double(const Trial &)> &uncertaintyOf);
+// The header and every trial, with `run` in the run column.
+QByteArray write(const QList<Trial> &trials, const QString &run);
 
-// Reads a whole file, or the first fault in it.
-Parsed parse(const QByteArray &bytes);
-// Reads every record that is whole and well formed, skipping the others: a journal whose writer
-// was stopped mid-line keeps every trial written before.
-Salvaged salvage(const QByteArray &bytes);
+Parsed read(const QByteArray &bytes, Source source = Source::File);
+
+// The first line and column of a fault in words, for a message.
+QString describe(const Fault &fault);
 
 } // namespace TrialCsv

@@ -59,10 +59,13 @@ void ChartPlot::setPlotData(const PlotData &plot)
         series->attachAxis(yAxis);
     };
 
-    for (const PlotSeries &data : plot) {
+    for (qsizetype s = 0; s < plot.size(); ++s) {
+        const PlotSeries &data = plot.at(s);
         auto *points = new QScatterSeries;
         points->setName(data.name);
         points->setMarkerSize(8);
+        points->setColor(QColor(plotColour(s)));
+        points->setBorderColor(QColor(plotColour(s)));
         for (const PlotPoint &p : data.points) {
             points->append(p.trial, p.mu);
         }

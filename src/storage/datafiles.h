@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <variant>
@@ -31,6 +32,8 @@ public:
     virtual QString dataFolder() const = 0;
 
     virtual bool exists(const QString &path) const = 0;
+    // The files directly in `folder` whose names end in `suffix`, as paths, in name order.
+    virtual QStringList list(const QString &folder, const QString &suffix) const = 0;
     virtual ReadResult read(const QString &path) const = 0;
 
     // Adds the bytes at the end of the file, creating it and its folders when missing, and returns

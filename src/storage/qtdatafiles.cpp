@@ -58,6 +58,16 @@ bool QtDataFiles::exists(const QString &path) const
     return QFileInfo(path).isFile();
 }
 
+QStringList QtDataFiles::list(const QString &folder, const QString &suffix) const
+{
+    const QDir dir(folder);
+    QStringList paths;
+    for (const QString &name :
+         dir.entryList({ QLatin1Char('*') + suffix }, QDir::Files | QDir::Hidden, QDir::Name))
+        paths << dir.filePath(name);
+    return paths;
+}
+
 DataFiles::ReadResult QtDataFiles::read(const QString &path) const
 {
     QFile file(path);

@@ -5,6 +5,7 @@
 // its own and no operator's sentence: the windows pass their texts in.
 
 #include <QString>
+#include <QStringList>
 
 QT_BEGIN_NAMESPACE
 class QWidget;
@@ -26,6 +27,16 @@ public:
     virtual Answer show(QWidget *parent, Icon icon, Buttons buttons, const QString &title,
                         const QString &text)
         = 0;
+
+    // Shows a box with the given buttons, the first the default, and returns the index of the one
+    // pressed; Esc and closing the box press the last. Where a box of the system cannot name its
+    // buttons, the first and the last are OK and Cancel.
+    virtual int choose(QWidget *parent, Icon icon, const QString &title, const QString &text,
+                       const QStringList &buttons)
+    {
+        const int last = int(buttons.size()) - 1;
+        return show(parent, icon, Buttons::OkCancel, title, text) == Answer::Ok ? 0 : last;
+    }
 
     void warning(QWidget *parent, const QString &title, const QString &text)
     {

@@ -13,12 +13,14 @@
 #include "fakesysinfotools.h"
 #include "frmmotorcontrol.h"
 #include "psqlclassserver.h"
+#include "sqliteresultsstore.h"
 #include "windowmanager.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -61,9 +63,9 @@ private:
     }
     void start()
     {
-        m_windows = std::make_unique<WindowManager>(
-            Services { m_port, m_boxes, m_store, m_registry, m_files, m_programs, m_tools,
-                       m_dataFiles, m_fileDialogs, m_devices, nullptr, &m_classTools, &m_outbox });
+        m_windows = std::make_unique<WindowManager>(Services {
+            m_port, m_boxes, m_store, m_registry, m_files, m_programs, m_tools, m_dataFiles,
+            m_fileDialogs, m_devices, m_results, nullptr, &m_classTools, &m_outbox });
         m_windows->start();
     }
 
@@ -77,6 +79,8 @@ private:
     FakeDataFiles m_dataFiles;
     FakeFileDialogs m_fileDialogs;
     FakeDeviceList m_devices;
+    QTemporaryDir m_folder;
+    SqliteResultsStore m_results { m_folder.filePath(QStringLiteral("results.sqlite")) };
     CountingClassServer m_server;
     ClassTools m_classTools { m_server };
     FakeClassOutbox m_outbox;

@@ -13,6 +13,7 @@
 #include "fakesysinfotools.h"
 #include "frmmotorcontrol.h"
 #include "qtserialport.h"
+#include "sqliteresultsstore.h"
 #include "temporaryportmap.h"
 #include "windowmanager.h"
 
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -114,8 +116,10 @@ void tst_ReconnectEndToEnd::newSimulatorOnTheSameLink()
     FakeDataFiles dataFiles;
     FakeFileDialogs fileDialogs;
     FakeDeviceList devices;
-    WindowManager windows(
-        { port, boxes, store, registry, files, programs, tools, dataFiles, fileDialogs, devices });
+    QTemporaryDir data;
+    SqliteResultsStore results(data.filePath(QStringLiteral("results.sqlite")));
+    WindowManager windows({ port, boxes, store, registry, files, programs, tools, dataFiles,
+                            fileDialogs, devices, results });
     frmMotorControl *main = windows.mainWindow();
     auto *up = main->findChild<QPushButton *>(QStringLiteral("btnUp"));
     auto *status = main->findChild<QLabel *>(QStringLiteral("lblPortState"));

@@ -1,3 +1,4 @@
+#include "databaselock.h"
 #include "fakedatafiles.h"
 #include "fakedevicelist.h"
 #include "fakefilechecks.h"
@@ -8,11 +9,13 @@
 #include "fakeserialport.h"
 #include "fakesettingsstore.h"
 #include "fakesysinfotools.h"
+#include "frictioncalc.h"
 #include "frmcalculate.h"
 #include "frmmotorcontrol.h"
 #include "frmresults.h"
 #include "frmserialmonitor.h"
 #include "resultssession.h"
+#include "sqliteresultsstore.h"
 #include "trafficrecorder.h"
 #include "windowmanager.h"
 
@@ -21,6 +24,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -41,11 +45,20 @@ private slots:
     void dialogsAreModalAndMadeAnew();
     void calculationsBecomeTrials_data();
     void calculationsBecomeTrials();
-    void journalFailureIsToldAndTrialKept();
+    void missingDriverIsToldAtTheFirstTrial();
+    void exitAsksWhileTrialsAreUnsaved_data();
+    void exitAsksWhileTrialsAreUnsaved();
     void portMapFollowsPortProperties();
 
 private:
     frmMotorControl *main() const { return m_windows->mainWindow(); }
+    // A database of its own for each test and row.
+    QString databasePath() const
+    {
+        return m_data.filePath(QStringLiteral("%1-%2.sqlite")
+                                   .arg(QTest::currentTestFunction())
+                                   .arg(QString::number(qHash(QTest::currentDataTag()))));
+    }
 
     FakeSerialPort *m_port = nullptr;
     FakeMessageBoxes *m_boxes = nullptr;
@@ -58,6 +71,8 @@ private:
     FakeFileDialogs *m_fileDialogs = nullptr;
     FakeDeviceList *m_devices = nullptr;
     TrafficRecorder *m_recorder = nullptr;
+    QTemporaryDir m_data;
+    SqliteResultsStore *m_results = nullptr;
     WindowManager *m_windows = nullptr;
 };
 
@@ -73,9 +88,15 @@ void tst_WindowManager::init()
     m_fileDialogs = new FakeFileDialogs;
     m_devices = new FakeDeviceList;
     m_recorder = new TrafficRecorder;
-    m_windows
-        = new WindowManager({ *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs,
-                              m_tools, *m_dataFiles, *m_fileDialogs, *m_devices, m_recorder });
+    // A driver that is not there for the test that asks for it.
+    const bool noDriver
+        = QTest::currentTestFunction() == QLatin1String("missingDriverIsToldAtTheFirstTrial");
+    m_results = new SqliteResultsStore(
+        databasePath(),
+        { noDriver ? QStringLiteral("QNOSUCHSQL") : QStringLiteral("QSQLITE"), 200 });
+    m_windows = new WindowManager({ *m_port, *m_boxes, *m_store, *m_registry, *m_files, *m_programs,
+                                    m_tools, *m_dataFiles, *m_fileDialogs, *m_devices, *m_results,
+                                    m_recorder });
     m_windows->start();
     QVERIFY(QTest::qWaitForWindowExposed(main()));
 }
@@ -83,6 +104,7 @@ void tst_WindowManager::init()
 void tst_WindowManager::cleanup()
 {
     delete m_windows;
+    delete m_results;
     delete m_fileDialogs;
     delete m_dataFiles;
     delete m_devices;
@@ -271,32 +293,68 @@ void tst_WindowManager::calculationsBecomeTrials()
         QTest::keyClicks(calculator->findChild<QLineEdit *>(boxes.at(i)), typed.at(i));
     QTest::keyClick(calculator->findChild<QLineEdit *>(box), Qt::Key_Return);
 
-    const TrialTableModel &trials = m_windows->resultsSession().trials();
+    const QList<Trial> &trials = m_windows->resultsSession().trials();
     if (kind.isEmpty()) {
         QCOMPARE(m_boxes->boxes.size(), 1);
-        QCOMPARE(trials.rowCount(), 0);
-        QCOMPARE(m_dataFiles->appends, 0);
+        QCOMPARE(trials.size(), 0);
         return;
     }
     QVERIFY(m_boxes->boxes.isEmpty());
-    QCOMPARE(trials.rowCount(), 1);
-    QCOMPARE(trials.text(0, TrialTableModel::Kind), kind);
-    QCOMPARE(trials.text(0, TrialTableModel::Sample), QStringLiteral("felt"));
-    QCOMPARE(trials.text(0, TrialTableModel::Mu), mu);
-    QCOMPARE(m_dataFiles->appends, 1);
+    QCOMPARE(trials.size(), 1);
+    QCOMPARE(Trial::kindText(trials.at(0).measurement.kind), kind);
+    QCOMPARE(trials.at(0).sample, QStringLiteral("felt"));
+    QCOMPARE(FrictionCalc::format(trials.at(0).mu), mu);
+    QCOMPARE(trials.at(0).saved, Trial::Saved::Yes);
 }
 
-void tst_WindowManager::journalFailureIsToldAndTrialKept()
+// Without Qt's SQLite plugin the first trial says so in words; the trial is kept all the same.
+void tst_WindowManager::missingDriverIsToldAtTheFirstTrial()
 {
-    m_dataFiles->failWrites = true;
     main()->mnuToolsCalc->trigger();
     frmCalculate *calculator = m_windows->calculator();
     auto *angle = calculator->findChild<QLineEdit *>(QStringLiteral("txtStaticAngle"));
     QTest::keyClicks(angle, QStringLiteral("45"));
     QTest::keyClick(angle, Qt::Key_Return);
     QCOMPARE(m_boxes->boxes.size(), 1);
-    QVERIFY(m_boxes->boxes.at(0).text.contains(QStringLiteral("No space left on device")));
-    QCOMPARE(m_windows->resultsSession().trials().rowCount(), 1);
+    QVERIFY2(m_boxes->boxes.at(0).text.contains(QStringLiteral("libqt6sql6-sqlite")),
+             qPrintable(m_boxes->boxes.at(0).text));
+    QCOMPARE(m_windows->resultsSession().trials().size(), 1);
+    QCOMPARE(m_windows->resultsSession().trials().at(0).saved, Trial::Saved::New);
+}
+
+void tst_WindowManager::exitAsksWhileTrialsAreUnsaved_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("quits");
+    QTest::newRow("Quit Without Saving") << "Quit Without Saving" << true;
+    QTest::newRow("Cancel") << "Cancel" << false;
+}
+
+void tst_WindowManager::exitAsksWhileTrialsAreUnsaved()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, quits);
+    main()->mnuToolsCalc->trigger();
+    auto *angle = m_windows->calculator()->findChild<QLineEdit *>(QStringLiteral("txtStaticAngle"));
+    QTest::keyClicks(angle, QStringLiteral("30"));
+    QTest::keyClick(angle, Qt::Key_Return);
+    QVERIFY(m_boxes->boxes.isEmpty());
+    // Nothing unsaved: File > Exit asks only "OK to quit?".
+    m_boxes->answers << MessageBoxes::Answer::Cancel;
+    main()->mnuFileExit->trigger();
+    QCOMPARE(m_boxes->boxes.size(), 1);
+
+    {
+        DatabaseLock lock(databasePath());
+        QTest::keyClick(angle, Qt::Key_Return);
+        QCOMPARE(m_boxes->boxes.size(), 2);
+        m_boxes->chosen << button;
+        main()->mnuFileExit->trigger();
+    }
+    QCOMPARE(m_boxes->boxes.size(), 4);
+    QCOMPARE(m_boxes->boxes.at(3).choices.at(1), QStringLiteral("Quit Without Saving"));
+    QCOMPARE(main()->isVisible(), !quits);
+    QTRY_COMPARE(m_windows->calculator() == nullptr, quits);
 }
 
 void tst_WindowManager::portMapFollowsPortProperties()

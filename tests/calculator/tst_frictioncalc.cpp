@@ -40,6 +40,8 @@ private slots:
     void format_data();
     void format();
     void formatTakesTheLocalesDecimalSeparator();
+    void readsTheLocalesDecimalMark_data();
+    void readsTheLocalesDecimalMark();
     void formatRefusesNonFiniteValues();
 
     void extremeInputs_data();
@@ -311,19 +313,65 @@ void tst_FrictionCalc::formatTakesTheLocalesDecimalSeparator()
     QCOMPARE(std::get<FrictionResult>(FrictionCalc::staticCoefficient(QStringLiteral("30"), german))
                  .caption,
              QStringLiteral("\u00b5_static = 0,577"));
-    // The inputs are read with "." whatever the locale; a comma is not a decimal separator.
+    // The inputs are read with "." whatever the locale.
     QCOMPARE(std::get<FrictionResult>(FrictionCalc::kineticCoefficient(
                                           QStringLiteral("30"), QStringLiteral("10"),
                                           QStringLiteral("50"), QStringLiteral("9.80665"), german))
                  .caption,
              QStringLiteral("\u00b5_kinetic = -1,778"));
-    QVERIFY(std::holds_alternative<FrictionMessage>(
-        FrictionCalc::staticCoefficient(QStringLiteral("22,5"), german)));
 
     QLocale::setDefault(german);
     const QString byDefault = FrictionCalc::format(0.0625);
     QLocale::setDefault(QLocale::c());
     QCOMPARE(byDefault, QStringLiteral("0,063"));
+}
+
+void tst_FrictionCalc::readsTheLocalesDecimalMark_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("angle");
+    // The caption, or empty when the angle is refused.
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<double>("angleRead");
+
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    // tan 24.228° = 0.45000...
+    QTest::newRow("German comma") << german << "24,228"
+                                  << "\u00b5_static = 0,450" << 24.228;
+    QTest::newRow("German point") << german << "24.228"
+                                  << "\u00b5_static = 0,450" << 24.228;
+    QTest::newRow("German comma between blanks") << german << " 24,228\t"
+                                                 << "\u00b5_static = 0,450" << 24.228;
+    QTest::newRow("German comma before an exponent") << german << "2,4228e1"
+                                                     << "\u00b5_static = 0,450" << 24.228;
+    QTest::newRow("German, both marks") << german << "1.024,5"
+                                        << "" << 0.0;
+    QTest::newRow("German, two commas") << german << "2,4,2"
+                                        << "" << 0.0;
+    QTest::newRow("English comma") << english << "24,228"
+                                   << "" << 0.0;
+    QTest::newRow("English point") << english << "24.228"
+                                   << "\u00b5_static = 0.450" << 24.228;
+}
+
+void tst_FrictionCalc::readsTheLocalesDecimalMark()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, angle);
+    QFETCH(QString, caption);
+    QFETCH(double, angleRead);
+
+    const FrictionOutcome outcome = FrictionCalc::staticCoefficient(angle, locale);
+    if (caption.isEmpty()) {
+        QVERIFY(std::holds_alternative<FrictionMessage>(outcome));
+        return;
+    }
+    const auto *result = std::get_if<FrictionResult>(&outcome);
+    QVERIFY(result);
+    QCOMPARE(result->caption, caption);
+    // The number kept for Results is the one the caption was computed from.
+    QCOMPARE(result->measurement.angleDeg, angleRead);
 }
 
 void tst_FrictionCalc::formatRefusesNonFiniteValues()

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -35,6 +37,7 @@ private slots:
     void otherKeysReachTheBoxUntouched();
     void failedCalculationKeepsTheEarlierResult();
     void extremeInputKeepsTheResultAndNamesTheProblem();
+    void germanDecimalCommasReachTheTrial();
     void defaultWithEmptyBoxes();
     void defaultAfterGravityChangedRecalculates();
 
@@ -69,6 +72,36 @@ void tst_frmCalculate::init()
 void tst_frmCalculate::cleanup()
 {
     m_window.reset();
+}
+
+void tst_frmCalculate::germanDecimalCommasReachTheTrial()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+    showAndActivate();
+    QSignalSpy trials(m_window.get(), &frmCalculate::trialCalculated);
+
+    const struct
+    {
+        const char *box;
+        const char *text;
+    } typed[] = { { "txtKineticAngle", "24,228" },
+                  { "txtKineticLength", "5" },
+                  { "txtKineticTime", "146,64" } };
+    for (const auto &t : typed) {
+        box(t.box)->setFocus();
+        QTest::keyClicks(box(t.box), QString::fromLatin1(t.text));
+    }
+    QTest::keyClick(box("txtKineticTime"), Qt::Key_Return);
+
+    QCOMPARE(m_boxes.boxes.size(), 0);
+    // µk = tan 24.228° - 2·0.05 m / (9.80665 m/s² · 0.14664² s² · cos 24.228°) = 0.450 - 0.130
+    QCOMPARE(label("lblKineticCoeff")->text(), QStringLiteral("\u00b5_kinetic = 0,320"));
+    QCOMPARE(trials.size(), 1);
+    const auto trial = trials.at(0).at(0).value<FrictionTrial>();
+    QCOMPARE(trial.angleDeg, 24.228);
+    QCOMPARE(trial.lengthCm, 5.0);
+    QCOMPARE(trial.deltaTMs, 146.64);
 }
 
 void tst_frmCalculate::showAndActivate()

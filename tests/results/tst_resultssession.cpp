@@ -1,19 +1,25 @@
+#include "databaselock.h"
 #include "fakedatafiles.h"
 #include "resultssession.h"
+#include "sqliteresultsstore.h"
+#include "summarytablemodel.h"
+#include "trialtablemodel.h"
 
+#include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
+#include <unistd.h>
 
 namespace {
 
-const QString kJournal = QStringLiteral("/data/Tiltbench/results/2026-12-07.csv");
 const QByteArray kHeader
     = "trial,time,sample,kind,angle_deg,length_cm,delta_t_ms,g_m_s2,mu,mu_uncertainty\n";
-
-QDateTime morning()
-{
-    return QDateTime(QDate(2026, 12, 7), QTime(9, 30), Qt::OffsetFromUTC, 3600);
-}
+const QByteArray kMu30 = "0.57735026918962573";
 
 FrictionTrial staticTrial(double angle)
 {
@@ -22,293 +28,385 @@ FrictionTrial staticTrial(double angle)
     return trial;
 }
 
-FrictionTrial kineticTrial(double angle, double length, double time)
+bool near(double a, double b)
 {
-    FrictionTrial trial { FrictionTrial::Kind::Kinetic, angle, length, time, 9.80665 };
-    return trial;
+    return std::abs(a - b) < 1e-7;
 }
 
 } // namespace
 
-// The day's trials as the session keeps them: journal, summary, import and export.
+// The open run as the session keeps it in the database: restarts, failed commits, a second
+// program, the old journals and CSV files.
 class tst_ResultsSession : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
-    void journalKeepsTrialsAcrossRuns();
-    void damagedJournalLoses_data();
-    void damagedJournalLoses();
-    void unreadableJournalIsOnlyAppendedTo();
-    void rowsGoInRunsAndGaps();
-    void journalCutInItsFirstWriteGetsItsHeader();
-    void summaryGroupsBySampleAndKind();
-    void csvRoundTripInCommaDecimalLocale();
-    void badCsvIsRefusedWhole_data();
-    void badCsvIsRefusedWhole();
+    void trialsKeepTheirUncertaintiesAcrossARestart();
+    void lockedDatabaseKeepsTheTrialUntilItIsWritten();
+    void fullDiskKeepsTheTrialUntilSpaceReturns();
+    void secondProgramsTrialsAppear();
+    void excludedTrialsLeaveSummaryAndPlot();
+    void journalsAreImportedOnce();
+    void openCsv_data();
+    void openCsv();
+    void exportRoundTripKeepsEverything();
 
 private:
-    ResultsSession *newSession();
+    ResultsSession *newSession(int busyTimeoutMs = 5000);
 
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_database;
+    QDateTime m_now;
     FakeDataFiles *m_files = nullptr;
-    QList<ResultsSession *> m_sessions;
+    QList<QObject *> m_owned;
 };
+
+void tst_ResultsSession::initTestCase()
+{
+    // Times are shown in local time: the tests read them in UTC.
+    qputenv("TZ", "UTC");
+    tzset();
+}
 
 void tst_ResultsSession::init()
 {
     QLocale::setDefault(QLocale::c());
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_database = m_dir->filePath(QStringLiteral("results.sqlite"));
+    m_now = QDateTime(QDate(2026, 12, 7), QTime(9, 30), Qt::UTC);
     m_files = new FakeDataFiles;
 }
 
 void tst_ResultsSession::cleanup()
 {
-    qDeleteAll(m_sessions);
-    m_sessions.clear();
+    // Sessions before their stores.
+    while (!m_owned.isEmpty())
+        delete m_owned.takeLast();
     delete m_files;
 }
 
-ResultsSession *tst_ResultsSession::newSession()
+// A start of the program: a store and a session of their own on the same database.
+ResultsSession *tst_ResultsSession::newSession(int busyTimeoutMs)
 {
-    m_sessions << new ResultsSession(*m_files, [] { return morning(); });
-    return m_sessions.last();
+    auto *store = new SqliteResultsStore(m_database, { QStringLiteral("QSQLITE"), busyTimeoutMs });
+    auto *session = new ResultsSession(*store, *m_files, [this] { return m_now; });
+    m_owned << store << session;
+    return session;
 }
 
-void tst_ResultsSession::journalKeepsTrialsAcrossRuns()
+void tst_ResultsSession::trialsKeepTheirUncertaintiesAcrossARestart()
 {
     ResultsSession *first = newSession();
     first->setSample(QStringLiteral("felt"));
-    QVERIFY(!first->addTrial(staticTrial(30)));
-    first->setSample(QStringLiteral("wood"));
-    QVERIFY(!first->addTrial(kineticTrial(25, 10, 200)));
-    QCOMPARE(m_files->appends, 2);
-    QCOMPARE(first->journalPath(), kJournal);
-    // Each row reached the journal on its own append, header first: no rewrite was needed.
-    QVERIFY(m_files->files.value(kJournal).startsWith(kHeader
-                                                      + "1,2026-12-07T09:30:00.000+01:00,"
-                                                        "felt,Static,30,,,,0.57735"));
-    QCOMPARE(m_files->replacements, 0);
+    first->setUncertainties({ 1.0, 0.1, 1.0 });
+    QVERIFY(!first->addTrial(staticTrial(45)));
+    first->setUncertainties({ 0.5, 0.2, 2.0 });
+    // A run goes on past midnight.
+    m_now = QDateTime(QDate(2026, 12, 8), QTime(0, 0, 5), Qt::UTC);
+    QVERIFY(!first->addTrial(staticTrial(45)));
+    QVERIFY(!first->setNote(0, QStringLiteral("block chipped")));
+    QVERIFY(!first->setUsed({ 1 }, false));
 
     ResultsSession *second = newSession();
-    TrialTableModel &trials = second->trials();
-    QCOMPARE(trials.rowCount(), 2);
-    QCOMPARE(trials.text(1, TrialTableModel::Sample), QStringLiteral("wood"));
-    QCOMPARE(trials.text(1, TrialTableModel::Mu), QStringLiteral("0.326"));
-    QCOMPARE(trials.trials().at(1).mu, first->trials().trials().at(1).mu);
-    QVERIFY(second->note().isEmpty());
+    const QList<Trial> &trials = second->trials();
+    QCOMPARE(trials.size(), 2);
+    // sec^2(45) = 2: 2 x 1 degree = 0.0349066 rad, then 2 x 0.5 degree.
+    QVERIFY(near(trials.at(0).muUncertainty, 0.0349066));
+    QVERIFY(near(trials.at(1).muUncertainty, 0.0174533));
+    QCOMPARE(trials.at(0).uncertainties.angleDeg, 1.0);
+    QCOMPARE(second->run().uncertainties.deltaTMs, 2.0);
+    QCOMPARE(trials.at(0).note, QStringLiteral("block chipped"));
+    QVERIFY(trials.at(0).used());
+    QVERIFY(!trials.at(1).used());
+    QCOMPARE(trials.at(1).number, 2);
+    TrialTableModel model(*second);
+    QCOMPARE(model.text(0, TrialTableModel::Time), QStringLiteral("2026-12-07 09:30:00"));
+    QCOMPARE(model.text(1, TrialTableModel::Time), QStringLiteral("2026-12-08 00:00:05"));
 
-    // Numbers go on after the highest one kept; a deleted row takes its number with it.
-    QVERIFY(!second->removeRows({ 0 }));
-    QVERIFY(!second->addTrial(staticTrial(45)));
-    ResultsSession *third = newSession();
-    QCOMPARE(third->trials().rowCount(), 2);
-    QCOMPARE(third->trials().text(0, TrialTableModel::Number), QStringLiteral("2"));
-    QCOMPARE(third->trials().text(1, TrialTableModel::Number), QStringLiteral("3"));
+    // Apply to All Trials puts the run's values into every trial, and that stays too.
+    QVERIFY(!second->applyUncertaintiesToAll());
+    QVERIFY(near(newSession()->trials().at(0).muUncertainty, 0.0174533));
 }
 
-void tst_ResultsSession::damagedJournalLoses_data()
+void tst_ResultsSession::lockedDatabaseKeepsTheTrialUntilItIsWritten()
 {
-    QTest::addColumn<QByteArray>("tail");
-    QTest::addColumn<QString>("note");
-
-    // A power cut can stop the writer anywhere in the last line.
-    QTest::newRow("cut inside the last number")
-        << QByteArray("3,2026-12-07T09:32:00.000+01:00,felt,Static,45,,,,0.99") << "Line 5";
-    QTest::newRow("cut inside a quoted sample")
-        << QByteArray("3,2026-12-07T09:32:00.000+01:00,\"felt, gr") << "Line 5";
-    QTest::newRow("cut after a comma") << QByteArray("3,2026-12-07T09:3") << "Line 5";
-}
-
-void tst_ResultsSession::damagedJournalLoses()
-{
-    QFETCH(QByteArray, tail);
-    QFETCH(QString, note);
-
-    const QByteArray damaged = kHeader
-        + "1,2026-12-07T09:30:00.000+01:00,felt,Static,30,,,,0.57735026918962573,0.01\n"
-          "2,2026-12-07T09:31:00.000+01:00,\"felt,\nsmooth\",Kinetic,25,10,200,9.80665,0.3,\n"
-        + tail;
-    m_files->files[kJournal] = damaged;
-    ResultsSession *session = newSession();
-    QSignalSpy noted(session, &ResultsSession::noteChanged);
-    QCOMPARE(session->trials().rowCount(), 2);
-    QCOMPARE(noted.count(), 1);
-    QVERIFY2(session->note().startsWith(note), qPrintable(session->note()));
-    QCOMPARE(session->trials().text(1, TrialTableModel::Sample), QStringLiteral("felt,\nsmooth"));
-    // Written anew, but the journal as it was is kept beside it, stamped with the time it was read.
-    QCOMPARE(m_files->files.value(kJournal + ".093000.damaged"), damaged);
-
-    // The next trial must start a line of its own, not continue the broken one.
-    QVERIFY(!session->addTrial(staticTrial(10)));
-    ResultsSession *again = newSession();
-    QCOMPARE(again->trials().rowCount(), 3);
-    QVERIFY(again->note().isEmpty());
-    QCOMPARE(again->trials().text(2, TrialTableModel::Number), QStringLiteral("3"));
-}
-
-// A journal that cannot be read is never written anew from an empty table, nor given a second
-// header: new trials are appended after what is there.
-void tst_ResultsSession::unreadableJournalIsOnlyAppendedTo()
-{
-    const QByteArray kept
-        = kHeader + "1,2026-12-07T09:30:00.000+01:00,felt,Static,30,,,,0.57735026918962573,0.01\n";
-    m_files->files[kJournal] = kept;
-    m_files->failReads = true;
-    ResultsSession *session = newSession();
-    QCOMPARE(session->trials().rowCount(), 0);
-    QVERIFY2(session->note().contains(QStringLiteral("Input/output error")),
-             qPrintable(session->note()));
-
-    QVERIFY(!session->addTrial(staticTrial(45)));
-    QVERIFY(session->removeRows({ 0 }));
-    QVERIFY(session->clear());
-    QVERIFY(m_files->files.value(kJournal).startsWith(kept + "1,"));
-    QCOMPARE(m_files->files.value(kJournal).count("trial,time"), 1);
-}
-
-// Neighbouring rows go together, rows apart one by one, in any order given.
-void tst_ResultsSession::rowsGoInRunsAndGaps()
-{
-    ResultsSession *session = newSession();
-    for (double angle : { 10.0, 20.0, 30.0, 40.0, 50.0 })
-        QVERIFY(!session->addTrial(staticTrial(angle)));
-    QVERIFY(!session->removeRows({ 2, 0, 1, 4, 1 }));
-    QCOMPARE(session->trials().rowCount(), 1);
-    QCOMPARE(session->trials().text(0, TrialTableModel::Number), QStringLiteral("4"));
-    QCOMPARE(newSession()->trials().rowCount(), 1);
-}
-
-void tst_ResultsSession::journalCutInItsFirstWriteGetsItsHeader()
-{
-    m_files->files[kJournal] = QByteArray();
-    ResultsSession *session = newSession();
+    ResultsSession *session = newSession(200);
     QVERIFY(!session->addTrial(staticTrial(30)));
-    QVERIFY(m_files->files.value(kJournal).startsWith(kHeader + "1,"));
-    QCOMPARE(newSession()->trials().rowCount(), 1);
+    QSignalSpy appended(session, &ResultsSession::trialsAppended);
+    {
+        DatabaseLock lock(m_database);
+        QVERIFY(lock.held());
+        const auto error = session->addTrial(staticTrial(45));
+        QVERIFY(error);
+        QCOMPARE(error->kind, StoreError::Kind::Busy);
+        // Shown all the same, without a number yet.
+        QCOMPARE(appended.count(), 1);
+        QCOMPARE(session->trials().size(), 2);
+        QCOMPARE(session->trials().at(1).saved, Trial::Saved::New);
+        QCOMPARE(TrialTableModel(*session).text(1, TrialTableModel::Number),
+                 QStringLiteral("not saved"));
+        QCOMPARE(session->unsavedCount(), 1);
+        // A change to a saved trial waits with it.
+        QVERIFY(session->setNote(0, QStringLiteral("chipped")));
+        QCOMPARE(session->trials().at(0).saved, Trial::Saved::Changed);
+        QCOMPARE(session->unsavedCount(), 2);
+    }
+    // The next write takes what waited with it, in order.
+    QVERIFY(!session->addTrial(staticTrial(60)));
+    QCOMPARE(session->unsavedCount(), 0);
+    const QList<Trial> &again = newSession()->trials();
+    QCOMPARE(again.at(0).note, QStringLiteral("chipped"));
+    QCOMPARE(again.size(), 3);
+    QCOMPARE(again.at(1).number, 2);
+    QCOMPARE(again.at(1).measurement.angleDeg, 45.0);
+    QCOMPARE(again.at(2).number, 3);
 }
 
-void tst_ResultsSession::summaryGroupsBySampleAndKind()
+// A real full disk: a small tmpfs filled to the last byte. Only root may mount one. 64 KiB, as
+// the journal was tried with, does not even hold a new database: its write-ahead log index alone
+// takes 32 KiB.
+void tst_ResultsSession::fullDiskKeepsTheTrialUntilSpaceReturns()
+{
+    if (geteuid() != 0)
+        QSKIP("needs root to mount a small tmpfs; the locked database stands in for it");
+    const QString mount = m_dir->filePath(QStringLiteral("full"));
+    QVERIFY(QDir().mkpath(mount));
+    if (QProcess::execute(QStringLiteral("mount"),
+                          { QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                            QStringLiteral("size=256k"), QStringLiteral("tmpfs"), mount })
+        != 0)
+        QSKIP("mount -t tmpfs is not allowed here (a container without CAP_SYS_ADMIN)");
+    const auto unmount = qScopeGuard([&] {
+        QProcess::execute(QStringLiteral("umount"), { QStringLiteral("-l"), mount });
+    });
+    m_database = mount + QStringLiteral("/results.sqlite");
+
+    ResultsSession *session = newSession();
+    const auto first = session->addTrial(staticTrial(30));
+    QVERIFY2(!first, qPrintable(first ? first->detail : QString()));
+    QFile filler(mount + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(512, 'x');
+    while (filler.write(block) == block.size() && filler.flush()) { }
+    filler.close();
+
+    const auto error = session->addTrial(staticTrial(45));
+    QVERIFY(error);
+    QCOMPARE(error->kind, StoreError::Kind::DiskFull);
+    QCOMPARE(session->trials().at(1).saved, Trial::Saved::New);
+
+    QVERIFY(filler.remove());
+    QVERIFY(!session->retrySaving());
+    QCOMPARE(session->trials().at(1).number, 2);
+    QCOMPARE(newSession()->trials().size(), 2);
+}
+
+// Two programs on one run: each sees the other's trials without asking, and numbers never clash.
+void tst_ResultsSession::secondProgramsTrialsAppear()
+{
+    ResultsSession *first = newSession();
+    QVERIFY(!first->addTrial(staticTrial(30)));
+    ResultsSession *second = newSession();
+    QCOMPARE(second->trials().size(), 1);
+
+    QSignalSpy appended(first, &ResultsSession::trialsAppended);
+    QVERIFY(!second->addTrial(staticTrial(45)));
+    QVERIFY(appended.wait(1000));
+    QCOMPARE(first->trials().size(), 2);
+    QCOMPARE(first->trials().at(1).number, 2);
+
+    QVERIFY(!first->addTrial(staticTrial(60)));
+    QVERIFY(!second->addTrial(staticTrial(20)));
+    QCOMPARE(first->trials().constLast().number, 3);
+    QCOMPARE(second->trials().constLast().number, 4);
+
+    // A change made by the other program is read again, not overwritten.
+    QSignalSpy reset(first, &ResultsSession::trialsReset);
+    QVERIFY(!second->setUsed({ 0 }, false));
+    QVERIFY(reset.wait(1000));
+    QTRY_COMPARE(first->trials().size(), 4);
+    QVERIFY(!first->trials().at(0).used());
+}
+
+void tst_ResultsSession::excludedTrialsLeaveSummaryAndPlot()
 {
     ResultsSession *session = newSession();
+    SummaryTableModel summary(*session);
     session->setSample(QStringLiteral("felt"));
-    session->addTrial(staticTrial(30));
-    session->addTrial(kineticTrial(30, 5, 100));
-    session->addTrial(staticTrial(45));
-    session->setSample(QStringLiteral("wood"));
-    session->addTrial(staticTrial(10));
-
-    const SummaryTableModel &summary = session->summary();
-    QCOMPARE(summary.rowCount(), 3);
-    const auto cell
-        = [&](int row, int column) { return summary.data(summary.index(row, column)).toString(); };
-    // felt static: 0.5773503 and 1; mean 0.7886751, s = 0.4226497 / sqrt(2) = 0.2988585,
-    // standard error 0.2113249.
-    QCOMPARE(cell(0, SummaryTableModel::Count), QStringLiteral("2"));
-    QCOMPARE(cell(0, SummaryTableModel::Mean), QStringLiteral("0.789"));
-    QCOMPARE(cell(0, SummaryTableModel::StandardDeviation), QStringLiteral("0.2989"));
-    QCOMPARE(cell(0, SummaryTableModel::StandardError), QStringLiteral("0.2113"));
-    QCOMPARE(cell(1, SummaryTableModel::Kind), QStringLiteral("Kinetic"));
-    QCOMPARE(cell(1, SummaryTableModel::StandardDeviation), QString());
-    QCOMPARE(cell(2, SummaryTableModel::Sample), QStringLiteral("wood"));
-
-    // Renaming a trial's sample in the table moves it to the other group.
-    TrialTableModel &trials = session->trials();
-    QVERIFY(trials.setData(trials.index(2, TrialTableModel::Sample), QStringLiteral("wood")));
-    QCOMPARE(cell(0, SummaryTableModel::Count), QStringLiteral("1"));
-    QCOMPARE(cell(2, SummaryTableModel::Count), QStringLiteral("2"));
-    QVERIFY(m_files->files.value(kJournal).contains("3,2026-12-07T09:30:00.000+01:00,wood,"));
+    for (double angle : { 30.0, 45.0, 60.0 })
+        QVERIFY(!session->addTrial(staticTrial(angle)));
+    QCOMPARE(summary.groups().at(0).statistics.count(), 3);
+    QVERIFY(!session->setUsed({ 2 }, false));
+    // 0.5773503 and 1: mean 0.7886751.
+    QCOMPARE(summary.groups().at(0).statistics.count(), 2);
+    QCOMPARE(summary.data(summary.index(0, SummaryTableModel::Mean)).toString(),
+             QStringLiteral("0.789"));
+    QCOMPARE(session->plotData().at(0).points.size(), 2);
+    QCOMPARE(session->trials().size(), 3);
 }
 
-void tst_ResultsSession::csvRoundTripInCommaDecimalLocale()
+void tst_ResultsSession::journalsAreImportedOnce()
 {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    ResultsSession *session = newSession();
-    const QStringList samples { QStringLiteral("felt, grey"), QStringLiteral("say \"oak\""),
-                                QStringLiteral("two\nlines"), QStringLiteral("Kork \u00b5") };
-    for (const QString &sample : samples) {
-        session->setSample(sample);
-        session->addTrial(kineticTrial(27.5, 5.25, 112.5));
-    }
-    QCOMPARE(session->trials().text(0, TrialTableModel::Length), QStringLiteral("5,25"));
-
-    const QString path = QStringLiteral("/home/lab/export.csv");
-    QVERIFY(!session->exportCsv(path));
-    const QByteArray bytes = m_files->files.value(path);
-    QVERIFY(bytes.startsWith(kHeader));
-    QVERIFY(bytes.contains(",\"felt, grey\",Kinetic,27.5,5.25,112.5,9.80665,"));
-    QVERIFY(bytes.contains(",\"say \"\"oak\"\"\",Kinetic,"));
-    QVERIFY(bytes.contains(",\"two\nlines\",Kinetic,"));
-    QVERIFY(bytes.contains(QStringLiteral(",Kork \u00b5,Kinetic,").toUtf8()));
-
-    const auto opened = session->openCsv(path);
-    QCOMPARE(std::get<qsizetype>(opened), 4);
-    const QList<Trial> &trials = session->trials().trials();
-    QCOMPARE(trials.size(), 8);
-    for (int i = 0; i < 4; ++i) {
-        const Trial &original = trials.at(i);
-        const Trial &back = trials.at(i + 4);
-        QCOMPARE(back.number, i + 5);
-        QCOMPARE(back.sample, samples.at(i));
-        QCOMPARE(back.time, original.time);
-        QCOMPARE(back.measurement.lengthCm, 5.25);
-        QCOMPARE(back.measurement.deltaTMs, 112.5);
-        // Bit for bit, not merely close.
-        QCOMPARE(back.mu, original.mu);
-    }
-}
-
-void tst_ResultsSession::badCsvIsRefusedWhole_data()
-{
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<int>("column");
-
-    const QByteArray good = "1,2026-12-07T09:30:00+01:00,felt,Static,30,,,,0.577,\n";
-    QTest::newRow("no header") << QByteArray(good) << 1 << 1;
-    QTest::newRow("header column misspelt")
-        << QByteArray("trial,time,sample,kind,angle,length_cm,delta_t_ms,g_m_s2,mu,"
-                      "mu_uncertainty\n")
-        << 1 << 24;
-    QTest::newRow("kind unknown") << kHeader + good
-            + "2,2026-12-07T09:31:00+01:00,felt,Sliding,30,,,,0.577,\n"
-                                  << 3 << 34;
-    QTest::newRow("comma decimal angle")
-        << kHeader + good + "2,2026-12-07T09:31:00+01:00,\"a,b\",Static,\"30,5\",,,,0.5,\n"
-        << 3 << 42;
-    QTest::newRow("angle of 90") << kHeader + "1,2026-12-07T09:30:00+01:00,x,Static,90,,,,1,\n"
-                                 << 2 << 38;
-    QTest::newRow("kinetic without time")
-        << kHeader + good + "2,2026-12-07T09:31:00+01:00,x,Kinetic,30,5,,9.8,0.2,\n"
-        << 3 << 44;
-    QTest::newRow("quote left open on line 4")
-        << kHeader + good + good + "3,2026-12-07T09:31:00+01:00,\"felt,Static,30,,,,0.5,\n"
-        << 4 << 29;
-    QTest::newRow("eleven fields") << kHeader + "1,2026-12-07T09:30:00+01:00,x,Static,30,,,,1,,9\n"
-                                   << 2 << 47;
-    QTest::newRow("bad time") << kHeader + "1,yesterday,x,Static,30,,,,1,\n" << 2 << 3;
-}
-
-void tst_ResultsSession::badCsvIsRefusedWhole()
-{
-    QFETCH(QByteArray, body);
-    QFETCH(int, line);
-    QFETCH(int, column);
+    const QString folder = QStringLiteral("/data/Tiltbench/results/");
+    // A day with its δµ as it was shown then (0.0123, not what the ± values of today give).
+    m_files->files[folder + "2026-12-05.csv"] = kHeader
+        + "1,2026-12-05T10:00:00.000+01:00,felt,Static,30,,,," + kMu30 + ",0.0123\n"
+        + "2,2026-12-05T10:01:00.000+01:00,felt,Static,30,,,," + kMu30 + ",0.0123\n";
+    // Two programs on one day: a second header and numbers from 1 again.
+    m_files->files[folder + "2026-12-06.csv"] = kHeader
+        + "1,2026-12-06T10:00:00.000Z,a,Static,30,,,," + kMu30 + ",0.01\n" + kHeader
+        + "1,2026-12-06T10:00:01.000Z,b,Static,30,,,," + kMu30 + ",0.01\n"
+        + "2,2026-12-06T10:00:02.000Z,b,Static,30,,,," + kMu30 + ",0.01\n";
+    // A quote left open on line 3: the trials after it are kept.
+    m_files->files[folder + "2026-12-07.csv"] = kHeader
+        + "1,2026-12-07T09:00:00.000Z,felt,Static,30,,,," + kMu30 + ",0.01\n"
+        + "2,2026-12-07T09:01:00.000Z,\"felt,Static,30,,,," + kMu30 + ",0.01\n"
+        + "3,2026-12-07T09:02:00.000Z,felt,Static,30,,,," + kMu30 + ",0.01\n"
+        + "4,2026-12-07T09:03:00.000Z,felt,Static,30,,,," + kMu30 + ",0.01\n";
+    m_files->files[folder + "2026-12-04.csv"] = kHeader;
+    m_files->unreadable.insert(folder + "2026-12-04.csv");
+    m_files->files[folder + "2026-12-07.csv.093000.damaged"] = "whatever";
 
     ResultsSession *session = newSession();
-    session->addTrial(staticTrial(20));
-    const QByteArray journal = m_files->files.value(kJournal);
-    m_files->files[QStringLiteral("/in.csv")] = body;
+    const QString note = session->note();
+    QVERIFY2(note.contains(QStringLiteral("8 trials from 3 files")), qPrintable(note));
+    QVERIFY2(note.contains(QStringLiteral("2026-12-07.csv, line 3, column 28: a quoted field is "
+                                          "not closed; left out")),
+             qPrintable(note));
+    QVERIFY(note.contains(QStringLiteral("2026-12-04.csv was not imported: Input/output error")));
+    // Today's journal is the run opened.
+    QCOMPARE(session->run().name, QStringLiteral("2026-12-07"));
+    QCOMPARE(session->trials().size(), 3);
+    QCOMPARE(session->trials().at(2).number, 4);
 
-    const auto opened = session->openCsv(QStringLiteral("/in.csv"));
-    const auto *fault = std::get_if<TrialCsv::Fault>(&opened);
-    QVERIFY(fault);
-    QCOMPARE(fault->line, line);
-    QCOMPARE(fault->column, column);
-    QCOMPARE(session->trials().rowCount(), 1);
-    QCOMPARE(m_files->files.value(kJournal), journal);
+    const auto runs = std::get<QList<RunListing>>(session->runs());
+    QCOMPARE(runs.size(), 3);
+    QCOMPARE(runs.at(0).run.name, QStringLiteral("2026-12-05"));
+    QCOMPARE(runs.at(1).trialCount, 3);
+    QVERIFY(session->openRun(runs.at(0).run.id) == std::nullopt);
+    QCOMPARE(session->trials().at(0).muUncertainty, 0.0123);
+    QCOMPARE(session->trials().at(0).time, QDateTime(QDate(2026, 12, 5), QTime(9, 0), Qt::UTC));
+    QVERIFY(session->openRun(runs.at(1).run.id) == std::nullopt);
+    QCOMPARE(session->trials().at(2).number, 3);
+    QCOMPARE(session->trials().at(2).sample, QStringLiteral("b"));
+
+    // The files stay, and the next start imports nothing again.
+    QVERIFY(m_files->files.contains(folder + "2026-12-05.csv"));
+    ResultsSession *again = newSession();
+    QVERIFY(again->note().isEmpty());
+    QCOMPARE(std::get<QList<RunListing>>(again->runs()).size(), 3);
 }
 
-QTEST_APPLESS_MAIN(tst_ResultsSession)
+void tst_ResultsSession::openCsv_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("added");
+    QTest::addColumn<QList<int>>("skippedLines");
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<double>("firstUncertainty");
+
+    const QByteArray row1 = "1,2026-12-06T10:00:00.000+01:00,felt,Static,30,,,," + kMu30;
+    const QByteArray row2 = "2,2026-12-06T10:01:00.000Z,felt,Static,30,,,," + kMu30;
+    QTest::newRow("ten columns keep their δµ") << kHeader + row1 + ",0.0123\n"
+                                               << 1 << QList<int>() << QString() << 0.0123;
+    // sec^2(30) = 4/3 of 0.5 degree = 0.00872665 rad.
+    QTest::newRow("an empty δµ comes from the run's ± values") << kHeader + row1
+            + ",\n" << 1 << QList<int>() << QString() << 0.0116355;
+    QTest::newRow("mu that its inputs do not give is refused by line")
+        << kHeader + row1 + ",0.01\n" + "2,2026-12-06T10:01:00Z,felt,Static,30,,,,0.58,0.01\n"
+            + "3,2026-12-06T10:02:00Z,felt,Static,45,,,,1,0.01\n"
+        << 2 << QList<int> { 3 } << QString() << 0.01;
+    QTest::newRow("blank lines, a trailing one too")
+        << kHeader + row1 + ",0.01\n\n" + row2 + ",0.01\n,,,,,,,,,\n\n"
+        << 2 << QList<int>() << QString() << 0.01;
+    QTest::newRow("semicolons and decimal commas") << QByteArray(kHeader).replace(',', ';')
+            + "1;2026-12-06T10:00:00Z;\"felt; grey\";Static;30;;;;0,57735026918962573;0,02\n"
+                                                   << 1 << QList<int>() << QString() << 0.02;
+    QTest::newRow("a header that is not ours, by semicolons")
+        << QByteArray("Versuch;Zeit;Probe;Art\n1;2026;x;y\n") << 0 << QList<int>()
+        << "the file looks separated by ';'" << 0.0;
+    QTest::newRow("a header that is not ours, by commas")
+        << QByteArray("trial,time,sample,kind,angle\n") << 0 << QList<int>()
+        << "the file does not look separated by ';'" << 0.0;
+    QTest::newRow("a quote left open, then good lines")
+        << kHeader + row1 + ",0.01\n" + "2,2026-12-06T10:01:00Z,\"felt,Static,30,,,," + kMu30
+            + ",0.01\n" + row2 + ",0.01\n" + row2 + ",0.01\n"
+        << 3 << QList<int> { 3 } << QString() << 0.01;
+    QTest::newRow("nine fields") << kHeader + "1,2026-12-06T10:00:00Z,felt,Static,30,,,," + kMu30
+            + "\n" + row2 + ",0.01\n"
+                                 << 1 << QList<int> { 2 } << QString() << 0.01;
+}
+
+void tst_ResultsSession::openCsv()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, added);
+    QFETCH(QList<int>, skippedLines);
+    QFETCH(QString, refusal);
+    QFETCH(double, firstUncertainty);
+
+    ResultsSession *session = newSession();
+    QVERIFY(!session->addTrial(staticTrial(20)));
+    const qint64 before = session->run().id;
+    m_files->files[QStringLiteral("/lab/bench 3.csv")] = file;
+    const auto opened = session->openCsv(QStringLiteral("/lab/bench 3.csv"));
+    if (!refusal.isEmpty()) {
+        const auto *fault = std::get_if<TrialCsv::Fault>(&opened);
+        QVERIFY(fault);
+        QVERIFY2(fault->what.contains(refusal), qPrintable(fault->what));
+        QCOMPARE(session->run().id, before);
+        return;
+    }
+    const auto &imported = std::get<ResultsSession::Imported>(opened);
+    QCOMPARE(imported.added, added);
+    QList<int> lines;
+    for (const TrialCsv::Fault &fault : imported.skipped)
+        lines << fault.line;
+    QCOMPARE(lines, skippedLines);
+    QVERIFY(!imported.error);
+    // A run of its own, named after the file, and saved.
+    QCOMPARE(session->run().name, QStringLiteral("bench 3"));
+    QVERIFY(session->run().id != before);
+    QCOMPARE(newSession()->trials().size(), added);
+    QVERIFY2(near(session->trials().at(0).muUncertainty, firstUncertainty),
+             qPrintable(QString::number(session->trials().at(0).muUncertainty, 'g', 9)));
+}
+
+// Times go out in UTC: a local offset with seconds (+01:00:28) once moved a trial by 28 s.
+void tst_ResultsSession::exportRoundTripKeepsEverything()
+{
+    ResultsSession *session = newSession();
+    m_now = QDateTime(QDate(2026, 12, 7), QTime(9, 30), Qt::OffsetFromUTC, 3628);
+    session->setSample(QStringLiteral("felt, \"grey\"\nside B"));
+    session->setUncertainties({ 0.25, 0.05, 0.5 });
+    QVERIFY(!session->addTrial({ FrictionTrial::Kind::Kinetic, 25, 10, 200, 9.80665 }));
+    QVERIFY(!session->addTrial(staticTrial(30)));
+    QVERIFY(!session->setUsed({ 0 }, false));
+    QVERIFY(!session->setNote(1, QStringLiteral("edge, worn")));
+    QVERIFY(!session->exportCsv(QStringLiteral("/lab/out.csv")));
+    const QByteArray bytes = m_files->files.value(QStringLiteral("/lab/out.csv"));
+    QVERIFY2(bytes.contains(",2026-12-07T08:29:32.000Z,"), bytes.constData());
+    QVERIFY(bytes.startsWith(kHeader.trimmed()
+                             + ",run,angle_unc_deg,length_unc_cm,"
+                               "delta_t_unc_ms,excluded,note\n"));
+
+    QVERIFY(std::holds_alternative<ResultsSession::Imported>(
+        session->openCsv(QStringLiteral("/lab/out.csv"))));
+    const QList<Trial> &back = newSession()->trials();
+    QCOMPARE(back.size(), 2);
+    QCOMPARE(back.at(0).time, m_now.toUTC());
+    QCOMPARE(back.at(0).sample, QStringLiteral("felt, \"grey\"\nside B"));
+    QCOMPARE(back.at(0).uncertainties.deltaTMs, 0.5);
+    QVERIFY(!back.at(0).used());
+    QCOMPARE(back.at(1).note, QStringLiteral("edge, worn"));
+    QCOMPARE(back.at(1).number, 2);
+    QVERIFY(std::isnan(back.at(1).uncertainties.lengthCm));
+}
+
+QTEST_GUILESS_MAIN(tst_ResultsSession)
 #include "tst_resultssession.moc"
