@@ -13,5 +13,5 @@ Services ProgramServices::services()
 {
     return { m_port,           m_messageBoxes,     m_settingsStore, m_registry,    m_fileChecks,
              m_programStarter, m_sysInfoTools,     m_dataFiles,     m_fileDialogs, m_deviceList,
-             m_resultsStore,   &m_trafficRecorder, &m_classModule };
+             m_resultsStore,   &m_trafficRecorder, &m_classModule,  &m_classOutbox };
 }

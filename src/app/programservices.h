@@ -12,6 +12,7 @@
 #include "qtprogramstarter.h"
 #include "qtserialport.h"
 #include "recordingserialport.h"
+#include "storeoutbox.h"
 #include "trafficrecorder.h"
 #include "windowmanager.h"
 
@@ -57,4 +58,6 @@ private:
     // Made after the data files, whose folder it lies in.
     LazyResultsStore m_resultsStore;
     LazyClassModule m_classModule;
+    // The class server's queue, which the results database keeps.
+    StoreOutbox m_classOutbox { m_resultsStore };
 };

@@ -1,34 +1,24 @@
 #include "lazyclassmodule.h"
 
-#include <QCoreApplication>
+#include "programmodule.h"
+
 #include <QDialog>
-#include <QFileInfo>
-#include <QPluginLoader>
 
 ClassModule *LazyClassModule::module()
 {
     if (m_module)
         return m_module;
     const QString name = QStringLiteral(TILTBENCH_CLASS_MODULE);
-    const QString programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    const QStringList candidates { programDir + QStringLiteral(TILTBENCH_CLASS_INSTALL_DIR "/")
-                                       + name,
-                                   programDir + name,
-                                   QStringLiteral(TILTBENCH_CLASS_BUILD_DIR "/") + name };
-    m_error = QStringLiteral("%1 was not found").arg(name);
-    for (const QString &path : candidates) {
-        if (!QFileInfo::exists(path))
-            continue;
-        QPluginLoader loader(path);
-        // The module's root object stays alive with the loaded library for the rest of the run.
-        if (auto *module = qobject_cast<ClassModule *>(loader.instance())) {
-            m_module = module;
-            m_error.clear();
-            return m_module;
-        }
-        m_error = loader.errorString();
+    const auto loaded = ProgramModule::load(name, QStringLiteral(TILTBENCH_CLASS_INSTALL_DIR),
+                                            QStringLiteral(TILTBENCH_CLASS_BUILD_DIR));
+    if (const auto *why = std::get_if<QString>(&loaded)) {
+        m_error = *why;
+        return nullptr;
     }
-    return nullptr;
+    m_module = qobject_cast<ClassModule *>(std::get<QObject *>(loaded));
+    if (!m_module)
+        m_error = QStringLiteral("%1 is not the class module").arg(name);
+    return m_module;
 }
 
 std::unique_ptr<QDialog> LazyClassModule::classServerDialog(SettingsStore &settingsStore,

@@ -3,10 +3,13 @@
 #include "classtrials.h"
 #include "fakeclassoutbox.h"
 #include "psqlclassserver.h"
+#include "sqliteresultsstore.h"
+#include "storeoutbox.h"
 #include "throwawaypostgres.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -29,6 +32,7 @@ private slots:
     void everyTrialArrivesOnceAcrossARestart();
     void aBatchWhoseRemovalFailedIsNotDoubled();
     void changesFollowTheirTrial();
+    void theResultsDatabasesTrialsReachTheServer();
 
 private:
     int count(const QString &where) const
@@ -130,6 +134,48 @@ void tst_ClassSender::changesFollowTheirTrial()
     QCOMPARE(m_pg->value(QStringLiteral("SELECT excluded || '/' || note FROM tiltbench.trials"),
                          kDatabase),
              QStringLiteral("false/block fine after all"));
+}
+
+// The outbox the program uses: the results database's own, filled in each trial's transaction.
+void tst_ClassSender::theResultsDatabasesTrialsReachTheServer()
+{
+    QTemporaryDir folder;
+    SqliteResultsStore store(folder.filePath(QStringLiteral("results.sqlite")));
+    StoreOutbox outbox(store);
+    const auto connection = m_server->connect(m_pg->settings(kDatabase, QStringLiteral("bench-a")));
+    ClassSender sender(outbox, *connection, Backoff(50ms, 400ms));
+    connect(&outbox, &ClassOutbox::added, &sender, &ClassSender::queued);
+    sender.start();
+
+    ResultsStore::RunWrite run;
+    run.run.uuid = ClassTrials::uuid();
+    run.run.name = QStringLiteral("Group B");
+    run.run.startedUtc = QDateTime(QDate(2026, 3, 9), QTime(10, 0), Qt::UTC);
+    StoredTrial trial;
+    trial.uuid = ClassTrials::uuid();
+    trial.timeUtc = QDateTime(QDate(2026, 3, 9), QTime(10, 1), Qt::UTC);
+    trial.sample = QStringLiteral("felt");
+    trial.angleDeg = 16.7;
+    trial.mu = 0.3;
+    trial.angleUncDeg = 0.5;
+    trial.muUncertainty = 0.0095;
+    run.insert = { trial };
+    QVERIFY(!store.write({ { run }, {} }).index());
+    QTRY_COMPARE(outbox.pendingCount(), 0);
+    trial.excluded = true;
+    trial.note = QStringLiteral("ramp moved");
+    ResultsStore::RunWrite change;
+    change.run.id = 1;
+    change.update = { trial };
+    QVERIFY(!store.write({ { change }, {} }).index());
+    QTRY_COMPARE(outbox.pendingCount(), 0);
+
+    QCOMPARE(
+        m_pg->value(QStringLiteral("SELECT r.name || '/' || t.seq || '/' || t.sample || '/' || "
+                                   "t.excluded || '/' || t.note FROM tiltbench.trials t JOIN "
+                                   "tiltbench.runs r ON r.uuid = t.run_uuid"),
+                    kDatabase),
+        QStringLiteral("Group B/1/felt/true/ramp moved"));
 }
 
 TILTBENCH_POSTGRES_TEST_MAIN(tst_ClassSender, QCoreApplication)
