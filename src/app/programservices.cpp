@@ -14,5 +14,6 @@ Services ProgramServices::services()
 {
     return { m_port,           m_messageBoxes, m_settingsStore,    m_registry,    m_fileChecks,
              m_programStarter, m_sysInfoTools, m_dataFiles,        m_fileDialogs, m_printer,
-             m_deviceList,     m_resultsStore, &m_trafficRecorder, &m_logFile };
+             m_deviceList,     m_resultsStore, &m_trafficRecorder, &m_logFile,    &m_classModule,
+             &m_classOutbox };
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktopsysinfotools.h"
+#include "lazyclassmodule.h"
 #include "lazyresultsstore.h"
 #include "moduleprinter.h"
 #include "qsettingsstore.h"
@@ -13,6 +14,7 @@
 #include "qtprogramstarter.h"
 #include "qtserialport.h"
 #include "recordingserialport.h"
+#include "storeoutbox.h"
 #include "trafficrecorder.h"
 #include "windowmanager.h"
 
@@ -62,4 +64,7 @@ private:
     // Made after the data files, whose folder it lies in.
     LazyResultsStore m_resultsStore;
     QtAppendFile m_logFile;
+    LazyClassModule m_classModule;
+    // The class server's queue, which the results database keeps.
+    StoreOutbox m_classOutbox { m_resultsStore };
 };

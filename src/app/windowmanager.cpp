@@ -1,6 +1,8 @@
 #include "windowmanager.h"
 
 #include "appinfo.h"
+#include "classmodule.h"
+#include "classoutbox.h"
 #include "frmabout.h"
 #include "frmcalculate.h"
 #include "frmmotorcontrol.h"
@@ -18,6 +20,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDate>
+#include <QDialog>
 
 namespace {
 
@@ -78,6 +82,25 @@ WindowManager::WindowManager(const Services &services, QObject *parent)
                 &WindowManager::showSerialMonitor);
         m_main->mnuToolsMonitor->setEnabled(true);
     }
+
+    const bool classServer = services.classModule != nullptr;
+    for (QAction *action : { m_main->mnuOptionsClassServer, m_main->mnuToolsClassResults }) {
+        action->setVisible(classServer);
+        action->setEnabled(classServer);
+    }
+    if (classServer) {
+        connect(m_main.get(), &frmMotorControl::classServerRequested, this,
+                &WindowManager::showClassServer);
+        connect(m_main.get(), &frmMotorControl::classResultsRequested, this,
+                &WindowManager::showClassResults);
+        if (services.classOutbox) {
+            connect(services.classOutbox, &ClassOutbox::added, this, [this] {
+                if (m_classStation)
+                    m_classStation->queued();
+            });
+        }
+        startClassSync(ClassServerSettings::read(services.settingsStore));
+    }
 }
 
 WindowManager::~WindowManager()
@@ -85,6 +108,7 @@ WindowManager::~WindowManager()
     delete m_calculator;
     delete m_resultsWindow;
     delete m_serialMonitor;
+    delete m_classResults;
 }
 
 frmCalculate *WindowManager::calculator() const
@@ -100,6 +124,11 @@ frmResults *WindowManager::results() const
 frmSerialMonitor *WindowManager::serialMonitor() const
 {
     return m_serialMonitor;
+}
+
+QWidget *WindowManager::classResults() const
+{
+    return m_classResults;
 }
 
 bool WindowManager::eventFilter(QObject *watched, QEvent *event)
@@ -144,6 +173,8 @@ void WindowManager::closeModelessWindows()
         m_resultsWindow->close();
     if (m_serialMonitor)
         m_serialMonitor->close();
+    if (m_classResults)
+        m_classResults->close();
 }
 
 void WindowManager::showResults()
@@ -200,4 +231,69 @@ void WindowManager::showAbout()
     frmAbout dialog(m_services.registry, m_services.fileChecks, m_services.programStarter,
                     m_services.messageBoxes, m_services.sysInfoTools, m_main.get());
     dialog.exec();
+}
+
+void WindowManager::startClassSync(const ClassServerSettings &settings)
+{
+    m_classStation.reset();
+    if (settings.isConfigured() && m_services.classOutbox) {
+        m_classStation = m_services.classModule->station(*m_services.classOutbox, settings,
+                                                         [this] { showClassState(); });
+    }
+    showClassState();
+}
+
+void WindowManager::showClassState()
+{
+    if (m_classStation)
+        m_main->showClassState(m_classStation->status(), m_classStation->details());
+    else
+        m_main->showClassState({}, {});
+}
+
+void WindowManager::showClassServer()
+{
+    const std::unique_ptr<QDialog> dialog = m_services.classModule->classServerDialog(
+        m_services.settingsStore, m_services.fileDialogs, m_services.messageBoxes, m_main.get());
+    if (!dialog) {
+        classModuleMissing();
+        return;
+    }
+    if (dialog->exec() == QDialog::Accepted)
+        startClassSync(ClassServerSettings::read(m_services.settingsStore));
+}
+
+void WindowManager::showClassResults()
+{
+    const ClassServerSettings settings = ClassServerSettings::read(m_services.settingsStore);
+    if (!settings.isConfigured()) {
+        m_services.messageBoxes.show(m_main.get(), MessageBoxes::Icon::Information,
+                                     MessageBoxes::Buttons::Ok, AppInfo::title(),
+                                     QStringLiteral("No class server is set. Choose Options > "
+                                                    "Class Server... to set one."));
+        return;
+    }
+    if (!m_classResults) {
+        QWidget *window = m_services.classModule->classResults(
+            settings, m_services.fileDialogs, m_services.dataFiles, m_services.messageBoxes,
+            QDate::currentDate());
+        if (!window) {
+            classModuleMissing();
+            return;
+        }
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        m_classResults = window;
+    }
+    m_classResults->show();
+    m_classResults->raise();
+    m_classResults->activateWindow();
+}
+
+void WindowManager::classModuleMissing()
+{
+    // An installation with a part missing: nothing else of the program depends on it.
+    m_services.messageBoxes.warning(
+        m_main.get(), AppInfo::title(),
+        QStringLiteral("The class server's part of Tiltbench (tiltbench_class.so) could not be "
+                       "loaded. Reinstall Tiltbench to use a class server."));
 }

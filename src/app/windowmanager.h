@@ -7,6 +7,10 @@
 #include <optional>
 
 class AppendFile;
+class ClassModule;
+class ClassOutbox;
+class ClassStation;
+struct ClassServerSettings;
 class DataFiles;
 struct FileError;
 class DeviceList;
@@ -51,6 +55,11 @@ struct Services
     TrafficRecorder *trafficRecorder = nullptr;
     // The file the serial monitor logs to; without it there is no serial monitor either.
     AppendFile *logFile = nullptr;
+    // The class server's dialog, window and station; without it their menu items are hidden.
+    ClassModule *classModule = nullptr;
+    // What waits to go to the class server; without it nothing is sent, though Class Results
+    // and the connection's state still work.
+    ClassOutbox *classOutbox = nullptr;
 };
 
 // Creates the windows and decides how long each lives. The main window lives for the whole run and
@@ -58,8 +67,11 @@ struct Services
 // and exist at most once, discarded when closed; the port dialogs and the About box are modal and
 // made anew for each showing. The Results window is modeless and single like the calculator; the
 // trials it shows are kept for the whole run, whether it is open or not, and every successful
-// calculation adds one. Closing the main window while trials are unsaved asks first. The program
-// ends when its last window has closed.
+// calculation adds one. Closing the main window while trials are unsaved asks first. Class Results
+// is modeless and single too, with a connection of its own. While a class server is set, a sender
+// empties the outbox into it for the whole run and the main window's status bar shows how that
+// goes; with none set, nothing of it is made (no thread, no driver). The program ends when its
+// last window has closed.
 class WindowManager : public QObject
 {
     Q_OBJECT
@@ -76,6 +88,8 @@ public:
     ResultsSession &resultsSession() const { return *m_results; }
     // The serial monitor while it is open, or null.
     frmSerialMonitor *serialMonitor() const;
+    // Class Results while it is open, or null.
+    QWidget *classResults() const;
 
     // Shows the main window, the start-up window of the program.
     void start();
@@ -93,6 +107,11 @@ private:
     void showPortProperties();
     void showAbout();
     void showPortMap();
+    void showClassServer();
+    void showClassResults();
+    void startClassSync(const ClassServerSettings &settings);
+    void showClassState();
+    void classModuleMissing();
 
     Services m_services;
     std::unique_ptr<frmMotorControl> m_main;
@@ -106,4 +125,7 @@ private:
     QPointer<frmSerialMonitor> m_serialMonitor;
     // The answer about unsaved trials given at File > Exit, for the close that follows.
     std::optional<bool> m_exitDecision;
+    QPointer<QWidget> m_classResults;
+    // What sends the outbox to the class server; absent while none is set.
+    std::unique_ptr<ClassStation> m_classStation;
 };

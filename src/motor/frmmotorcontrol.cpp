@@ -105,6 +105,10 @@ frmMotorControl::frmMotorControl(SerialPort &port, MessageBoxes &messageBoxes, Q
     lblPortState = new QLabel(this);
     lblPortState->setObjectName(QStringLiteral("lblPortState"));
     statusBar()->addWidget(lblPortState, 1);
+    lblClassState = new QLabel(this);
+    lblClassState->setObjectName(QStringLiteral("lblClassState"));
+    lblClassState->hide();
+    statusBar()->addPermanentWidget(lblClassState);
     statusBar()->setSizeGripEnabled(false);
 
     connect(btnUp, &QPushButton::clicked, this, &frmMotorControl::btnUp_Click);
@@ -245,6 +249,11 @@ void frmMotorControl::createMenus()
     mnuToolsMonitor->setObjectName(QStringLiteral("mnuToolsMonitor"));
     mnuToolsMonitor->setShortcut(QKeySequence(Qt::Key_F4));
     connect(mnuToolsMonitor, &QAction::triggered, this, &frmMotorControl::serialMonitorRequested);
+    mnuToolsClassResults = mnuTools->addAction(QStringLiteral("Class Results"));
+    mnuToolsClassResults->setObjectName(QStringLiteral("mnuToolsClassResults"));
+    mnuToolsClassResults->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(mnuToolsClassResults, &QAction::triggered, this,
+            &frmMotorControl::classResultsRequested);
 
     QMenu *mnuOptions = menuBar()->addMenu(QStringLiteral("Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
@@ -254,6 +263,10 @@ void frmMotorControl::createMenus()
     mnuOptionsPortMap = mnuOptions->addAction(QStringLiteral("Port Map..."));
     mnuOptionsPortMap->setObjectName(QStringLiteral("mnuOptionsPortMap"));
     connect(mnuOptionsPortMap, &QAction::triggered, this, &frmMotorControl::portMapRequested);
+    mnuOptionsClassServer = mnuOptions->addAction(QStringLiteral("Class Server..."));
+    mnuOptionsClassServer->setObjectName(QStringLiteral("mnuOptionsClassServer"));
+    connect(mnuOptionsClassServer, &QAction::triggered, this,
+            &frmMotorControl::classServerRequested);
 
     QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -262,8 +275,9 @@ void frmMotorControl::createMenus()
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMotorControl::aboutRequested);
 
     // Until the window manager says it can open them.
-    for (QAction *action : { mnuToolsCalc, mnuToolsResults, mnuToolsMonitor, mnuOptionsPort,
-                             mnuOptionsPortMap, mnuHelpAbout })
+    for (QAction *action :
+         { mnuToolsCalc, mnuToolsResults, mnuToolsMonitor, mnuToolsClassResults, mnuOptionsPort,
+           mnuOptionsPortMap, mnuOptionsClassServer, mnuHelpAbout })
         action->setEnabled(false);
 }
 
@@ -477,6 +491,15 @@ void frmMotorControl::showPortReopened(PortReopen why)
     showPortState();
 }
 
+void frmMotorControl::showClassState(const QString &state, const QString &details)
+{
+    lblClassState->setText(state);
+    lblClassState->setToolTip(details);
+    lblClassState->setVisible(!state.isEmpty());
+    // The port's state gives up the room the class server's takes.
+    showPortState();
+}
+
 void frmMotorControl::onPortStateChanged()
 {
     m_portNote.clear();
@@ -492,7 +515,9 @@ void frmMotorControl::showPortState()
     // The window has a fixed width; a long device path or reason gives way in its middle, so
     // that the start (the port and its state) and the end (the line settings, or the last words
     // of the reason) stay, and is shown whole in the tooltip.
-    const int room = TwipsLayout::toPixels(kClientArea.width) - kStatusMargin;
+    int room = TwipsLayout::toPixels(kClientArea.width) - kStatusMargin;
+    if (lblClassState->isVisibleTo(this))
+        room -= lblClassState->sizeHint().width() + kStatusMargin;
     lblPortState->setText(lblPortState->fontMetrics().elidedText(state, Qt::ElideMiddle, room));
     lblPortState->setToolTip(state);
 }

@@ -45,22 +45,30 @@ public:
     enum class PortReopen { Reconnected, NewDevice };
     void showPortReopened(PortReopen why);
 
+    // The class server's state at the right of the status bar ("Class: connected"), with the
+    // whole story in its tooltip; hidden while empty (no class server set).
+    void showClassState(const QString &state, const QString &details);
+
     // The menu items, enabled by the window manager for the windows it can open.
     QAction *mnuFileExit = nullptr;
     QAction *mnuToolsCalc = nullptr;
     QAction *mnuToolsResults = nullptr;
     QAction *mnuToolsMonitor = nullptr;
+    QAction *mnuToolsClassResults = nullptr;
     QAction *mnuOptionsPort = nullptr;
     // Absent where ports are not mapped by links; the window manager hides it there.
     QAction *mnuOptionsPortMap = nullptr;
+    QAction *mnuOptionsClassServer = nullptr;
     QAction *mnuHelpAbout = nullptr;
 
 signals:
     void calculatorRequested();
     void resultsRequested();
     void serialMonitorRequested();
+    void classResultsRequested();
     void portPropertiesRequested();
     void portMapRequested();
+    void classServerRequested();
     void aboutRequested();
     // The operator confirmed File > Exit; emitted before the main window closes, so that the
     // other windows close first.
@@ -130,4 +138,5 @@ private:
     QComboBox *cmbCommand = nullptr;
     QPushButton *btnSend = nullptr;
     QLabel *lblPortState = nullptr;
+    QLabel *lblClassState = nullptr;
 };

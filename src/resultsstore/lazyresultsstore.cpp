@@ -45,7 +45,13 @@ std::optional<StoreError> LazyResultsStore::open()
 
 std::variant<ResultsStore::Written, StoreError> LazyResultsStore::write(const Write &write)
 {
-    FORWARD(write(write));
+    const auto found = store();
+    if (const auto *error = std::get_if<StoreError>(&found))
+        return *error;
+    auto written = std::get<ResultsStore *>(found)->write(write);
+    if (std::holds_alternative<Written>(written))
+        emit this->written();
+    return written;
 }
 
 std::variant<QList<StoredTrial>, StoreError> LazyResultsStore::trials(qint64 runId, qint64 afterId)
@@ -71,4 +77,19 @@ std::variant<qint64, StoreError> LazyResultsStore::findRun(const QString &uuid)
 std::variant<QString, StoreError> LazyResultsStore::setting(const QString &key)
 {
     FORWARD(setting(key));
+}
+
+std::variant<QList<ResultsStore::OutboxEntry>, StoreError> LazyResultsStore::outbox(int limit)
+{
+    FORWARD(outbox(limit));
+}
+
+std::variant<qint64, StoreError> LazyResultsStore::outboxCount()
+{
+    FORWARD(outboxCount());
+}
+
+std::optional<StoreError> LazyResultsStore::removeFromOutbox(const QList<qint64> &ids)
+{
+    FORWARD(removeFromOutbox(ids));
 }

@@ -23,6 +23,9 @@ public:
     std::variant<QList<RunListing>, StoreError> runs() override;
     std::variant<qint64, StoreError> findRun(const QString &uuid) override;
     std::variant<QString, StoreError> setting(const QString &key) override;
+    std::variant<QList<OutboxEntry>, StoreError> outbox(int limit) override;
+    std::variant<qint64, StoreError> outboxCount() override;
+    std::optional<StoreError> removeFromOutbox(const QList<qint64> &ids) override;
 
 private:
     // The module's store, or why there is none.

@@ -156,7 +156,25 @@ public:
     // A row of the `settings` table; empty when there is none.
     virtual std::variant<QString, StoreError> setting(const QString &key) = 0;
 
+    // One entry of the class server's outbox: a new trial (with its run) or a change of its Use
+    // and Note (carried in `trial`). `trialFound` is false for a trial deleted before it was sent.
+    struct OutboxEntry
+    {
+        qint64 id = 0;
+        bool change = false;
+        bool trialFound = false;
+        StoredRun run;
+        StoredTrial trial;
+    };
+    // Up to `limit` entries, oldest first. Every new trial and every change of a trial's Use or
+    // Note is queued in the transaction that commits it.
+    virtual std::variant<QList<OutboxEntry>, StoreError> outbox(int limit) = 0;
+    virtual std::variant<qint64, StoreError> outboxCount() = 0;
+    virtual std::optional<StoreError> removeFromOutbox(const QList<qint64> &ids) = 0;
+
 signals:
     // Another program committed a change to the database.
     void changedElsewhere();
+    // This program committed a write (the program's own store says so; the module's does not).
+    void written();
 };

@@ -71,6 +71,26 @@ const QList<QStringList> kMigrations {
         QStringLiteral("CREATE TRIGGER trials_removed AFTER DELETE ON trials BEGIN "
                        "UPDATE runs SET revision = revision + 1 WHERE id = OLD.run_id; END"),
     },
+    // 2: the class server's outbox. Triggers queue every new trial, and every change of a trial's
+    // Use or Note, in the very transaction that commits it, whichever program or path wrote it;
+    // the trials kept before are queued once, here. A class server's sender reads the queue
+    // oldest first and removes what the server has taken.
+    {
+        QStringLiteral("CREATE TABLE outbox ("
+                       "id INTEGER PRIMARY KEY, "
+                       "trial_uuid TEXT NOT NULL, "
+                       "kind TEXT NOT NULL CHECK (kind IN ('trial', 'change')), "
+                       "excluded INTEGER, "
+                       "note TEXT)"),
+        QStringLiteral("INSERT INTO outbox (trial_uuid, kind) "
+                       "SELECT uuid, 'trial' FROM trials ORDER BY run_id, seq"),
+        QStringLiteral("CREATE TRIGGER outbox_trial AFTER INSERT ON trials BEGIN "
+                       "INSERT INTO outbox (trial_uuid, kind) VALUES (NEW.uuid, 'trial'); END"),
+        QStringLiteral("CREATE TRIGGER outbox_change AFTER UPDATE OF excluded, note ON trials "
+                       "WHEN OLD.excluded IS NOT NEW.excluded OR OLD.note IS NOT NEW.note BEGIN "
+                       "INSERT INTO outbox (trial_uuid, kind, excluded, note) "
+                       "VALUES (NEW.uuid, 'change', NEW.excluded, NEW.note); END"),
+    },
 };
 
 QString timeText(const QDateTime &time)
@@ -423,6 +443,7 @@ std::variant<ResultsStore::Written, StoreError> SqliteResultsStore::write(const 
     query.finish();
     if (!query.exec(QStringLiteral("COMMIT")))
         return fail(query.lastError());
+    emit this->written();
     return written;
 }
 
@@ -582,4 +603,97 @@ void SqliteResultsStore::checkForChanges()
         m_recheck.start(m_rechecksLeft == 2 ? 100 : 500);
         --m_rechecksLeft;
     }
+}
+
+std::variant<QList<ResultsStore::OutboxEntry>, StoreError> SqliteResultsStore::outbox(int limit)
+{
+    if (auto error = open())
+        return *error;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    // A trial deleted before it was sent has nothing left to send: its entries come without one.
+    query.prepare(
+        QStringLiteral("SELECT o.id, o.kind, o.excluded, o.note, o.trial_uuid, t.id, t.seq, "
+                       "t.time_utc, t.sample, t.kind, t.angle_deg, t.length_cm, t.delta_t_ms, "
+                       "t.g_m_s2, t.mu, t.angle_unc_deg, t.length_unc_cm, t.delta_t_unc_ms, "
+                       "t.mu_uncertainty, t.excluded, t.note, %1 "
+                       "FROM outbox o LEFT JOIN trials t ON t.uuid = o.trial_uuid "
+                       "LEFT JOIN runs r ON r.id = t.run_id ORDER BY o.id LIMIT ?")
+            .arg(QLatin1String(kRunColumns)));
+    query.addBindValue(limit);
+    if (!query.exec())
+        return errorOf(query.lastError());
+    QList<OutboxEntry> entries;
+    while (query.next()) {
+        OutboxEntry entry;
+        entry.id = query.value(0).toLongLong();
+        entry.change = query.value(1).toString() == QLatin1String("change");
+        entry.trialFound = !query.value(5).isNull();
+        StoredTrial &t = entry.trial;
+        t.uuid = query.value(4).toString();
+        if (entry.trialFound) {
+            t.id = query.value(5).toLongLong();
+            t.seq = query.value(6).toInt();
+            t.timeUtc = timeOf(query.value(7));
+            t.sample = query.value(8).toString();
+            t.kinetic = query.value(9).toString() == QLatin1String("kinetic");
+            t.angleDeg = query.value(10).toDouble();
+            t.lengthCm = realOf(query.value(11));
+            t.deltaTMs = realOf(query.value(12));
+            t.gravity = realOf(query.value(13));
+            t.mu = query.value(14).toDouble();
+            t.angleUncDeg = query.value(15).toDouble();
+            t.lengthUncCm = realOf(query.value(16));
+            t.deltaTUncMs = realOf(query.value(17));
+            t.muUncertainty = query.value(18).toDouble();
+            t.excluded = query.value(19).toInt() != 0;
+            t.note = query.value(20).toString();
+            entry.run = runOf(query, 21);
+        }
+        // A change carries the Use and Note it made, not the trial's latest.
+        if (entry.change) {
+            t.excluded = query.value(2).toInt() != 0;
+            t.note = query.value(3).toString();
+        }
+        entries << entry;
+    }
+    if (query.lastError().isValid())
+        return errorOf(query.lastError());
+    return entries;
+}
+
+std::variant<qint64, StoreError> SqliteResultsStore::outboxCount()
+{
+    if (auto error = open())
+        return *error;
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM outbox")) || !query.next())
+        return errorOf(query.lastError());
+    return query.value(0).toLongLong();
+}
+
+std::optional<StoreError> SqliteResultsStore::removeFromOutbox(const QList<qint64> &ids)
+{
+    if (auto error = open())
+        return *error;
+    QSqlDatabase db = database();
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return errorOf(query.lastError());
+    query.prepare(QStringLiteral("DELETE FROM outbox WHERE id = ?"));
+    for (qint64 id : ids) {
+        query.addBindValue(id);
+        if (!query.exec()) {
+            const StoreError error = errorOf(query.lastError());
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            return error;
+        }
+    }
+    query.finish();
+    if (!query.exec(QStringLiteral("COMMIT"))) {
+        const StoreError error = errorOf(query.lastError());
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return error;
+    }
+    return std::nullopt;
 }

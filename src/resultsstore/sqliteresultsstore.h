@@ -22,7 +22,7 @@ class SqliteResultsStore : public ResultsStore
     Q_OBJECT
 
 public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     struct Options
     {
@@ -44,6 +44,9 @@ public:
     std::variant<QList<RunListing>, StoreError> runs() override;
     std::variant<qint64, StoreError> findRun(const QString &uuid) override;
     std::variant<QString, StoreError> setting(const QString &key) override;
+    std::variant<QList<OutboxEntry>, StoreError> outbox(int limit) override;
+    std::variant<qint64, StoreError> outboxCount() override;
+    std::optional<StoreError> removeFromOutbox(const QList<qint64> &ids) override;
 
 private:
     QSqlDatabase database() const;

@@ -1,5 +1,6 @@
 #include "qsettingsstore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -43,4 +44,32 @@ bool QSettingsStore::SaveSetting(const QString &appName, const QString &section,
     // stands even when the write then replaced the file with a sound one, the value in it: what
     // counts is whether the value is on the disk now.
     return valueOnDisk(settings.fileName(), section, key) == value;
+}
+
+QString QSettingsStore::GetSetting(const QString &appName, const QString &section,
+                                   const QString &key, const QString &fallback) const
+{
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, appName, appName);
+    return settings.value(section + u'/' + key, fallback).toString();
+}
+
+bool QSettingsStore::HasSection(const QString &appName, const QString &section) const
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // The settings file of QSettings' native format here, found as QSettings finds it; a section
+    // is a line "[name]", spaces written as %20. Reading it raw keeps QSettings' parser, and the
+    // memory it takes, out of a start-up that needs no settings.
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty() || QDir::isRelativePath(config))
+        config = QDir::homePath() + QStringLiteral("/.config");
+    QFile file(QStringLiteral("%1/%2/%2.conf").arg(config, appName));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = '[' + section.toUtf8().replace(' ', "%20") + ']';
+    const QByteArray text = '\n' + file.readAll();
+    return text.contains('\n' + header + '\n') || text.contains('\n' + header + "\r\n");
+#else
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, appName, appName);
+    return settings.childGroups().contains(section);
+#endif
 }

@@ -8,6 +8,9 @@
 class QSettingsStore : public SettingsStore
 {
 public:
+    bool HasSection(const QString &appName, const QString &section) const override;
+    QString GetSetting(const QString &appName, const QString &section, const QString &key,
+                       const QString &fallback) const override;
     bool SaveSetting(const QString &appName, const QString &section, const QString &key,
                      const QString &value) override;
 };

@@ -72,6 +72,7 @@ private slots:
     void lockHeldPastTheTimeoutFailsCleanly();
     void missingDriverAndNewerLayoutAreNamed();
     void programsStoreLoadsTheModuleAtFirstUse();
+    void outboxQueuesInTheTrialsOwnTransaction();
 
 private:
     QString m_path;
@@ -98,7 +99,7 @@ void tst_SqliteResultsStore::layoutIsWhatScriptsRead()
 
     Script script(m_path);
     QCOMPARE(script.value(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
-    QCOMPARE(script.value(QStringLiteral("PRAGMA user_version")).toInt(), 1);
+    QCOMPARE(script.value(QStringLiteral("PRAGMA user_version")).toInt(), 2);
     QCOMPARE(script.value(QStringLiteral("SELECT time_utc FROM trials WHERE seq = 1")).toString(),
              QStringLiteral("2026-12-07T23:59:50.125Z"));
     // A static trial has no length: NULL, not 0 or NaN.
@@ -192,6 +193,62 @@ void tst_SqliteResultsStore::programsStoreLoadsTheModuleAtFirstUse()
     QVERIFY(!other.write({ { more }, {} }).index());
     QVERIFY(seen.wait(1000));
     QCOMPARE(std::get<QList<StoredTrial>>(store.trials(1)).size(), 2);
+}
+
+// Every new trial and every change of Use or Note is queued for the class server by the database
+// itself; a file of the first layout queues the trials it already holds, once.
+void tst_SqliteResultsStore::outboxQueuesInTheTrialsOwnTransaction()
+{
+    const auto entries = [](ResultsStore &store) {
+        return std::get<QList<ResultsStore::OutboxEntry>>(store.outbox(10));
+    };
+    {
+        SqliteResultsStore store(m_path);
+        QVERIFY(!store.write(newRun({ staticTrial(30), staticTrial(31) })).index());
+    }
+    {
+        // As the first release of the database left it.
+        Script script(m_path);
+        for (const char *statement : { "DROP TRIGGER outbox_trial", "DROP TRIGGER outbox_change",
+                                       "DROP TABLE outbox", "PRAGMA user_version = 1" })
+            QVERIFY(script.exec(QLatin1String(statement)));
+    }
+    SqliteResultsStore store(m_path);
+    QList<ResultsStore::OutboxEntry> queued = entries(store);
+    QCOMPARE(queued.size(), 2);
+    QCOMPARE(queued.at(0).trial.uuid, QStringLiteral("trial-30"));
+    QVERIFY(!queued.at(0).change);
+    QCOMPARE(queued.at(0).run.name, QStringLiteral("Group A"));
+    QCOMPARE(queued.at(1).trial.seq, 2);
+
+    ResultsStore::RunWrite change;
+    change.run.id = 1;
+    StoredTrial excluded = staticTrial(30);
+    excluded.excluded = true;
+    excluded.note = QStringLiteral("block chipped");
+    StoredTrial renamed = staticTrial(31);
+    renamed.sample = QStringLiteral("felt");
+    change.update = { excluded, renamed };
+    change.insert = { staticTrial(32) };
+    QVERIFY(!store.write({ { change }, {} }).index());
+    queued = entries(store);
+    // The sample's new name is not the class server's business; the Use and Note are.
+    QCOMPARE(queued.size(), 4);
+    QVERIFY(queued.at(2).change);
+    QCOMPARE(queued.at(2).trial.uuid, QStringLiteral("trial-30"));
+    QVERIFY(queued.at(2).trial.excluded);
+    QCOMPARE(queued.at(2).trial.note, QStringLiteral("block chipped"));
+    QCOMPARE(queued.at(3).trial.uuid, QStringLiteral("trial-32"));
+
+    QVERIFY(!store.removeFromOutbox({ queued.at(0).id, queued.at(1).id }));
+    ResultsStore::RunWrite removal;
+    removal.run.id = 1;
+    removal.removeUuids = { QStringLiteral("trial-32") };
+    QVERIFY(!store.write({ { removal }, {} }).index());
+    QCOMPARE(std::get<qint64>(store.outboxCount()), 2);
+    queued = entries(store);
+    QVERIFY(queued.at(0).trialFound);
+    QVERIFY(!queued.at(1).trialFound);
 }
 
 QTEST_GUILESS_MAIN(tst_SqliteResultsStore)

@@ -19,6 +19,7 @@ private slots:
     void reportsAFailedWrite();
     void damagedFileIsReplacedAndTheWriteSticks_data();
     void damagedFileIsReplacedAndTheWriteSticks();
+    void readsBackAndFindsSectionsInTheFile();
 
 private:
     std::unique_ptr<QTemporaryDir> m_config;
@@ -30,6 +31,8 @@ void tst_QSettingsStore::init()
     m_config = std::make_unique<QTemporaryDir>();
     QVERIFY(m_config->isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config->path());
+    // Where HasSection looks, as QSettings does without setPath.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
 }
 
 void tst_QSettingsStore::writesTextUnderAppAndSection()
@@ -96,6 +99,21 @@ void tst_QSettingsStore::damagedFileIsReplacedAndTheWriteSticks()
     QVERIFY(store.SaveSetting("Tiltbench", "Properties", "CommPort", "2"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), written);
+}
+
+void tst_QSettingsStore::readsBackAndFindsSectionsInTheFile()
+{
+    QSettingsStore store;
+    QVERIFY(!store.HasSection("Tiltbench", "Class Server"));
+    QVERIFY(store.SaveSetting("Tiltbench", "Properties", "CommPort", "2"));
+    QVERIFY(store.SaveSetting("Tiltbench", "Class Server", "Host", "db.school.example"));
+    QVERIFY(store.HasSection("Tiltbench", "Class Server"));
+    QVERIFY(store.HasSection("Tiltbench", "Properties"));
+    QVERIFY(!store.HasSection("Tiltbench", "Class"));
+    QVERIFY(!store.HasSection("Tiltbench", "Server"));
+    QCOMPARE(store.GetSetting("Tiltbench", "Class Server", "Host", "none"),
+             QString("db.school.example"));
+    QCOMPARE(store.GetSetting("Tiltbench", "Class Server", "Port", "none"), QString("none"));
 }
 
 QTEST_APPLESS_MAIN(tst_QSettingsStore)
