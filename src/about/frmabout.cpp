@@ -64,35 +64,33 @@ frmAbout::frmAbout(Registry &registry, FileChecks &files, ProgramStarter &progra
     picIcon->setFocusPolicy(Qt::NoFocus);
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setPixmap(AppInfo::windowIcon().pixmap(QSize(32, 32)));
-    picIcon->setAccessibleDescription(QStringLiteral("Program icon"));
+    picIcon->setAccessibleDescription(tr("Program icon"));
 
-    cmdOK = TwipsLayout::make<QPushButton>(this, "cmdOK", { 4245, 2985, 1260, 345 },
-                                           QStringLiteral("OK"));
+    cmdOK = TwipsLayout::make<QPushButton>(this, "cmdOK", { 4245, 2985, 1260, 345 }, tr("OK"));
     cmdOK->setDefault(true);
     cmdSysInfo = TwipsLayout::make<QPushButton>(this, "cmdSysInfo", { 4260, 3435, 1245, 345 },
-                                                QStringLiteral("&System Info..."));
+                                                tr("&System Info..."));
     cmdSysInfo->setAccessibleDescription(
-        QStringLiteral("Starts the operating system's system information tool"));
+        tr("Starts the operating system's system information tool"));
 
-    lblThanks = makeLabel(
-        this, "lblThanks", { 240, 2880, 3855, 615 },
-        QStringLiteral("Built with Qt %1 and C++20.").arg(QStringLiteral(QT_VERSION_STR)), true);
-    lblNames = makeLabel(
-        this, "lblNames", { 1080, 2040, 4092, 492 },
-        QStringLiteral("Drives the ramp's stepper motor and computes friction coefficients."),
-        true);
+    lblThanks
+        = makeLabel(this, "lblThanks", { 240, 2880, 3855, 615 },
+                    tr("Built with Qt %1 and C++20.").arg(QStringLiteral(QT_VERSION_STR)), true);
+    lblNames = makeLabel(this, "lblNames", { 1080, 2040, 4092, 492 },
+                         tr("Drives the ramp's stepper motor and computes friction coefficients."),
+                         true);
     lblTeam = makeLabel(this, "lblTeam", { 1080, 1680, 4092, 252 },
-                        QStringLiteral("Made for the tilting-ramp friction lab."));
+                        tr("Made for the tilting-ramp friction lab."));
     lblDescription = makeLabel(this, "lblDescription", { 1080, 1080, 4092, 492 },
-                               QStringLiteral("This lab helps students to learn the basic concepts "
-                                              "of friction through experimentation."),
+                               tr("This lab helps students to learn the basic concepts "
+                                  "of friction through experimentation."),
                                true);
     setBlackText(lblDescription);
     lblTitle = makeLabel(this, "lblTitle", { 1080, 240, 4092, 252 }, QString());
     setBlackText(lblTitle);
     lblVersion = makeLabel(this, "lblVersion", { 1080, 600, 4092, 252 }, QString());
     lblDisclaimer = makeLabel(this, "lblDisclaimer", { 240, 3600, 3870, 225 },
-                              QStringLiteral("Provided as is, without warranty of any kind."));
+                              tr("Provided as is, without warranty of any kind."));
     setBlackText(lblDisclaimer);
 
     setTabOrder(cmdOK, cmdSysInfo);
@@ -149,8 +147,9 @@ void frmAbout::paintEvent(QPaintEvent *event)
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + AppInfo::title());
-    lblVersion->setText(QStringLiteral("Version ") + AppInfo::versionText());
+    //: The About box's title; %1 is the program's name.
+    setWindowTitle(tr("About %1").arg(AppInfo::title()));
+    lblVersion->setText(tr("Version %1").arg(AppInfo::versionText()));
     lblTitle->setText(AppInfo::title());
 }
 

@@ -6,6 +6,8 @@
 #include "programstarter.h"
 #include "sysinfotools.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -15,7 +17,8 @@ const QString kPathValue = QStringLiteral("PATH");
 const QString kFolderKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
 const QString kFolderValue = QStringLiteral("MSINFO");
 const QString kProgramFile = QStringLiteral("\\MSINFO32.EXE");
-const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
+const char *const kUnavailable
+    = QT_TRANSLATE_NOOP("SysInfoLauncher", "System Information Is Unavailable At This Time");
 
 // Only a path with a drive and a backslash, or a network share, names one program wherever the
 // program runs from; a path from the root of the current drive may reach a USB stick or a share.
@@ -154,7 +157,8 @@ void SysInfoLauncher::StartSysInfo(QWidget *boxParent)
     const bool started = havePath ? m_programs.start(path) : startFallbackTool();
     if (!started)
         m_boxes.show(boxParent, MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok,
-                     AppInfo::title(), kUnavailable);
+                     AppInfo::title(),
+                     QCoreApplication::translate("SysInfoLauncher", kUnavailable));
 }
 
 bool SysInfoLauncher::startFallbackTool()

@@ -3,6 +3,8 @@
 #include "frictiontrial.h"
 #include "numbertext.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -15,33 +17,59 @@ namespace {
 // of the double nearest to pi, which can change the last rounded digit of a result.
 constexpr double kPi = 3.14159265358979;
 
-// One input box and the check its text must pass.
+// The messages are translated when shown, in the user's language of the moment.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("FrictionCalc", text);
+}
+
+// One input box and the check its text must pass. The texts are the untranslated English.
 struct Input
 {
     FrictionInput box;
-    QString title;
-    QString text;
-    QString quantity; // how the messages about extreme values name it
+    const char *title;
+    const char *text;
+    // The message about a value beyond the range of a double; whole sentences, since how the
+    // quantity is named changes the words around it in other languages.
+    const char *outOfRange;
     bool isAngle; // an angle also has an upper bound
 };
 
-const Input kStaticAngle {
-    FrictionInput::StaticAngle, QStringLiteral("Error in Angle"),
-    QStringLiteral("Please enter a numeric angle less than 90 and greater than 0 degrees."),
-    QStringLiteral("angle"), true
+constexpr Input kStaticAngle {
+    FrictionInput::StaticAngle, QT_TRANSLATE_NOOP("FrictionCalc", "Error in Angle"),
+    QT_TRANSLATE_NOOP("FrictionCalc",
+                      "Please enter a numeric angle less than 90 and greater than 0 degrees."),
+    QT_TRANSLATE_NOOP("FrictionCalc",
+                      "The angle entered lies outside the range of numbers the calculator can "
+                      "compute with."),
+    true
 };
-const Input kKineticAngle { FrictionInput::KineticAngle, kStaticAngle.title, kStaticAngle.text,
-                            kStaticAngle.quantity, true };
-const Input kKineticLength { FrictionInput::Length, QStringLiteral("Error in Length of Block"),
-                             QStringLiteral("Please enter a numeric length greater than 0 cm."),
-                             QStringLiteral("length of block"), false };
-const Input kKineticTime { FrictionInput::Time, QStringLiteral("Error in delta T"),
-                           QStringLiteral("Please enter a numeric time greater than 0 sec."),
-                           QStringLiteral("delta T"), false };
-const Input kKineticGravity {
-    FrictionInput::Gravity, QStringLiteral("Error in Acceleration Due to Gravity"),
-    QStringLiteral("Please enter a numeric acceleration greater than 0 m/s^2."),
-    QStringLiteral("acceleration due to gravity"), false
+constexpr Input kKineticAngle { FrictionInput::KineticAngle, kStaticAngle.title, kStaticAngle.text,
+                                kStaticAngle.outOfRange, true };
+constexpr Input kKineticLength {
+    FrictionInput::Length, QT_TRANSLATE_NOOP("FrictionCalc", "Error in Length of Block"),
+    QT_TRANSLATE_NOOP("FrictionCalc", "Please enter a numeric length greater than 0 cm."),
+    QT_TRANSLATE_NOOP("FrictionCalc",
+                      "The length of block entered lies outside the range of numbers the "
+                      "calculator can compute with."),
+    false
+};
+constexpr Input kKineticTime {
+    FrictionInput::Time, QT_TRANSLATE_NOOP("FrictionCalc", "Error in delta T"),
+    QT_TRANSLATE_NOOP("FrictionCalc", "Please enter a numeric time greater than 0 sec."),
+    QT_TRANSLATE_NOOP("FrictionCalc",
+                      "The delta T entered lies outside the range of numbers the calculator can "
+                      "compute with."),
+    false
+};
+constexpr Input kKineticGravity {
+    FrictionInput::Gravity,
+    QT_TRANSLATE_NOOP("FrictionCalc", "Error in Acceleration Due to Gravity"),
+    QT_TRANSLATE_NOOP("FrictionCalc", "Please enter a numeric acceleration greater than 0 m/s^2."),
+    QT_TRANSLATE_NOOP("FrictionCalc",
+                      "The acceleration due to gravity entered lies outside the range of numbers "
+                      "the calculator can compute with."),
+    false
 };
 
 // The value of an input that passed its check, or the message about it.
@@ -55,7 +83,9 @@ Reading read(const QString &typed, const Input &input, const QLocale &locale)
 {
     const QString text = NumberText::withPoint(typed, locale);
     const auto refuse = [&] {
-        return Reading { 0.0, FrictionMessage { input.title, input.text, input.box } };
+        return Reading {
+            0.0, FrictionMessage { translated(input.title), translated(input.text), input.box }
+        };
     };
     if (!NumberText::isNumeric(text))
         return refuse();
@@ -64,12 +94,7 @@ Reading read(const QString &typed, const Input &input, const QLocale &locale)
     // honest than judging an infinity against the bounds. One too small for a double reads as 0
     // and fails the lower bound like the 0 it is closest to.
     if (!std::isfinite(value)) {
-        return { 0.0,
-                 FrictionMessage { std::nullopt,
-                                   QStringLiteral("The %1 entered lies outside the range of "
-                                                  "numbers the calculator can compute with.")
-                                       .arg(input.quantity),
-                                   input.box } };
+        return { 0.0, FrictionMessage { std::nullopt, translated(input.outOfRange), input.box } };
     }
     if (value <= 0.0 || (input.isAngle && value >= 90.0))
         return refuse();
@@ -80,7 +105,11 @@ Reading read(const QString &typed, const Input &input, const QLocale &locale)
 // stays where it is.
 FrictionMessage tooExtreme(const QString &reason)
 {
-    return { std::nullopt, QStringLiteral("The inputs are too extreme to compute: %1.").arg(reason),
+    //: %1 says which step went wrong, such as "delta T is too small".
+    return { std::nullopt,
+             QCoreApplication::translate("FrictionCalc",
+                                         "The inputs are too extreme to compute: %1.")
+                 .arg(reason),
              FrictionInput::None };
 }
 
@@ -88,7 +117,8 @@ FrictionOutcome resultOrTooExtreme(const QString &prefix, double coefficient,
                                    const FrictionTrial &measurement, const QLocale &locale)
 {
     if (!std::isfinite(coefficient))
-        return tooExtreme(QStringLiteral("the coefficient is too large"));
+        return tooExtreme(
+            QCoreApplication::translate("FrictionCalc", "the coefficient is too large"));
     return FrictionResult { prefix + FrictionCalc::format(coefficient, locale), measurement };
 }
 
@@ -214,20 +244,28 @@ FrictionOutcome FrictionCalc::kineticCoefficient(const QString &angleText,
     // unit. Both gone would make the speed 0/0, which is no number at all; one gone would blame
     // the speed or the denominator for what is really the box's tiny value.
     if (steps.l == 0.0 && steps.t == 0.0)
-        return tooExtreme(QStringLiteral("the length of block and delta T are too small"));
+        return tooExtreme(QCoreApplication::translate(
+            "FrictionCalc", "the length of block and delta T are too small"));
     if (steps.l == 0.0)
-        return tooExtreme(QStringLiteral("the length of block is too small"));
+        return tooExtreme(
+            QCoreApplication::translate("FrictionCalc", "the length of block is too small"));
     if (steps.t == 0.0)
-        return tooExtreme(QStringLiteral("delta T is too small"));
+        return tooExtreme(QCoreApplication::translate("FrictionCalc", "delta T is too small"));
     if (!std::isfinite(steps.v) || !std::isfinite(steps.s))
-        return tooExtreme(QStringLiteral("the speed of the block (length of block over delta T) "
-                                         "is too large"));
+        return tooExtreme(
+            QCoreApplication::translate("FrictionCalc",
+                                        "the speed of the block (length of block over delta T) "
+                                        "is too large"));
     if (steps.d == 0.0)
-        return tooExtreme(QStringLiteral("the length of block and the acceleration due to "
-                                         "gravity are too small"));
+        return tooExtreme(
+            QCoreApplication::translate("FrictionCalc",
+                                        "the length of block and the acceleration due to "
+                                        "gravity are too small"));
     if (!std::isfinite(steps.d))
-        return tooExtreme(QStringLiteral("the length of block and the acceleration due to "
-                                         "gravity are too large"));
+        return tooExtreme(
+            QCoreApplication::translate("FrictionCalc",
+                                        "the length of block and the acceleration due to "
+                                        "gravity are too large"));
     FrictionTrial measurement;
     measurement.kind = FrictionTrial::Kind::Kinetic;
     measurement.angleDeg = angle.value;

@@ -64,7 +64,8 @@ frmCalculate::frmCalculate(MessageBoxes &messageBoxes, QWidget *parent)
     , m_messageBoxes(messageBoxes)
 {
     setObjectName(QStringLiteral("frmCalculate"));
-    setWindowTitle(AppInfo::title() + QStringLiteral(" - Friction Calculator"));
+    //: The calculator's title; %1 is the program's name.
+    setWindowTitle(tr("%1 - Friction Calculator").arg(AppInfo::title()));
     setWindowIcon(AppInfo::windowIcon());
     resize(TwipsLayout::toPixels(6870, 4560));
 
@@ -91,53 +92,47 @@ void frmCalculate::buildControls()
     // number up with the button's caption.
     const auto leftAligned = Qt::AlignLeft | Qt::AlignVCenter;
 
-    frameStatic = makeFrame(this, "frameStatic", QStringLiteral("Coefficient of Static Friction"),
+    frameStatic = makeFrame(this, "frameStatic", tr("Coefficient of Static Friction"),
                             { 1800, 120, 3375, 1695 });
-    txtStaticAngle
-        = makeBox(frameStatic, "txtStaticAngle", QStringLiteral("Enter the measured ramp angle"),
-                  { 1320, 360, 615, 315 });
-    btnStaticCalc = makeButton(frameStatic, "btnStaticCalc", QStringLiteral("Calculate!"),
-                               QStringLiteral("Recalculate the static coefficient of friction"),
-                               { 360, 1200, 975, 315 });
-    lblStaticAngle = makeLabel(frameStatic, "lblStaticAngle", QStringLiteral("Angle (degrees)"),
-                               centred, { 360, 360, 855, 495 });
+    txtStaticAngle = makeBox(frameStatic, "txtStaticAngle", tr("Enter the measured ramp angle"),
+                             { 1320, 360, 615, 315 });
+    btnStaticCalc
+        = makeButton(frameStatic, "btnStaticCalc", tr("Calculate!"),
+                     tr("Recalculate the static coefficient of friction"), { 360, 1200, 975, 315 });
+    lblStaticAngle = makeLabel(frameStatic, "lblStaticAngle", tr("Angle (degrees)"), centred,
+                               { 360, 360, 855, 495 });
     lblStaticCoeff = makeLabel(frameStatic, "lblStaticCoeff", QString(), leftAligned,
                                { 1560, 1200, 1575, 315 });
     lblStaticCoeff->setWordWrap(false);
 
-    frameKinetic
-        = makeFrame(this, "frameKinetic", QStringLiteral("Coefficient of Kinetic Friction"),
-                    { 240, 2040, 6375, 2295 });
-    txtKineticAngle
-        = makeBox(frameKinetic, "txtKineticAngle", QStringLiteral("Enter the measured ramp angle"),
-                  { 360, 720, 615, 315 });
-    txtKineticLength
-        = makeBox(frameKinetic, "txtKineticLength",
-                  QStringLiteral("Enter the measured block length"), { 1440, 720, 1215, 315 });
-    txtKineticTime = makeBox(
-        frameKinetic, "txtKineticTime",
-        QStringLiteral("Enter the time it takes for the block to pass through the photogate"),
-        { 3240, 720, 855, 315 });
-    txtKineticGravity
-        = makeBox(frameKinetic, "txtKineticGravity",
-                  QStringLiteral("Enter acceleration due to gravity"), { 4920, 720, 735, 315 });
+    frameKinetic = makeFrame(this, "frameKinetic", tr("Coefficient of Kinetic Friction"),
+                             { 240, 2040, 6375, 2295 });
+    txtKineticAngle = makeBox(frameKinetic, "txtKineticAngle", tr("Enter the measured ramp angle"),
+                              { 360, 720, 615, 315 });
+    txtKineticLength = makeBox(frameKinetic, "txtKineticLength",
+                               tr("Enter the measured block length"), { 1440, 720, 1215, 315 });
+    txtKineticTime
+        = makeBox(frameKinetic, "txtKineticTime",
+                  tr("Enter the time it takes for the block to pass through the photogate"),
+                  { 3240, 720, 855, 315 });
+    txtKineticGravity = makeBox(frameKinetic, "txtKineticGravity",
+                                tr("Enter acceleration due to gravity"), { 4920, 720, 735, 315 });
     txtKineticGravity->setText(kStandardGravity);
-    btnKineticCalc = makeButton(frameKinetic, "btnKineticCalc", QStringLiteral("Calculate!"),
-                                QStringLiteral("Recalculate the coefficient of kinetic friction"),
+    btnKineticCalc = makeButton(frameKinetic, "btnKineticCalc", tr("Calculate!"),
+                                tr("Recalculate the coefficient of kinetic friction"),
                                 { 1920, 1800, 975, 315 });
-    btnKineticGravityDefault = makeButton(
-        frameKinetic, "btnKineticGravityDefault", QStringLiteral("Default"),
-        QStringLiteral("Resets acceleration due to gravity on Earth"), { 4920, 1200, 735, 315 });
-    lblKineticAngle = makeLabel(frameKinetic, "lblKineticAngle", QStringLiteral("Angle (degrees)"),
-                                centred, { 240, 240, 855, 495 });
-    lblKineticLength
-        = makeLabel(frameKinetic, "lblKineticLength", QStringLiteral("Length of block (cm)"),
-                    centred, { 1440, 240, 1215, 495 });
-    lblKineticTime = makeLabel(frameKinetic, "lblKineticTime", QStringLiteral("delta T (ms)"),
-                               centred, { 3360, 240, 615, 495 });
-    lblKineticGravity = makeLabel(frameKinetic, "lblKineticGravity",
-                                  QStringLiteral("Accel Due to Gravity (m/s^2)"), centred,
-                                  { 4440, 240, 1695, 495 });
+    btnKineticGravityDefault
+        = makeButton(frameKinetic, "btnKineticGravityDefault", tr("Default"),
+                     tr("Resets acceleration due to gravity on Earth"), { 4920, 1200, 735, 315 });
+    lblKineticAngle = makeLabel(frameKinetic, "lblKineticAngle", tr("Angle (degrees)"), centred,
+                                { 240, 240, 855, 495 });
+    lblKineticLength = makeLabel(frameKinetic, "lblKineticLength", tr("Length of block (cm)"),
+                                 centred, { 1440, 240, 1215, 495 });
+    lblKineticTime = makeLabel(frameKinetic, "lblKineticTime", tr("delta T (ms)"), centred,
+                               { 3360, 240, 615, 495 });
+    lblKineticGravity
+        = makeLabel(frameKinetic, "lblKineticGravity", tr("Accel Due to Gravity (m/s^2)"), centred,
+                    { 4440, 240, 1695, 495 });
     lblKineticCoeff = makeLabel(frameKinetic, "lblKineticCoeff", QString(), leftAligned,
                                 { 3120, 1800, 1575, 315 });
     lblKineticCoeff->setWordWrap(false);

@@ -69,7 +69,8 @@ frmSerialMonitor::frmSerialMonitor(TrafficRecorder &recorder, TrafficLog &log,
     , m_model(new TrafficModel(recorder, this))
 {
     setObjectName(QStringLiteral("frmSerialMonitor"));
-    setWindowTitle(AppInfo::title() + QStringLiteral(" - Serial Monitor"));
+    //: The Serial Monitor's title; %1 is the program's name.
+    setWindowTitle(tr("%1 - Serial Monitor").arg(AppInfo::title()));
     setWindowIcon(AppInfo::windowIcon());
     createControls();
     createActions();
@@ -118,28 +119,27 @@ void frmSerialMonitor::createControls()
     lstTraffic->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Columns of times and of hexadecimal pairs line up only in a fixed-pitch font.
     lstTraffic->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    lstTraffic->setAccessibleName(QStringLiteral("Serial traffic"));
+    lstTraffic->setAccessibleName(tr("Serial traffic"));
     lstTraffic->setAccessibleDescription(
-        QStringLiteral("One row per write (TX), received line (RX) or port event, with its time; "
-                       "Ctrl+F finds, Ctrl+C copies the selected rows"));
+        tr("One row per write (TX), received line (RX) or port event, with its time; "
+           "Ctrl+F finds, Ctrl+C copies the selected rows"));
 
     // The find bar, shown by Ctrl+F.
     fraFind = new QWidget(this);
     fraFind->setObjectName(QStringLiteral("fraFind"));
-    lblFind = new QLabel(QStringLiteral("&Find:"), fraFind);
+    lblFind = new QLabel(tr("&Find:"), fraFind);
     lblFind->setObjectName(QStringLiteral("lblFind"));
     txtFind = new QLineEdit(fraFind);
     txtFind->setObjectName(QStringLiteral("txtFind"));
-    txtFind->setToolTip(QStringLiteral("Text to find in the rows shown, in any case"));
+    txtFind->setToolTip(tr("Text to find in the rows shown, in any case"));
     lblFind->setBuddy(txtFind);
-    btnFindPrevious = makeButton(fraFind, "btnFindPrevious", QStringLiteral("Previous"),
-                                 QStringLiteral("The match above (Shift+F3)"));
-    btnFindNext = makeButton(fraFind, "btnFindNext", QStringLiteral("Next"),
-                             QStringLiteral("The match below (F3 or Enter)"));
+    btnFindPrevious
+        = makeButton(fraFind, "btnFindPrevious", tr("Previous"), tr("The match above (Shift+F3)"));
+    btnFindNext
+        = makeButton(fraFind, "btnFindNext", tr("Next"), tr("The match below (F3 or Enter)"));
     lblFindState = new QLabel(fraFind);
     lblFindState->setObjectName(QStringLiteral("lblFindState"));
-    btnFindClose = makeButton(fraFind, "btnFindClose", QStringLiteral("Close"),
-                              QStringLiteral("Close the find bar (Esc)"));
+    btnFindClose = makeButton(fraFind, "btnFindClose", tr("Close"), tr("Close the find bar (Esc)"));
     auto *findRow = new QHBoxLayout(fraFind);
     findRow->setContentsMargins(0, 0, 0, 0);
     findRow->addWidget(lblFind);
@@ -150,37 +150,33 @@ void frmSerialMonitor::createControls()
     findRow->addWidget(btnFindClose);
     fraFind->hide();
 
-    lblShow = new QLabel(QStringLiteral("Show:"), this);
+    lblShow = new QLabel(tr("Show:"), this);
     lblShow->setObjectName(QStringLiteral("lblShow"));
-    chkShowTx = makeCheckBox(this, "chkShowTx", QStringLiteral("&TX"),
-                             QStringLiteral("Show what was sent"), true);
-    chkShowRx = makeCheckBox(this, "chkShowRx", QStringLiteral("&RX"),
-                             QStringLiteral("Show what was received"), true);
-    chkShowPort = makeCheckBox(this, "chkShowPort", QStringLiteral("P&ort"),
-                               QStringLiteral("Show what happened to the port"), true);
-    chkHex = makeCheckBox(this, "chkHex", QStringLiteral("&Hex"),
-                          QStringLiteral("Show the bytes as a hex dump with their ASCII beside"));
-    lblTime = new QLabel(QStringLiteral("T&ime:"), this);
+    chkShowTx = makeCheckBox(this, "chkShowTx", tr("&TX"), tr("Show what was sent"), true);
+    chkShowRx = makeCheckBox(this, "chkShowRx", tr("&RX"), tr("Show what was received"), true);
+    chkShowPort = makeCheckBox(this, "chkShowPort", tr("P&ort"),
+                               tr("Show what happened to the port"), true);
+    chkHex = makeCheckBox(this, "chkHex", tr("&Hex"),
+                          tr("Show the bytes as a hex dump with their ASCII beside"));
+    lblTime = new QLabel(tr("T&ime:"), this);
     lblTime->setObjectName(QStringLiteral("lblTime"));
     cboTime = new QComboBox(this);
     cboTime->setObjectName(QStringLiteral("cboTime"));
-    cboTime->addItems({ QStringLiteral("Time of day"), QStringLiteral("Date and time"),
-                        QStringLiteral("Since previous (ms)") });
-    cboTime->setToolTip(QStringLiteral("How the time of each row is shown"));
+    cboTime->addItems({ tr("Time of day"), tr("Date and time"), tr("Since previous (ms)") });
+    cboTime->setToolTip(tr("How the time of each row is shown"));
     lblTime->setBuddy(cboTime);
-    chkPause = makeCheckBox(this, "chkPause", QStringLiteral("&Pause"),
-                            QStringLiteral("Freeze the view; recording goes on"));
+    chkPause
+        = makeCheckBox(this, "chkPause", tr("&Pause"), tr("Freeze the view; recording goes on"));
 
     lblLog = new QLabel(this);
     lblLog->setObjectName(QStringLiteral("lblLog"));
-    lblLog->setAccessibleDescription(QStringLiteral("The file the log is written to"));
-    btnClear = makeButton(this, "btnClear", QStringLiteral("&Clear"),
-                          QStringLiteral("Forget the traffic recorded so far"));
+    lblLog->setAccessibleDescription(tr("The file the log is written to"));
+    btnClear = makeButton(this, "btnClear", tr("&Clear"), tr("Forget the traffic recorded so far"));
     btnLog = makeButton(this, "btnLog", QString(),
-                        QStringLiteral("Write every row from now on to a file as it comes, until "
-                                       "stopped"));
-    btnSave = makeButton(this, "btnSave", QStringLiteral("Save..."),
-                         QStringLiteral("Save the rows shown as a text file (Ctrl+S)"));
+                        tr("Write every row from now on to a file as it comes, until "
+                           "stopped"));
+    btnSave = makeButton(this, "btnSave", tr("Save..."),
+                         tr("Save the rows shown as a text file (Ctrl+S)"));
     btnSave->setShortcut(QKeySequence::Save);
 
     // Unlike the fixed windows of the design, the monitor is sizable: its list takes the room.
@@ -229,12 +225,12 @@ void frmSerialMonitor::createActions()
         lstTraffic->addAction(action);
         return action;
     };
-    actCopy = make("actCopy", QStringLiteral("Copy"), QKeySequence::Copy);
-    actSelectAll = make("actSelectAll", QStringLiteral("Select All"), QKeySequence::SelectAll);
-    actFind = make("actFind", QStringLiteral("Find..."), QKeySequence::Find);
-    actFindNext = make("actFindNext", QStringLiteral("Find Next"), QKeySequence(Qt::Key_F3));
-    actFindPrevious = make("actFindPrevious", QStringLiteral("Find Previous"),
-                           QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    actCopy = make("actCopy", tr("Copy"), QKeySequence::Copy);
+    actSelectAll = make("actSelectAll", tr("Select All"), QKeySequence::SelectAll);
+    actFind = make("actFind", tr("Find..."), QKeySequence::Find);
+    actFindNext = make("actFindNext", tr("Find Next"), QKeySequence(Qt::Key_F3));
+    actFindPrevious
+        = make("actFindPrevious", tr("Find Previous"), QKeySequence(Qt::SHIFT | Qt::Key_F3));
     connect(actCopy, &QAction::triggered, this, &frmSerialMonitor::actCopy_Trigger);
     connect(actSelectAll, &QAction::triggered, lstTraffic, &QListView::selectAll);
     connect(actFind, &QAction::triggered, this, &frmSerialMonitor::actFind_Trigger);
@@ -244,9 +240,9 @@ void frmSerialMonitor::createActions()
 
 QString frmSerialMonitor::logFailedText(const FileError &error)
 {
-    return QStringLiteral("The Serial Monitor's log to %1 stopped: %2. What came before is in "
-                          "the file; the monitor goes on recording. Free some space or choose "
-                          "another file, then start the log again with Log to File...")
+    return tr("The Serial Monitor's log to %1 stopped: %2. What came before is in "
+              "the file; the monitor goes on recording. Free some space or choose "
+              "another file, then start the log again with Log to File...")
         .arg(error.path, error.cause);
 }
 
@@ -270,12 +266,12 @@ void frmSerialMonitor::refreshView()
 void frmSerialMonitor::showLogState()
 {
     const bool running = m_log.isRunning();
-    btnLog->setText(running ? QStringLiteral("Stop &Log") : QStringLiteral("&Log to File..."));
+    btnLog->setText(running ? tr("Stop &Log") : tr("&Log to File..."));
     lblLog->setVisible(running);
     if (!running)
         return;
     // A long path gives way in its middle: the folder's start and the file's name stay.
-    const QString text = QStringLiteral("Logging to %1").arg(m_log.path());
+    const QString text = tr("Logging to %1").arg(m_log.path());
     lblLog->setText(
         lblLog->fontMetrics().elidedText(text, Qt::ElideMiddle, qMax(lblLog->width(), 50)));
     lblLog->setToolTip(text);
@@ -341,18 +337,17 @@ void frmSerialMonitor::btnSave_Click()
 {
     const QString suggested = QStringLiteral("serial-monitor-%1.txt")
                                   .arg(QDateTime::currentDateTime().toString(u"yyyyMMdd-hhmmss"));
-    const QString path
-        = m_fileDialogs.saveFileName(this, QStringLiteral("Save Serial Monitor"), suggested,
-                                     QStringLiteral("Text files (*.txt);;All files (*)"));
+    const QString path = m_fileDialogs.saveFileName(this, tr("Save Serial Monitor"), suggested,
+                                                    tr("Text files (*.txt);;All files (*)"));
     if (path.isEmpty())
         return;
     QString text = m_model->lines().join(QLatin1Char('\n'));
     if (!text.isEmpty())
         text += QLatin1Char('\n');
     if (const auto error = m_files.replace(path, text.toUtf8())) {
-        m_messageBoxes.warning(this, AppInfo::title(),
-                               QStringLiteral("The serial monitor could not be saved to %1: %2.")
-                                   .arg(path, error->cause));
+        m_messageBoxes.warning(
+            this, AppInfo::title(),
+            tr("The serial monitor could not be saved to %1: %2.").arg(path, error->cause));
     }
 }
 
@@ -365,8 +360,8 @@ void frmSerialMonitor::btnLog_Click()
     const QString suggested = QStringLiteral("serial-monitor-%1.log")
                                   .arg(QDateTime::currentDateTime().toString(u"yyyyMMdd-hhmmss"));
     const QString path
-        = m_fileDialogs.saveFileName(this, QStringLiteral("Log Serial Monitor to File"), suggested,
-                                     QStringLiteral("Log files (*.log *.txt);;All files (*)"));
+        = m_fileDialogs.saveFileName(this, tr("Log Serial Monitor to File"), suggested,
+                                     tr("Log files (*.log *.txt);;All files (*)"));
     if (!path.isEmpty())
         m_log.start(path, chkHex->isChecked());
 }
@@ -429,7 +424,7 @@ void frmSerialMonitor::findFrom(bool forward, bool includeCurrent)
     if (includeCurrent && from >= 0)
         from += forward ? -1 : 1;
     const int row = m_model->find(text, from, forward);
-    lblFindState->setText(row < 0 ? QStringLiteral("Not found") : QString());
+    lblFindState->setText(row < 0 ? tr("Not found") : QString());
     if (row < 0)
         return;
     const QModelIndex index = m_model->index(row);

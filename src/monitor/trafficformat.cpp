@@ -94,22 +94,29 @@ QStringList TrafficFormat::hexDump(const QByteArray &bytes)
     return rows;
 }
 
-QString TrafficFormat::time(qint64 time, std::optional<qint64> previous, TimeMode mode)
+QString TrafficFormat::time(qint64 time, std::optional<qint64> previous, TimeMode mode,
+                            const QLocale &locale)
 {
+    // The mark is quoted: in a format, a comma or a point is a literal only so.
+    const QString fraction = QStringLiteral("'%1'zzz").arg(locale.decimalPoint());
     switch (mode) {
     case TimeMode::TimeOfDay:
-        return QDateTime::fromMSecsSinceEpoch(time).toString(u"hh:mm:ss.zzz");
+        return locale.toString(QDateTime::fromMSecsSinceEpoch(time),
+                               QStringLiteral("hh:mm:ss") + fraction);
     case TimeMode::DateAndTime:
-        return QDateTime::fromMSecsSinceEpoch(time).toString(u"yyyy-MM-dd hh:mm:ss.zzz");
+        return locale.toString(QDateTime::fromMSecsSinceEpoch(time),
+                               QStringLiteral("yyyy-MM-dd hh:mm:ss") + fraction);
     case TimeMode::SincePrevious:
         break;
     }
     // As wide as a time of day, so that the columns after it stay where they were.
     if (!previous)
         return QStringLiteral("%1 ms").arg(QLatin1Char('-'), 9);
+    QLocale numbers = locale;
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
     const qint64 delta = time - *previous;
     const QString number
-        = delta >= 0 ? QLatin1Char('+') + QString::number(delta) : QString::number(delta);
+        = delta >= 0 ? locale.positiveSign() + numbers.toString(delta) : numbers.toString(delta);
     return QStringLiteral("%1 ms").arg(number, 9);
 }
 
@@ -128,8 +135,8 @@ int TrafficFormat::rowCount(TrafficEntry::Kind kind, qsizetype bytes, bool hex)
 QStringList TrafficFormat::rows(const TrafficEntry &entry, const Options &options,
                                 std::optional<qint64> previous)
 {
-    const QString head = time(entry.time, previous, options.time) + QStringLiteral("  ")
-        + direction(entry.kind) + QStringLiteral("  ");
+    const QString head = time(entry.time, previous, options.time, options.locale)
+        + QStringLiteral("  ") + direction(entry.kind) + QStringLiteral("  ");
     if (entry.isPortEvent())
         return { head + portEvent(entry) };
     if (!options.hex)

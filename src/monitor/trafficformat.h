@@ -2,6 +2,7 @@
 
 #include "trafficrecorder.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,9 @@ public:
     {
         bool hex = false;
         TimeMode time = TimeMode::TimeOfDay;
+        // The numbers of the times: the user's locale on screen, C in the files, which other
+        // programs read.
+        QLocale locale = QLocale::c();
     };
 
     static constexpr int kDumpWidth = 16;
@@ -37,8 +41,11 @@ public:
     // lines up whatever the row's length. No rows for no bytes.
     static QStringList hexDump(const QByteArray &bytes);
     // `time` in milliseconds since the epoch, in local time; SincePrevious counts from
-    // `previous`, and shows a dash without one.
-    static QString time(qint64 time, std::optional<qint64> previous, TimeMode mode);
+    // `previous`, and shows a dash without one. The locale gives the digits and the decimal mark
+    // before the milliseconds ("14:03:27,125" in German), never digit grouping, so that every
+    // English locale writes what C writes and the column keeps its width.
+    static QString time(qint64 time, std::optional<qint64> previous, TimeMode mode,
+                        const QLocale &locale = QLocale::c());
     // The sentence for a port event, such as "Com1 closed: the device /dev/ttyUSB0 was
     // disconnected"; the same words as the main window's status line.
     static QString portEvent(const TrafficEntry &entry);

@@ -6,6 +6,8 @@
 
 #include <QDateTime>
 
+#include <limits>
+
 // What the log's own thread keeps: the file, and whether the current log's file has failed.
 struct TrafficLog::Writer
 {
@@ -85,10 +87,14 @@ void TrafficLog::recorderChanged()
     if (m_next < first) {
         // Cleared in the monitor, or (in a flood far beyond anything the line carries) dropped
         // by the record before the log saw them: the log says so rather than hide the gap.
-        rows += QStringLiteral("%1  ----  %2 entries were not logged: they left the record first\n")
-                    .arg(TrafficFormat::time(QDateTime::currentMSecsSinceEpoch(), std::nullopt,
-                                             TrafficFormat::TimeMode::DateAndTime))
-                    .arg(first - m_next)
+        // The file's own columns stay as they are in every language; the sentence is the user's.
+        const int missed
+            = int(qMin<quint64>(first - m_next, quint64(std::numeric_limits<int>::max())));
+        rows += (TrafficFormat::time(QDateTime::currentMSecsSinceEpoch(), std::nullopt,
+                                     TrafficFormat::TimeMode::DateAndTime)
+                 + QStringLiteral("  ----  ")
+                 + tr("%n entries were not logged: they left the record first", nullptr, missed)
+                 + u'\n')
                     .toUtf8();
         m_next = first;
     }
@@ -108,8 +114,7 @@ void TrafficLog::post(const QByteArray &rows)
     if (m_backlog.load() + rows.size() > kMaxBacklogBytes) {
         // This runs inside the recorder's report of new traffic: whoever hears of the failure
         // (with a message box, and its event loop) hears of it once the recorder is done.
-        const FileError error { m_path,
-                                QStringLiteral("the disk did not keep up with the traffic") };
+        const FileError error { m_path, tr("the disk did not keep up with the traffic") };
         stop();
         QMetaObject::invokeMethod(
             this, [this, error] { emit failed(error); }, Qt::QueuedConnection);

@@ -7,6 +7,7 @@ TrafficModel::TrafficModel(const TrafficRecorder &recorder, QObject *parent)
     , m_recorder(recorder)
     , m_scanned(recorder.firstSerial())
 {
+    m_options.locale = QLocale();
 }
 
 int TrafficModel::rowCount(const QModelIndex &parent) const
@@ -75,6 +76,11 @@ qsizetype TrafficModel::lineOf(int row) const
 
 QString TrafficModel::rowText(int row) const
 {
+    return rowText(row, m_options);
+}
+
+QString TrafficModel::rowText(int row, const TrafficFormat::Options &options) const
+{
     if (row < 0 || row >= rowCount())
         return {};
     const qsizetype index = lineOf(row);
@@ -83,11 +89,11 @@ QString TrafficModel::rowText(int row) const
     if (!entry)
         return {};
     std::optional<qint64> previous;
-    if (m_options.time == TrafficFormat::TimeMode::SincePrevious && index > 0) {
+    if (options.time == TrafficFormat::TimeMode::SincePrevious && index > 0) {
         if (const auto before = entryOf(m_lines[size_t(index - 1)].serial))
             previous = before->time;
     }
-    const QStringList rows = TrafficFormat::rows(*entry, m_options, previous);
+    const QStringList rows = TrafficFormat::rows(*entry, options, previous);
     return rows.value(qsizetype(m_lines.front().firstRow + quint64(row) - line.firstRow));
 }
 
@@ -209,10 +215,12 @@ void TrafficModel::setShown(int kinds)
 
 QStringList TrafficModel::lines() const
 {
+    TrafficFormat::Options options = m_options;
+    options.locale = QLocale::c();
     QStringList result;
     result.reserve(rowCount());
     for (int row = 0; row < rowCount(); ++row) {
-        const QString text = rowText(row);
+        const QString text = rowText(row, options);
         if (!text.isEmpty())
             result.append(text);
     }

@@ -43,7 +43,8 @@ public:
     // A row as the view shows it; empty for a row whose entry the recorder has dropped since the
     // last refresh.
     QString rowText(int row) const;
-    // Every row as the view shows it.
+    // Every row as a file takes it: as the view shows it, but with the times' numbers as C writes
+    // them, whatever the user's language.
     QStringList lines() const;
 
     // The next row after `from` (or before it, going back) that holds `text`, ignoring case, going
@@ -59,6 +60,7 @@ private:
         quint64 firstRow;
     };
 
+    QString rowText(int row, const TrafficFormat::Options &options) const;
     bool isShown(TrafficEntry::Kind kind) const;
     // Where the entries come from: the recorder, or the copy taken when frozen.
     quint64 sourceFirst() const;

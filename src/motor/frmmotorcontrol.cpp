@@ -96,7 +96,8 @@ frmMotorControl::frmMotorControl(SerialPort &port, MessageBoxes &messageBoxes, Q
     , m_messageBoxes(messageBoxes)
 {
     setObjectName(QStringLiteral("frmMotorControl"));
-    setWindowTitle(AppInfo::title() + QStringLiteral(" - Motor Control"));
+    //: The main window's title; %1 is the program's name.
+    setWindowTitle(tr("%1 - Motor Control").arg(AppInfo::title()));
     setWindowIcon(AppInfo::windowIcon());
 
     createControls();
@@ -150,56 +151,55 @@ void frmMotorControl::createControls()
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
 
     frmSettings = TwipsLayout::make<QGroupBox>(client, "frmSettings", kFrmSettings);
-    frmSettings->setTitle(QStringLiteral("Motor Settings"));
+    frmSettings->setTitle(tr("Motor Settings"));
     optMN = TwipsLayout::make<QRadioButton>(frmSettings, "optMN", kOptMN);
-    optMN->setText(QStringLiteral("Normal Mode"));
-    optMN->setToolTip(QStringLiteral("Motor moves a set distance"));
+    optMN->setText(tr("Normal Mode"));
+    optMN->setToolTip(tr("Motor moves a set distance"));
     optMN->setChecked(true);
     optMC = TwipsLayout::make<QRadioButton>(frmSettings, "optMC", kOptMC);
-    optMC->setText(QStringLiteral("Continuous Mode (resets counter)"));
-    optMC->setToolTip(QStringLiteral("Motor moves continously until Stop button pressed"));
+    optMC->setText(tr("Continuous Mode (resets counter)"));
+    optMC->setToolTip(tr("Motor moves continously until Stop button pressed"));
 
-    lblAccel = makeLabel(frmSettings, "lblAccel", rowName(AccelRow),
-                         QStringLiteral("Acceleration (rps^2)"), right);
-    lblAccel->setToolTip(QStringLiteral("Adjust acceleration of motor (rps^2)"));
+    lblAccel
+        = makeLabel(frmSettings, "lblAccel", rowName(AccelRow), tr("Acceleration (rps^2)"), right);
+    lblAccel->setToolTip(tr("Adjust acceleration of motor (rps^2)"));
     hscrollAccel = makeScrollBar(frmSettings, "hscrollAccel", rowScroll(AccelRow));
     lblAccelValue = makeLabel(frmSettings, "lblAccelValue", rowValue(AccelRow), {}, right);
-    lblAccelValue->setToolTip(QStringLiteral("Value of acceleration of motor (rps^2)"));
+    lblAccelValue->setToolTip(tr("Value of acceleration of motor (rps^2)"));
 
-    lblVel = makeLabel(frmSettings, "lblVel", rowName(VelRow), QStringLiteral("Velocity (rps)"),
-                       right);
-    lblVel->setToolTip(QStringLiteral("Adjust velocity of motor (rps)"));
+    lblVel = makeLabel(frmSettings, "lblVel", rowName(VelRow), tr("Velocity (rps)"), right);
+    lblVel->setToolTip(tr("Adjust velocity of motor (rps)"));
     hscrollVel = makeScrollBar(frmSettings, "hscrollVel", rowScroll(VelRow));
     lblVelValue = makeLabel(frmSettings, "lblVelValue", rowValue(VelRow), {}, right);
-    lblVelValue->setToolTip(QStringLiteral("Value of velocity of motor (rps)"));
+    lblVelValue->setToolTip(tr("Value of velocity of motor (rps)"));
 
-    lblDist = makeLabel(frmSettings, "lblDist", rowName(DistRow),
-                        QStringLiteral("Distance (rotations)"), right);
-    lblDist->setToolTip(QStringLiteral("Adjust distance for motor to move (rotations)"));
+    lblDist
+        = makeLabel(frmSettings, "lblDist", rowName(DistRow), tr("Distance (rotations)"), right);
+    lblDist->setToolTip(tr("Adjust distance for motor to move (rotations)"));
     hscrollDist = makeScrollBar(frmSettings, "hscrollDist", rowScroll(DistRow));
     lblDistValue = makeLabel(frmSettings, "lblDistValue", rowValue(DistRow), {}, right);
-    lblDistValue->setToolTip(QStringLiteral("Value of distance for motor to move (rotations)"));
+    lblDistValue->setToolTip(tr("Value of distance for motor to move (rotations)"));
 
     // The scroll bars have no caption of their own: their row's name label names them.
     lblAccel->setBuddy(hscrollAccel);
     lblVel->setBuddy(hscrollVel);
     lblDist->setBuddy(hscrollDist);
 
-    btnUp = makeButton(client, "btnUp", kBtnUp, QStringLiteral("Up"));
-    btnUp->setToolTip(QStringLiteral("Move ramp up"));
-    btnDown = makeButton(client, "btnDown", kBtnDown, QStringLiteral("Down"));
-    btnDown->setToolTip(QStringLiteral("Move ramp down"));
-    btnStop = makeButton(client, "btnStop", kBtnStop, QStringLiteral("Stop"));
-    btnStop->setToolTip(QStringLiteral("Stop motor immediately"));
+    btnUp = makeButton(client, "btnUp", kBtnUp, tr("Up"));
+    btnUp->setToolTip(tr("Move ramp up"));
+    btnDown = makeButton(client, "btnDown", kBtnDown, tr("Down"));
+    btnDown->setToolTip(tr("Move ramp down"));
+    btnStop = makeButton(client, "btnStop", kBtnStop, tr("Stop"));
+    btnStop->setToolTip(tr("Stop motor immediately"));
 
     frmCalib = TwipsLayout::make<QGroupBox>(client, "frmCalib", kFrmCalib);
-    frmCalib->setTitle(QStringLiteral("Step Accumulator"));
-    btnCalibReset = makeButton(frmCalib, "btnCalibReset", kBtnCalibReset, QStringLiteral("Reset"));
-    lblStep = makeLabel(frmCalib, "lblStep", kLblStep, QStringLiteral("Step Counter"), right);
+    frmCalib->setTitle(tr("Step Accumulator"));
+    btnCalibReset = makeButton(frmCalib, "btnCalibReset", kBtnCalibReset, tr("Reset"));
+    lblStep = makeLabel(frmCalib, "lblStep", kLblStep, tr("Step Counter"), right);
     lblStepValue = makeLabel(frmCalib, "lblStepValue", kLblStepValue, m_steps.displayText(), right);
 
-    lblCommand = makeLabel(client, "lblCommand", kLblCommand,
-                           QStringLiteral("Enter manual motor commands here:"));
+    lblCommand
+        = makeLabel(client, "lblCommand", kLblCommand, tr("Enter manual motor commands here:"));
     cmbCommand = TwipsLayout::make<QComboBox>(client, "cmbCommand", kCmbCommand);
     cmbCommand->setEditable(true);
     // Sent commands are not recorded in the list.
@@ -211,11 +211,11 @@ void frmMotorControl::createControls()
     auto *exactOnly = new QCompleter(QStringList(), cmbCommand);
     exactOnly->setCaseSensitivity(Qt::CaseSensitive);
     cmbCommand->setCompleter(exactOnly);
-    cmbCommand->setToolTip(QStringLiteral("Type or select motor commands here"));
+    cmbCommand->setToolTip(tr("Type or select motor commands here"));
     lblCommand->setBuddy(cmbCommand);
-    btnSend = makeButton(client, "btnSend", kBtnSend, QStringLiteral("Send"));
-    btnSend->setToolTip(QStringLiteral("Send the command to the motor"));
-    btnSend->setAccessibleDescription(QStringLiteral("Enter anywhere in the window presses Send"));
+    btnSend = makeButton(client, "btnSend", kBtnSend, tr("Send"));
+    btnSend->setToolTip(tr("Send the command to the motor"));
+    btnSend->setAccessibleDescription(tr("Enter anywhere in the window presses Send"));
 
     const QList<QWidget *> focusOrder { optMN,         optMC,      hscrollAccel, hscrollVel,
                                         hscrollDist,   btnUp,      btnDown,      btnStop,
@@ -226,26 +226,26 @@ void frmMotorControl::createControls()
 
 void frmMotorControl::createMenus()
 {
-    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu *mnuFile = menuBar()->addMenu(tr("File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileExit = mnuFile->addAction(QStringLiteral("Exit"));
+    mnuFileExit = mnuFile->addAction(tr("Exit"));
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
     // Ctrl+C would shadow Copy in the command box; the platform's Quit key does not.
     const QKeySequence quit(QKeySequence::Quit);
     mnuFileExit->setShortcut(quit.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : quit);
     connect(mnuFileExit, &QAction::triggered, this, &frmMotorControl::mnuFileExit_Click);
 
-    QMenu *mnuTools = menuBar()->addMenu(QStringLiteral("Tools"));
+    QMenu *mnuTools = menuBar()->addMenu(tr("Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    mnuToolsCalc = mnuTools->addAction(QStringLiteral("Friction Calculator"));
+    mnuToolsCalc = mnuTools->addAction(tr("Friction Calculator"));
     mnuToolsCalc->setObjectName(QStringLiteral("mnuToolsCalc"));
     mnuToolsCalc->setShortcut(QKeySequence(Qt::Key_F2));
     connect(mnuToolsCalc, &QAction::triggered, this, &frmMotorControl::calculatorRequested);
-    mnuToolsResults = mnuTools->addAction(QStringLiteral("Results"));
+    mnuToolsResults = mnuTools->addAction(tr("Results"));
     mnuToolsResults->setObjectName(QStringLiteral("mnuToolsResults"));
     mnuToolsResults->setShortcut(QKeySequence(Qt::Key_F3));
     connect(mnuToolsResults, &QAction::triggered, this, &frmMotorControl::resultsRequested);
-    mnuToolsMonitor = mnuTools->addAction(QStringLiteral("Serial Monitor"));
+    mnuToolsMonitor = mnuTools->addAction(tr("Serial Monitor"));
     mnuToolsMonitor->setObjectName(QStringLiteral("mnuToolsMonitor"));
     mnuToolsMonitor->setShortcut(QKeySequence(Qt::Key_F4));
     connect(mnuToolsMonitor, &QAction::triggered, this, &frmMotorControl::serialMonitorRequested);
@@ -255,12 +255,12 @@ void frmMotorControl::createMenus()
     connect(mnuToolsClassResults, &QAction::triggered, this,
             &frmMotorControl::classResultsRequested);
 
-    QMenu *mnuOptions = menuBar()->addMenu(QStringLiteral("Options"));
+    QMenu *mnuOptions = menuBar()->addMenu(tr("Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    mnuOptionsPort = mnuOptions->addAction(QStringLiteral("Port Properties..."));
+    mnuOptionsPort = mnuOptions->addAction(tr("Port Properties..."));
     mnuOptionsPort->setObjectName(QStringLiteral("mnuOptionsPort"));
     connect(mnuOptionsPort, &QAction::triggered, this, &frmMotorControl::portPropertiesRequested);
-    mnuOptionsPortMap = mnuOptions->addAction(QStringLiteral("Port Map..."));
+    mnuOptionsPortMap = mnuOptions->addAction(tr("Port Map..."));
     mnuOptionsPortMap->setObjectName(QStringLiteral("mnuOptionsPortMap"));
     connect(mnuOptionsPortMap, &QAction::triggered, this, &frmMotorControl::portMapRequested);
     mnuOptionsClassServer = mnuOptions->addAction(QStringLiteral("Class Server..."));
@@ -268,9 +268,9 @@ void frmMotorControl::createMenus()
     connect(mnuOptionsClassServer, &QAction::triggered, this,
             &frmMotorControl::classServerRequested);
 
-    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu *mnuHelp = menuBar()->addMenu(tr("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("About Tiltbench..."));
+    mnuHelpAbout = mnuHelp->addAction(tr("About Tiltbench..."));
     mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMotorControl::aboutRequested);
 
@@ -374,9 +374,8 @@ void frmMotorControl::subStepUpdate(std::int32_t stepincr)
 {
     if (!m_steps.add(stepincr)) {
         showError(
-            QStringLiteral(
-                "Overflow: the step count cannot go beyond %1 to %2 steps. The count stays at %3; "
-                "press Reset to start counting again.")
+            tr("Overflow: the step count cannot go beyond %1 to %2 steps. The count stays at %3; "
+               "press Reset to start counting again.")
                 .arg(std::numeric_limits<std::int32_t>::min())
                 .arg(std::numeric_limits<std::int32_t>::max())
                 .arg(m_steps.count()));
@@ -397,9 +396,9 @@ void frmMotorControl::btnSend_Click()
     // Sending a stand-in for a character the line cannot carry would give the indexer a command
     // nobody typed; the text stays in the field for the operator to mend.
     if (const auto unsendable = MotorCommands::firstUnsendable(text)) {
-        showError(QStringLiteral("The command was not sent: the character \"%1\" at position %2 "
-                                 "cannot be sent to the indexer, which takes only Latin-1 "
-                                 "characters. Replace it, then press Send again.")
+        showError(tr("The command was not sent: the character \"%1\" at position %2 cannot be "
+                     "sent to the indexer, which takes only Latin-1 characters. Replace it, then "
+                     "press Send again.")
                       .arg(unsendable->character)
                       .arg(unsendable->position));
         return;
@@ -450,7 +449,7 @@ void frmMotorControl::mnuFileExit_Click()
 {
     const auto answer
         = m_messageBoxes.show(this, MessageBoxes::Icon::Question, MessageBoxes::Buttons::OkCancel,
-                              QStringLiteral("Confirm Exit"), QStringLiteral("OK to quit?"));
+                              tr("Confirm Exit"), tr("OK to quit?"));
     if (answer != MessageBoxes::Answer::Ok)
         return;
     emit exitConfirmed();
@@ -486,8 +485,14 @@ void frmMotorControl::showError(const QString &description)
 
 void frmMotorControl::showPortReopened(PortReopen why)
 {
-    m_portNote = why == PortReopen::Reconnected ? QStringLiteral("reconnected")
-                                                : QStringLiteral("new device");
+    // Said in brackets after the port's state on the status line.
+    if (why == PortReopen::Reconnected) {
+        //: The port opened again by itself after its adapter came back.
+        m_portNote = tr("reconnected");
+    } else {
+        //: The port was opened again on the device just chosen in the port map.
+        m_portNote = tr("new device");
+    }
     showPortState();
 }
 
@@ -509,8 +514,10 @@ void frmMotorControl::onPortStateChanged()
 void frmMotorControl::showPortState()
 {
     QString state = PortMessages::portState(MSComm1);
-    if (!m_portNote.isEmpty() && MSComm1.PortOpen())
-        state += QStringLiteral(" (%1)").arg(m_portNote);
+    if (!m_portNote.isEmpty() && MSComm1.PortOpen()) {
+        //: The port's state on the status line, then why it opened by itself.
+        state = tr("%1 (%2)").arg(state, m_portNote);
+    }
 
     // The window has a fixed width; a long device path or reason gives way in its middle, so
     // that the start (the port and its state) and the end (the line settings, or the last words

@@ -3,6 +3,7 @@
 #include "portmap.h"
 #include "symboliclink.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -23,7 +24,9 @@ PortMapWriter::Result PortMapWriter::setDevice(int port, const QString &device)
 #ifdef Q_OS_UNIX
     const QString link = PortMap::linkPath(port);
     if (link.isEmpty())
-        return { Outcome::Failed, QStringLiteral("there is no port map on this system") };
+        return { Outcome::Failed,
+                 QCoreApplication::translate("PortMapWriter",
+                                             "there is no port map on this system") };
     const SymbolicLink::Kind kind = SymbolicLink::kindAt(link);
     if (kind == SymbolicLink::Kind::Other)
         return { Outcome::NotALink, {} };
@@ -40,7 +43,8 @@ PortMapWriter::Result PortMapWriter::setDevice(int port, const QString &device)
         return { Outcome::Unchanged, {} };
     if (!QDir().mkpath(PortMap::linkDirectory()))
         return { Outcome::Failed,
-                 QStringLiteral("the folder %1 could not be made").arg(PortMap::linkDirectory()) };
+                 QCoreApplication::translate("PortMapWriter", "the folder %1 could not be made")
+                     .arg(PortMap::linkDirectory()) };
     const SymbolicLink::Result result = SymbolicLink::point(link, device);
     switch (result.outcome) {
     case SymbolicLink::Outcome::Linked:
@@ -54,6 +58,8 @@ PortMapWriter::Result PortMapWriter::setDevice(int port, const QString &device)
 #else
     Q_UNUSED(port);
     Q_UNUSED(device);
-    return { Outcome::Failed, QStringLiteral("ports are not mapped by links on this system") };
+    return { Outcome::Failed,
+             QCoreApplication::translate("PortMapWriter",
+                                         "ports are not mapped by links on this system") };
 #endif
 }

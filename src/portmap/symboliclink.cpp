@@ -1,5 +1,6 @@
 #include "symboliclink.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #ifdef Q_OS_UNIX
@@ -66,7 +67,9 @@ QString SymbolicLink::target(const QString &)
 
 SymbolicLink::Result SymbolicLink::point(const QString &, const QString &)
 {
-    return { Outcome::Failed, QStringLiteral("this system has no symbolic links for ports") };
+    return { Outcome::Failed,
+             QCoreApplication::translate("SymbolicLink",
+                                         "this system has no symbolic links for ports") };
 }
 
 #endif

@@ -37,19 +37,6 @@ constexpr TwipsRect rowState(int row)
     return { 6000, kRowTop + row * kRowPitch + 30, 1935, 255 };
 }
 
-QString stateText(PortMapEditor::State state)
-{
-    switch (state) {
-    case PortMapEditor::State::Present:
-        return QStringLiteral("present");
-    case PortMapEditor::State::Missing:
-        return QStringLiteral("missing");
-    case PortMapEditor::State::InUse:
-        return QStringLiteral("in use by Tiltbench");
-    }
-    return {};
-}
-
 } // namespace
 
 frmPortMap::frmPortMap(DeviceList &devices, SerialPort &port, MessageBoxes &messageBoxes,
@@ -59,15 +46,15 @@ frmPortMap::frmPortMap(DeviceList &devices, SerialPort &port, MessageBoxes &mess
     , m_messageBoxes(messageBoxes)
 {
     setObjectName(QStringLiteral("frmPortMap"));
-    setWindowTitle(QStringLiteral("Serial Port Map"));
+    setWindowTitle(tr("Serial Port Map"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                    | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(TwipsLayout::toPixels(kClientWidth, kClientHeight));
     setModal(true);
 
-    TwipsLayout::make<QLabel>(this, "lblHeadPort", kHeadPort, QStringLiteral("Port"));
-    TwipsLayout::make<QLabel>(this, "lblHeadDevice", kHeadDevice, QStringLiteral("Device"));
-    TwipsLayout::make<QLabel>(this, "lblHeadState", kHeadState, QStringLiteral("State"));
+    TwipsLayout::make<QLabel>(this, "lblHeadPort", kHeadPort, tr("Port"));
+    TwipsLayout::make<QLabel>(this, "lblHeadDevice", kHeadDevice, tr("Device"));
+    TwipsLayout::make<QLabel>(this, "lblHeadState", kHeadState, tr("State"));
 
     QList<QWidget *> focusOrder;
     for (int row = 0; row < PortMapEditor::kPorts; ++row) {
@@ -83,16 +70,13 @@ frmPortMap::frmPortMap(DeviceList &devices, SerialPort &port, MessageBoxes &mess
         // A completer would turn a typed path into a listed device's label as it is typed.
         r.cboDevice->setCompleter(nullptr);
         r.cboDevice->setInsertPolicy(QComboBox::NoInsert);
-        r.cboDevice->setToolTip(
-            QStringLiteral("Choose the device for Com%1, or type its path").arg(port));
+        r.cboDevice->setToolTip(tr("Choose the device for Com%1, or type its path").arg(port));
         r.cboDevice->setAccessibleDescription(
-            QStringLiteral("The first entry, (default), is the system's own device for Com%1")
-                .arg(port));
+            tr("The first entry, (default), is the system's own device for Com%1").arg(port));
         r.lblPort->setBuddy(r.cboDevice);
         r.lblState = TwipsLayout::make<QLabel>(
             this, qPrintable(QStringLiteral("lblState%1").arg(port)), rowState(row), {});
-        r.lblState->setAccessibleDescription(
-            QStringLiteral("State of the device for Com%1").arg(port));
+        r.lblState->setAccessibleDescription(tr("State of the device for Com%1").arg(port));
 
         fillDevices(port, PortMapEditor::current(port).device);
         connect(r.cboDevice, &QComboBox::editTextChanged, this, [this, port] { showState(port); });
@@ -100,13 +84,11 @@ frmPortMap::frmPortMap(DeviceList &devices, SerialPort &port, MessageBoxes &mess
         focusOrder << r.cboDevice;
     }
 
-    cmdRefresh = TwipsLayout::make<QPushButton>(this, "cmdRefresh", kBtnRefresh,
-                                                QStringLiteral("&Refresh"));
-    cmdRefresh->setToolTip(QStringLiteral("List the serial devices again"));
-    cmdOK = TwipsLayout::make<QPushButton>(this, "cmdOK", kBtnOK, QStringLiteral("OK"));
+    cmdRefresh = TwipsLayout::make<QPushButton>(this, "cmdRefresh", kBtnRefresh, tr("&Refresh"));
+    cmdRefresh->setToolTip(tr("List the serial devices again"));
+    cmdOK = TwipsLayout::make<QPushButton>(this, "cmdOK", kBtnOK, tr("OK"));
     cmdOK->setDefault(true);
-    cmdCancel
-        = TwipsLayout::make<QPushButton>(this, "cmdCancel", kBtnCancel, QStringLiteral("Cancel"));
+    cmdCancel = TwipsLayout::make<QPushButton>(this, "cmdCancel", kBtnCancel, tr("Cancel"));
     focusOrder << cmdRefresh << cmdOK << cmdCancel;
     for (qsizetype i = 1; i < focusOrder.size(); ++i)
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
@@ -145,6 +127,22 @@ QString frmPortMap::chosenDevice(int port) const
     return m_editor.deviceFor(port, m_rows[port - 1].cboDevice->currentText());
 }
 
+QString frmPortMap::stateText(PortMapEditor::State state)
+{
+    switch (state) {
+    case PortMapEditor::State::Present:
+        //: The state of a port's device.
+        return tr("present");
+    case PortMapEditor::State::Missing:
+        //: The state of a port's device.
+        return tr("missing");
+    case PortMapEditor::State::InUse:
+        //: The state of a port's device: the program has it open.
+        return tr("in use by Tiltbench");
+    }
+    return {};
+}
+
 void frmPortMap::showState(int port)
 {
     m_rows[port - 1].lblState->setText(stateText(m_editor.state(port, chosenDevice(port))));
@@ -176,13 +174,12 @@ void frmPortMap::cmdOK_Click()
         for (const PortMapEditor::Refusal &refusal : applied.refused) {
             const QString link = PortMap::linkPath(refusal.port);
             if (refusal.result.outcome == PortMapWriter::Outcome::NotALink) {
-                lines << QStringLiteral(
-                             "Com%1 was left as it is: %2 is not a link, so Tiltbench does not "
-                             "replace it. Move it away to choose the device here.")
+                lines << tr("Com%1 was left as it is: %2 is not a link, so Tiltbench does not "
+                            "replace it. Move it away to choose the device here.")
                              .arg(refusal.port)
                              .arg(link);
             } else {
-                lines << QStringLiteral("Com%1 was left as it is: %2 could not be written (%3).")
+                lines << tr("Com%1 was left as it is: %2 could not be written (%3).")
                              .arg(refusal.port)
                              .arg(link, refusal.result.detail);
             }

@@ -40,6 +40,7 @@ private:
     void cmdOK_Click();
     void fillDevices(int port, const QString &device);
     void showState(int port);
+    static QString stateText(PortMapEditor::State state);
     QString chosenDevice(int port) const;
 
     PortMapEditor m_editor;

@@ -4,6 +4,7 @@
 #include "portmap.h"
 #include "serialport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -15,6 +16,13 @@ bool sameDevice(const QString &a, const QString &b)
         return true;
     const QString canonicalA = QFileInfo(a).canonicalFilePath();
     return !canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath();
+}
+
+// The first entry of a port's device list, which stands for the port's own device.
+QString defaultEntry(const QString &device)
+{
+    //: The first entry of a port's device list: the device the port has without a link.
+    return QCoreApplication::translate("PortMapEditor", "(default: %1)").arg(device);
 }
 
 } // namespace
@@ -35,12 +43,13 @@ QString PortMapEditor::defaultText(int port) const
 {
     const QString path = PortMap::defaultDevicePath(port);
     if (path.isEmpty())
-        return QStringLiteral("(default: none)");
+        //: The first entry of a port's device list, when the port has no device of its own.
+        return QCoreApplication::translate("PortMapEditor", "(default: none)");
     for (const SerialDevice &device : m_devices) {
         if (device.systemPath == path)
-            return QStringLiteral("(default: %1)").arg(deviceLabel(device));
+            return defaultEntry(deviceLabel(device));
     }
-    return QStringLiteral("(default: %1)").arg(path);
+    return defaultEntry(path);
 }
 
 QString PortMapEditor::deviceLabel(const SerialDevice &device)

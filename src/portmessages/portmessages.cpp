@@ -6,33 +6,35 @@
 
 namespace {
 
-const QString kChooseAnother
-    = QStringLiteral("Choose another setting in Options > Port Properties...");
+QString chooseAnother()
+{
+    return PortMessages::tr("Choose another setting in Options > Port Properties...");
+}
 
 QString parityName(char parity)
 {
     switch (parity) {
     case 'e':
-        return QStringLiteral("even parity");
+        return PortMessages::tr("even parity");
     case 'o':
-        return QStringLiteral("odd parity");
+        return PortMessages::tr("odd parity");
     case 'm':
-        return QStringLiteral("mark parity");
+        return PortMessages::tr("mark parity");
     case 's':
-        return QStringLiteral("space parity");
+        return PortMessages::tr("space parity");
     }
-    return QStringLiteral("no parity");
+    return PortMessages::tr("no parity");
 }
 
 QString stopBitsName(LineSettings::StopBits stopBits)
 {
     switch (stopBits) {
     case LineSettings::StopBits::One:
-        return QStringLiteral("1 stop bit");
+        return PortMessages::tr("1 stop bit");
     case LineSettings::StopBits::OnePointFive:
-        return QStringLiteral("1.5 stop bits");
+        return PortMessages::tr("1.5 stop bits");
     case LineSettings::StopBits::Two:
-        return QStringLiteral("2 stop bits");
+        return PortMessages::tr("2 stop bits");
     }
     return {};
 }
@@ -41,13 +43,13 @@ QString handshakingName(int handshaking)
 {
     switch (handshaking) {
     case SerialPort::NoHandshaking:
-        return QStringLiteral("no flow control");
+        return PortMessages::tr("no flow control");
     case SerialPort::XonXoff:
-        return QStringLiteral("Xon/Xoff flow control");
+        return PortMessages::tr("Xon/Xoff flow control");
     case SerialPort::RtsCts:
-        return QStringLiteral("RTS/CTS flow control");
+        return PortMessages::tr("RTS/CTS flow control");
     }
-    return QStringLiteral("Xon/Xoff and RTS/CTS flow control together");
+    return PortMessages::tr("Xon/Xoff and RTS/CTS flow control together");
 }
 
 } // namespace
@@ -69,7 +71,7 @@ QString PortMessages::label(const PortFault &fault)
         return port;
     // Brackets inside brackets read badly.
     if (device != fault.device && device != fault.name)
-        return QStringLiteral("%1 on %2").arg(port, device);
+        return tr("%1 on %2").arg(port, device);
     return QStringLiteral("%1 (%2)").arg(port, device);
 }
 
@@ -77,9 +79,9 @@ QString PortMessages::settingName(const PortFault &fault)
 {
     switch (fault.setting) {
     case PortFault::Setting::Speed:
-        return QStringLiteral("a speed of %1 bits per second").arg(fault.value);
+        return tr("a speed of %1 bits per second").arg(fault.value);
     case PortFault::Setting::DataBits:
-        return QStringLiteral("%1 data bits").arg(fault.value);
+        return tr("%1 data bits").arg(fault.value);
     case PortFault::Setting::Parity:
         return parityName(char(fault.value));
     case PortFault::Setting::StopBits:
@@ -89,7 +91,7 @@ QString PortMessages::settingName(const PortFault &fault)
     case PortFault::Setting::Line:
         break;
     }
-    return QStringLiteral("the settings %1").arg(fault.text);
+    return tr("the settings %1").arg(fault.text);
 }
 
 QString PortMessages::describe(const CommError &error)
@@ -103,103 +105,103 @@ QString PortMessages::describe(const CommError &error)
     case Kind::None:
         break;
     case Kind::MalformedSettings:
-        return QStringLiteral("\"%1\" is not a line setting %2 can use. Give the speed, parity, "
-                              "data bits and stop bits separated by commas, for example "
-                              "9600,N,8,1.")
+        return tr("\"%1\" is not a line setting %2 can use. Give the speed, parity, "
+                  "data bits and stop bits separated by commas, for example "
+                  "9600,N,8,1.")
             .arg(fault.text, name);
     case Kind::UnsupportedDataBits:
-        return QStringLiteral("%1 cannot use %2 data bits: serial ports on this computer send 5 "
-                              "to 8 data bits. %3")
+        return tr("%1 cannot use %2 data bits: serial ports on this computer send 5 "
+                  "to 8 data bits. %3")
             .arg(portAndDevice)
             .arg(fault.value)
-            .arg(kChooseAnother);
+            .arg(chooseAnother());
     case Kind::UnsupportedStopBits:
-        return QStringLiteral("%1 cannot use 1.5 stop bits: this system offers only 1 or 2 stop "
-                              "bits. %2")
-            .arg(portAndDevice, kChooseAnother);
+        return tr("%1 cannot use 1.5 stop bits: this system offers only 1 or 2 stop "
+                  "bits. %2")
+            .arg(portAndDevice, chooseAnother());
     case Kind::UnsupportedHandshaking:
-        return QStringLiteral("%1 cannot use Xon/Xoff and RTS/CTS flow control together. Choose "
-                              "one of them, or None.")
+        return tr("%1 cannot use Xon/Xoff and RTS/CTS flow control together. Choose "
+                  "one of them, or None.")
             .arg(portAndDevice);
     case Kind::UnknownHandshaking:
-        return QStringLiteral("%1 is not a flow control for %2. Use 0 (None), 1 (Xon/Xoff), 2 "
-                              "(RTS/CTS) or 3 (Xon/RTS).")
+        return tr("%1 is not a flow control for %2. Use 0 (None), 1 (Xon/Xoff), 2 "
+                  "(RTS/CTS) or 3 (Xon/RTS).")
             .arg(fault.value)
             .arg(name);
     case Kind::InvalidPortNumber:
-        return QStringLiteral("%1 is not a port number. Port numbers start at 1 (Com1).")
-            .arg(fault.value);
+        return tr("%1 is not a port number. Port numbers start at 1 (Com1).").arg(fault.value);
     case Kind::RenumberWhileOpen:
-        return QStringLiteral("%1 is open, so the port number cannot change. Close the port "
-                              "first, then choose the new one.")
+        return tr("%1 is open, so the port number cannot change. Close the port "
+                  "first, then choose the new one.")
             .arg(portAndDevice);
     case Kind::AlreadyOpen:
-        return QStringLiteral("%1 is already open.").arg(portAndDevice);
+        return tr("%1 is already open.").arg(portAndDevice);
     case Kind::NoDevice: {
         if (fault.link.isEmpty()) {
-            return QStringLiteral("%1 could not be opened: there is no such port. Plug in the "
-                                  "adapter, or choose another port.")
+            return tr("%1 could not be opened: there is no such port. Plug in the "
+                      "adapter, or choose another port.")
                 .arg(portAndDevice);
         }
         const QString what = fault.device.isEmpty()
-            ? QStringLiteral("%1 has no device").arg(name)
-            : QStringLiteral("%1 could not be opened: there is no device %2").arg(name, device);
-        return QStringLiteral("%1. Plug in the adapter, or choose its device in Options > Port "
-                              "Map... (without the program: ln -s /dev/ttyUSB0 %2)")
+            ? tr("%1 has no device").arg(name)
+            : tr("%1 could not be opened: there is no device %2").arg(name, device);
+        return tr("%1. Plug in the adapter, or choose its device in Options > Port "
+                  "Map... (without the program: ln -s /dev/ttyUSB0 %2)")
             .arg(what, fault.link);
     }
     case Kind::DanglingLink:
         // Advising a new link when one is there would only make the operator's ln fail.
-        return QStringLiteral("%1 could not be opened: its link %2 points to %3, which does not "
-                              "exist. Plug in the adapter, or choose its device in Options > "
-                              "Port Map...")
+        return tr("%1 could not be opened: its link %2 points to %3, which does not "
+                  "exist. Plug in the adapter, or choose its device in Options > "
+                  "Port Map...")
             .arg(name, fault.link, fault.device);
     case Kind::LinkLoop:
-        return QStringLiteral("%1 could not be opened: its link %2 points to %3, which leads back "
-                              "round in a loop of links and never reaches a device. Choose the "
-                              "device in Options > Port Map...")
+        return tr("%1 could not be opened: its link %2 points to %3, which leads back "
+                  "round in a loop of links and never reaches a device. Choose the "
+                  "device in Options > Port Map...")
             .arg(name, fault.link, fault.device);
     case Kind::Busy:
-        return QStringLiteral("%1 could not be opened: another program is using it. Close that "
-                              "program, or choose another port.")
+        return tr("%1 could not be opened: another program is using it. Close that "
+                  "program, or choose another port.")
             .arg(portAndDevice);
     case Kind::AccessDenied:
         if (!fault.group.isEmpty()) {
-            return QStringLiteral("%1 could not be opened: permission denied. Your user must be "
-                                  "in the %2 group: run sudo adduser $USER %2, then log out and "
-                                  "log in again.")
+            return tr("%1 could not be opened: permission denied. Your user must be "
+                      "in the %2 group: run sudo adduser $USER %2, then log out and "
+                      "log in again.")
                 .arg(portAndDevice, fault.group);
         }
-        return QStringLiteral("%1 could not be opened: permission denied. Ask the computer's "
-                              "administrator to give your user access to the serial port.")
+        return tr("%1 could not be opened: permission denied. Ask the computer's "
+                  "administrator to give your user access to the serial port.")
             .arg(portAndDevice);
     case Kind::OpenFailed:
-        return QStringLiteral("%1 could not be opened (%2). Check the device and its cable, then "
-                              "try again.")
+        return tr("%1 could not be opened (%2). Check the device and its cable, then "
+                  "try again.")
             .arg(portAndDevice, fault.systemCause);
     case Kind::SettingRefused: {
         const QString cause = fault.systemCause.isEmpty()
-            ? QStringLiteral("the device does not support it")
-            : QStringLiteral("the device refused it (%1)").arg(fault.systemCause);
-        QString text = QStringLiteral("%1 cannot use %2: %3. %4")
-                           .arg(portAndDevice, settingName(fault), cause, kChooseAnother);
+            ? tr("the device does not support it")
+            : tr("the device refused it (%1)").arg(fault.systemCause);
+        QString text = tr("%1 cannot use %2: %3. %4")
+                           .arg(portAndDevice, settingName(fault), cause, chooseAnother());
         if (fault.restoreFailed) {
-            text += QStringLiteral(" The port was closed, because its previous settings could "
-                                   "not be restored either.");
+            text += u' '
+                + tr("The port was closed, because its previous settings could not be restored "
+                     "either.");
         }
         return text;
     }
     case Kind::NotOpen:
-        return QStringLiteral("%1 is not open, so nothing was sent. Open it in Options > Port "
-                              "Properties...")
+        return tr("%1 is not open, so nothing was sent. Open it in Options > Port "
+                  "Properties...")
             .arg(portAndDevice);
     case Kind::Unplugged:
-        return QStringLiteral("%1 is closed because %2, so nothing was sent. Plug the device "
-                              "back in: the port opens again by itself.")
+        return tr("%1 is closed because %2, so nothing was sent. Plug the device "
+                  "back in: the port opens again by itself.")
             .arg(name, closedReason(fault));
     case Kind::WriteFailed:
-        return QStringLiteral("%1 did not take the bytes to send (%2). Check the device and its "
-                              "cable, then try again.")
+        return tr("%1 did not take the bytes to send (%2). Check the device and its "
+                  "cable, then try again.")
             .arg(portAndDevice, fault.systemCause);
     }
     return {};
@@ -212,22 +214,22 @@ QString PortMessages::closedReason(const PortFault &reason)
     switch (reason.kind) {
     case Kind::NoDevice:
     case Kind::DanglingLink:
-        return device.isEmpty() ? QStringLiteral("there is no device for this port")
-                                : QStringLiteral("there is no device %1").arg(device);
+        return device.isEmpty() ? tr("there is no device for this port")
+                                : tr("there is no device %1").arg(device);
     case Kind::LinkLoop:
-        return QStringLiteral("its link %1 leads round in a loop").arg(reason.link);
+        return tr("its link %1 leads round in a loop").arg(reason.link);
     case Kind::Busy:
-        return QStringLiteral("another program is using %1").arg(device);
+        return tr("another program is using %1").arg(device);
     case Kind::AccessDenied:
-        return QStringLiteral("permission denied for %1").arg(device);
+        return tr("permission denied for %1").arg(device);
     case Kind::OpenFailed:
-        return QStringLiteral("%1 could not be opened").arg(device);
+        return tr("%1 could not be opened").arg(device);
     case Kind::SettingRefused:
         if (reason.restoreFailed)
-            return QStringLiteral("the previous settings of %1 could not be restored").arg(device);
-        return QStringLiteral("the device %1 refused the settings %2").arg(device, reason.text);
+            return tr("the previous settings of %1 could not be restored").arg(device);
+        return tr("the device %1 refused the settings %2").arg(device, reason.text);
     case Kind::Unplugged:
-        return QStringLiteral("the device %1 was disconnected").arg(device);
+        return tr("the device %1 was disconnected").arg(device);
     default:
         return {};
     }
@@ -237,12 +239,11 @@ QString PortMessages::portState(const SerialPort &port)
 {
     const QString name = QStringLiteral("Com%1").arg(port.CommPort());
     if (port.PortOpen()) {
-        return QStringLiteral("%1 open: %2, %3")
+        return tr("%1 open: %2, %3")
             .arg(name, deviceText(port.deviceName(), port.devicePath()), port.Settings());
     }
     const QString reason = closedReason(port.closedReason());
-    return reason.isEmpty() ? QStringLiteral("%1 closed").arg(name)
-                            : QStringLiteral("%1 closed: %2").arg(name, reason);
+    return reason.isEmpty() ? tr("%1 closed").arg(name) : tr("%1 closed: %2").arg(name, reason);
 }
 
 QString PortMessages::lineText(const PortLine &line)
@@ -257,40 +258,43 @@ QString PortMessages::portEvent(const TrafficEntry &entry, const QString &bytesT
 {
     using Kind = TrafficEntry::Kind;
     const QString port = QStringLiteral("Com%1").arg(entry.port);
-    const auto withReason = [](const QString &what, const QString &reason) {
-        return reason.isEmpty() ? what : what + QStringLiteral(": ") + reason;
-    };
     switch (entry.kind) {
     case Kind::Opened:
-        return port + QStringLiteral(" opened: ") + lineText(entry.line);
-    case Kind::Changed:
-        return port + QStringLiteral(" changed: ") + entry.line.settings
-            + (entry.line.handshaking != SerialPort::NoHandshaking
-                   ? QStringLiteral(", ") + handshakingName(entry.line.handshaking)
-                   : QString());
+        return tr("%1 opened: %2").arg(port, lineText(entry.line));
+    case Kind::Changed: {
+        QString line = entry.line.settings;
+        if (entry.line.handshaking != SerialPort::NoHandshaking)
+            line += QStringLiteral(", ") + handshakingName(entry.line.handshaking);
+        return tr("%1 changed: %2").arg(port, line);
+    }
     case Kind::Reconnected:
-        return port + QStringLiteral(" reconnected: ") + lineText(entry.line);
-    case Kind::Closed:
-        return withReason(port + QStringLiteral(" closed"), closedReason(entry.fault));
-    case Kind::OpenFailed:
-        return withReason(port + QStringLiteral(" could not be opened"), closedReason(entry.fault));
+        return tr("%1 reconnected: %2").arg(port, lineText(entry.line));
+    case Kind::Closed: {
+        const QString reason = closedReason(entry.fault);
+        return reason.isEmpty() ? tr("%1 closed").arg(port) : tr("%1 closed: %2").arg(port, reason);
+    }
+    case Kind::OpenFailed: {
+        const QString reason = closedReason(entry.fault);
+        return reason.isEmpty() ? tr("%1 could not be opened").arg(port)
+                                : tr("%1 could not be opened: %2").arg(port, reason);
+    }
     case Kind::NotSent: {
         QString why;
         switch (entry.fault.kind) {
         case PortFault::Kind::NotOpen:
-            why = QStringLiteral("the port is closed");
+            why = tr("the port is closed");
             break;
         case PortFault::Kind::Unplugged:
-            why = QStringLiteral("the port is closed, because %1").arg(closedReason(entry.fault));
+            why = tr("the port is closed, because %1").arg(closedReason(entry.fault));
             break;
         case PortFault::Kind::WriteFailed:
-            why = QStringLiteral("the device did not take it (%1)").arg(entry.fault.systemCause);
+            why = tr("the device did not take it (%1)").arg(entry.fault.systemCause);
             break;
         default:
             why = describe(CommError { CommError::WriteFailed, entry.fault });
             break;
         }
-        return QStringLiteral("%1 did not send %2: %3").arg(port, bytesText, why);
+        return tr("%1 did not send %2: %3").arg(port, bytesText, why);
     }
     case Kind::Sent:
     case Kind::Received:

@@ -2,6 +2,7 @@
 
 #include "commerror.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class SerialPort;
@@ -15,6 +16,8 @@ struct TrafficEntry;
 // their texts from here.
 class PortMessages
 {
+    Q_DECLARE_TR_FUNCTIONS(PortMessages)
+
 public:
     // The message-box text for a refusal: what failed and what to do about it.
     static QString describe(const CommError &error);

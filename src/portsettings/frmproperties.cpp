@@ -53,18 +53,24 @@ QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &title, co
     return frame;
 }
 
-void fill(QComboBox *list, const QStringList &entries)
+// Each entry is kept as the item's data, which the settings text is built from; the list shows
+// its caption, the entry itself unless a caption is given.
+void fill(QComboBox *list, const QStringList &entries,
+          QString (*caption)(const QString &) = nullptr)
 {
     list->clear();
-    list->addItems(entries);
+    for (const QString &entry : entries)
+        list->addItem(caption ? caption(entry) : entry, entry);
     list->setCurrentIndex(-1);
 }
 
-// Selects the entry with exactly this text, or nothing when the list has no such entry.
-void select(QComboBox *list, const QString &text)
+// Selects exactly this entry, or nothing when the list has no such entry.
+void select(QComboBox *list, const QString &entry)
 {
     list->setCurrentIndex(
-        text.isEmpty() ? -1 : list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        entry.isEmpty()
+            ? -1
+            : list->findData(entry, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 } // namespace
@@ -77,7 +83,7 @@ frmProperties::frmProperties(SerialPort &MSComm1, MessageBoxes &messageBoxes, Se
     , m_store(store)
 {
     setObjectName(QStringLiteral("frmProperties"));
-    setWindowTitle(QStringLiteral("Com Port Properties"));
+    setWindowTitle(tr("Com Port Properties"));
     setWindowIcon(dialogIcon());
     // A fixed dialog border: a title bar with the close button only.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
@@ -90,24 +96,21 @@ frmProperties::frmProperties(SerialPort &MSComm1, MessageBoxes &messageBoxes, Se
     fraSettings = new QFrame;
     fraSettings->setObjectName(QStringLiteral("fraSettings"));
     fraSettings->setFrameShape(QFrame::NoFrame);
-    tabSettings->addTab(fraSettings, QStringLiteral("Properties"));
+    tabSettings->addTab(fraSettings, tr("Properties"));
 
-    Label1 = makeLabel(fraSettings, "Label1", QStringLiteral("Port:"), { 330, 180, 495, 315 });
+    Label1 = makeLabel(fraSettings, "Label1", tr("Port:"), { 330, 180, 495, 315 });
     cboPort = makeList(fraSettings, "cboPort", { 900, 150, 1425, 315 });
 
-    Frame1 = makeFrame(fraSettings, "Frame1", QStringLiteral("Maximum Speed"),
-                       { 180, 630, 2340, 870 });
+    Frame1 = makeFrame(fraSettings, "Frame1", tr("Maximum Speed"), { 180, 630, 2340, 870 });
     cboSpeed = makeList(Frame1, "cboSpeed", { 375, 330, 1695, 315 });
 
-    fraConnection = makeFrame(fraSettings, "fraConnection",
-                              QStringLiteral("Connection Preferences"), { 180, 1635, 2325, 1770 });
-    Label3
-        = makeLabel(fraConnection, "Label3", QStringLiteral("Data Bits:"), { 180, 375, 825, 285 });
+    fraConnection = makeFrame(fraSettings, "fraConnection", tr("Connection Preferences"),
+                              { 180, 1635, 2325, 1770 });
+    Label3 = makeLabel(fraConnection, "Label3", tr("Data Bits:"), { 180, 375, 825, 285 });
     cboDataBits = makeList(fraConnection, "cboDataBits", { 1050, 330, 1140, 315 });
-    Label4 = makeLabel(fraConnection, "Label4", QStringLiteral("Parity:"), { 180, 855, 615, 285 });
+    Label4 = makeLabel(fraConnection, "Label4", tr("Parity:"), { 180, 855, 615, 285 });
     cboParity = makeList(fraConnection, "cboParity", { 1050, 810, 1140, 315 });
-    Label5
-        = makeLabel(fraConnection, "Label5", QStringLiteral("Stop Bits:"), { 180, 1320, 885, 285 });
+    Label5 = makeLabel(fraConnection, "Label5", tr("Stop Bits:"), { 180, 1320, 885, 285 });
     cboStopBits = makeList(fraConnection, "cboStopBits", { 1050, 1260, 1140, 315 });
 
     // The labels name the list next to them for screen readers and mnemonics alike.
@@ -116,24 +119,24 @@ frmProperties::frmProperties(SerialPort &MSComm1, MessageBoxes &messageBoxes, Se
     Label4->setBuddy(cboParity);
     Label5->setBuddy(cboStopBits);
 
-    Frame7 = makeFrame(fraSettings, "Frame7", QStringLiteral("&Echo"), { 2595, 630, 1590, 870 });
+    Frame7 = makeFrame(fraSettings, "Frame7", tr("&Echo"), { 2595, 630, 1590, 870 });
     optEcho[0] = TwipsLayout::make<QRadioButton>(Frame7, "optEcho0", { 135, 360, 615, 315 });
-    optEcho[0]->setText(QStringLiteral("Off"));
+    optEcho[0]->setText(tr("Off"));
     optEcho[1] = TwipsLayout::make<QRadioButton>(Frame7, "optEcho1", { 795, 420, 555, 195 });
-    optEcho[1]->setText(QStringLiteral("On"));
+    optEcho[1]->setText(tr("On"));
     m_echoGroup = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i)
         m_echoGroup->addButton(optEcho[i], i);
 
-    Frame5 = makeFrame(fraSettings, "Frame5", QStringLiteral("&Flow Control"),
-                       { 2595, 1635, 1620, 1770 });
+    Frame5 = makeFrame(fraSettings, "Frame5", tr("&Flow Control"), { 2595, 1635, 1620, 1770 });
     static const struct
     {
         const char *name;
         const char *caption;
         TwipsRect rect;
     } kFlow[] = {
-        { "optFlow0", "None", { 180, 345, 855, 255 } },
+        //: No flow control.
+        { "optFlow0", QT_TR_NOOP("None"), { 180, 345, 855, 255 } },
         { "optFlow1", "Xon/Xoff", { 180, 645, 1095, 255 } },
         { "optFlow2", "RTS", { 180, 945, 735, 255 } },
         { "optFlow3", "Xon/RTS", { 180, 1245, 1155, 255 } },
@@ -141,15 +144,15 @@ frmProperties::frmProperties(SerialPort &MSComm1, MessageBoxes &messageBoxes, Se
     m_flowGroup = new QButtonGroup(this);
     for (int i = 0; i < 4; ++i) {
         optFlow[i] = TwipsLayout::make<QRadioButton>(Frame5, kFlow[i].name, kFlow[i].rect);
-        optFlow[i]->setText(QLatin1String(kFlow[i].caption));
+        optFlow[i]->setText(tr(kFlow[i].caption));
         m_flowGroup->addButton(optFlow[i], i);
     }
 
     cmdOK = TwipsLayout::make<QPushButton>(fraSettings, "cmdOK", { 4335, 705, 1080, 300 });
-    cmdOK->setText(QStringLiteral("OK"));
+    cmdOK->setText(tr("OK"));
     cmdOK->setDefault(true);
     cmdCancel = TwipsLayout::make<QPushButton>(fraSettings, "cmdCancel", { 4335, 1065, 1080, 300 });
-    cmdCancel->setText(QStringLiteral("Cancel"));
+    cmdCancel->setText(tr("Cancel"));
 
     setTabOrder(tabSettings, cboPort);
     setTabOrder(cboPort, cboSpeed);
@@ -223,7 +226,7 @@ void frmProperties::LoadPropertySettings()
     fill(cboPort, LineSettingsText::ports());
     fill(cboSpeed, LineSettingsText::speeds());
     fill(cboDataBits, LineSettingsText::dataBits());
-    fill(cboParity, LineSettingsText::parities());
+    fill(cboParity, LineSettingsText::parities(), LineSettingsText::parityCaption);
     fill(cboStopBits, LineSettingsText::stopBits());
 
     m_reported = LineSettingsText::split(MSComm1.Settings());
@@ -268,7 +271,7 @@ QString frmProperties::chosenSettings() const
     // A list without a selection is one whose reported value it does not offer: keep that value
     // rather than send an empty field.
     const auto chosen = [](const QComboBox *list, const QString &reported) {
-        return list->currentIndex() >= 0 ? list->currentText() : reported;
+        return list->currentIndex() >= 0 ? list->currentData().toString() : reported;
     };
     return LineSettingsText::build(
         chosen(cboSpeed, m_reported.speed), chosen(cboParity, m_reported.parity),
@@ -336,9 +339,10 @@ void frmProperties::refusePort(const CommError &error, int oldPort, bool wasOpen
     if (wasOpen && !MSComm1.PortOpen()) {
         const CommError reopened = MSComm1.setPortOpen(true);
         if (reopened)
-            text += QStringLiteral("\n\nThe previous port, Com%1, could not be opened again: %2")
-                        .arg(oldPort)
-                        .arg(PortMessages::describe(reopened));
+            text += QStringLiteral("\n\n")
+                + tr("The previous port, Com%1, could not be opened again: %2")
+                      .arg(oldPort)
+                      .arg(PortMessages::describe(reopened));
     }
     showError(text);
 }

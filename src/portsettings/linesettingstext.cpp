@@ -1,5 +1,7 @@
 #include "linesettingstext.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -81,8 +83,25 @@ QStringList dataBits()
 
 QStringList parities()
 {
-    return { QStringLiteral("Even"), QStringLiteral("Odd"), QStringLiteral("None"),
-             QStringLiteral("Mark"), QStringLiteral("Space") };
+    // Marked for translation here, where the names are; the dialog shows them translated and
+    // builds the settings text from these.
+    static const char *const kParities[] = {
+        QT_TRANSLATE_NOOP("LineSettingsText", "Even"),
+        QT_TRANSLATE_NOOP("LineSettingsText", "Odd"),
+        //: No parity bit.
+        QT_TRANSLATE_NOOP("LineSettingsText", "None"),
+        QT_TRANSLATE_NOOP("LineSettingsText", "Mark"),
+        QT_TRANSLATE_NOOP("LineSettingsText", "Space"),
+    };
+    QStringList list;
+    for (const char *name : kParities)
+        list << QLatin1String(name);
+    return list;
+}
+
+QString parityCaption(const QString &name)
+{
+    return QCoreApplication::translate("LineSettingsText", name.toLatin1().constData());
 }
 
 QStringList stopBits()

@@ -39,6 +39,9 @@ QStringList ports(); // "Com1" to "Com4"
 QStringList speeds();
 QStringList dataBits();
 QStringList parities();
+// How a parity entry reads in the user's language; the entry itself stays the English name, whose
+// first letter build() takes.
+QString parityCaption(const QString &name);
 QStringList stopBits();
 
 } // namespace LineSettingsText

@@ -1,5 +1,6 @@
 #include "qtappendfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -8,7 +9,9 @@ std::optional<FileError> QtAppendFile::open(const QString &path)
     close();
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return FileError { folder, QStringLiteral("The folder could not be created.") };
+        return FileError {
+            folder, QCoreApplication::translate("QtAppendFile", "The folder could not be created.")
+        };
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return FileError { path, m_file.errorString() };
@@ -19,7 +22,8 @@ std::optional<FileError> QtAppendFile::open(const QString &path)
 std::optional<FileError> QtAppendFile::write(const QByteArray &bytes)
 {
     if (!m_file.isOpen())
-        return FileError { m_file.fileName(), QStringLiteral("The file is not open.") };
+        return FileError { m_file.fileName(),
+                           QCoreApplication::translate("QtAppendFile", "The file is not open.") };
     // A write cut short (the disk filled up in its middle) says nothing of why; the write of
     // the rest fails with the system's reason.
     qint64 written = 0;

@@ -26,7 +26,9 @@ std::optional<FileError> makeFolderFor(const QString &path)
     const QString folder = QFileInfo(path).absolutePath();
     if (QDir().mkpath(folder))
         return std::nullopt;
-    return FileError { folder, QStringLiteral("The folder could not be created.") };
+    return FileError {
+        folder, QCoreApplication::translate("QtDataFiles", "The folder could not be created.")
+    };
 }
 
 // A new file's name lives in its folder: the folder must reach the disk too, or a power cut can

@@ -15,7 +15,8 @@ ProgramModule::load(const QString &fileName, const QString &installDir, const QS
     const QString programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     const QStringList candidates { programDir + installDir + QLatin1Char('/') + fileName,
                                    programDir + fileName, buildDir + QLatin1Char('/') + fileName };
-    QString why = QStringLiteral("%1 was not found").arg(fileName);
+    //: %1 is the file name of one of the program's modules.
+    QString why = QCoreApplication::translate("ProgramModule", "%1 was not found").arg(fileName);
     for (const QString &path : candidates) {
         if (!QFileInfo::exists(path))
             continue;

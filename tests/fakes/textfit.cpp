@@ -1,5 +1,7 @@
 #include "textfit.h"
 
+#include "testlanguage.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
@@ -24,6 +26,20 @@ void applyTestFontSize()
     QApplication::setFont(font);
 }
 Q_COREAPP_STARTUP_FUNCTION(applyTestFontSize)
+
+// TILTBENCH_TEST_LANGUAGE=de makes the whole run German, as a German desktop does; ctest reruns
+// the caption checks so. It lasts for the run, past the application's end.
+void applyTestLanguage()
+{
+    const QString language = qEnvironmentVariable("TILTBENCH_TEST_LANGUAGE");
+    if (language.isEmpty())
+        return;
+    static const TestLanguage *const whole = new TestLanguage(QLocale(language));
+    // A run meant to be German that quietly showed English would prove nothing.
+    if (!whole->isLoaded())
+        qFatal("TILTBENCH_TEST_LANGUAGE=%s: the build has no such catalogue", qPrintable(language));
+}
+Q_COREAPP_STARTUP_FUNCTION(applyTestLanguage)
 
 QString plainCaption(QString text)
 {

@@ -125,9 +125,6 @@ int main(int argc, char *argv[])
     QCoreApplication &app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("tiltbench-indexer-sim"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TILTBENCH_VERSION_TEXT));
-    Translations::install(QStringLiteral("tiltbench-indexer-sim"),
-                          QStringLiteral(TILTBENCH_TRANSLATIONS_FROM_BIN),
-                          QStringLiteral(TILTBENCH_TRANSLATIONS_BUILD_DIR));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -340,6 +337,12 @@ int main(int argc, char *argv[])
 #ifdef TILTBENCH_SIM_WINDOW
     std::unique_ptr<RampWindow> rampWindow;
     if (window) {
+        // Only the window speaks the user's language. What goes to the terminal (the help, the
+        // errors, the log) stays English: the log is read by scripts, and Qt's own catalogue
+        // would turn half of the help German.
+        Translations::install(QStringLiteral("tiltbench-indexer-sim"),
+                              QStringLiteral(TILTBENCH_TRANSLATIONS_FROM_BIN),
+                              QStringLiteral(TILTBENCH_TRANSLATIONS_BUILD_DIR));
         rampWindow = std::make_unique<RampWindow>(simulator);
         // The window only shows the indexer; closing it must not pull the line from under
         // Tiltbench. The simulator still ends on Ctrl+C or SIGTERM.

@@ -21,9 +21,8 @@ RampView::RampView(QWidget *parent)
     : QWidget(parent)
 {
     setMinimumSize(240, 180);
-    setAccessibleName(QStringLiteral("Ramp"));
-    setAccessibleDescription(
-        QStringLiteral("The ramp at its current angle, with the block and the photogate"));
+    setAccessibleName(tr("Ramp"));
+    setAccessibleDescription(tr("The ramp at its current angle, with the block and the photogate"));
 }
 
 void RampView::show(double angle, double maxAngle, SlidingBlock::State block)

@@ -5,23 +5,18 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
 namespace {
 
-QString blockText(SlidingBlock::State state)
+// A number as the user's locale writes it, without digit grouping, which would make the English
+// texts differ from the log's.
+QString decimal(double value, int places)
 {
-    switch (state) {
-    case SlidingBlock::State::Resting:
-        return QStringLiteral("Block: at rest at the top");
-    case SlidingBlock::State::Sliding:
-        return QStringLiteral("Block: sliding");
-    case SlidingBlock::State::Passed:
-        return QStringLiteral("Block: passed the gate");
-    case SlidingBlock::State::Stopped:
-        return QStringLiteral("Block: stopped by friction");
-    }
-    return {};
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', places);
 }
 
 QLabel *makeLabel(const char *name, const QString &description, QWidget *parent)
@@ -39,25 +34,25 @@ RampWindow::RampWindow(IndexerSimulator &simulator, QWidget *parent)
     : QWidget(parent)
     , m_simulator(simulator)
 {
-    setWindowTitle(QStringLiteral("Tiltbench Virtual Ramp"));
+    setWindowTitle(tr("Tiltbench Virtual Ramp"));
     setObjectName(QStringLiteral("frmVirtualRamp"));
 
     picRamp = new RampView(this);
     picRamp->setObjectName(QStringLiteral("picRamp"));
-    lblAngle = makeLabel("lblAngle", QStringLiteral("The ramp's angle to 0.1 degree"), this);
+    lblAngle = makeLabel("lblAngle", tr("The ramp's angle to 0.1 degree"), this);
     lblSlipAngle = makeLabel("lblSlipAngle",
-                             QStringLiteral("The ramp's angle when the block last slid, to 0.001 "
-                                            "degree as the log has it"),
+                             tr("The ramp's angle when the block last slid, to 0.001 degree as "
+                                "the log has it"),
                              this);
-    lblDeltaT = makeLabel("lblDeltaT", QStringLiteral("The photogate's last time"), this);
-    lblBlock = makeLabel("lblBlock", QStringLiteral("Where the block is"), this);
+    lblDeltaT = makeLabel("lblDeltaT", tr("The photogate's last time"), this);
+    lblBlock = makeLabel("lblBlock", tr("Where the block is"), this);
     lblLine = makeLabel("lblLine",
-                        QStringLiteral("Whether the program's line settings match the "
-                                       "indexer's; while they differ, no command is understood"),
+                        tr("Whether the program's line settings match the indexer's; while they "
+                           "differ, no command is understood"),
                         this);
-    btnPlaceBlock = new QPushButton(QStringLiteral("&Place Block"), this);
+    btnPlaceBlock = new QPushButton(tr("&Place Block"), this);
     btnPlaceBlock->setObjectName(QStringLiteral("btnPlaceBlock"));
-    btnPlaceBlock->setToolTip(QStringLiteral("Put the block back at the top of the ramp, at rest"));
+    btnPlaceBlock->setToolTip(tr("Put the block back at the top of the ramp, at rest"));
     btnPlaceBlock->setAccessibleDescription(btnPlaceBlock->toolTip());
 
     // Each value has room for its widest text from the start, so that none pushes the window
@@ -69,11 +64,9 @@ RampWindow::RampWindow(IndexerSimulator &simulator, QWidget *parent)
             width = qMax(width, label->fontMetrics().boundingRect(QRect(), 0, text).width() + 1);
         label->setMinimumWidth(width);
     };
-    reserve(lblAngle, { QStringLiteral("Angle: 88.8°") });
-    reserve(lblSlipAngle,
-            { QStringLiteral("Slid at: 88.888°"), QStringLiteral("Slid at: not yet") });
-    reserve(lblDeltaT,
-            { QStringLiteral("Last ΔT: 8888.88 ms"), QStringLiteral("Last ΔT: none yet") });
+    reserve(lblAngle, { angleText(88.8) });
+    reserve(lblSlipAngle, { slipAngleText(88.888), slipAngleText(std::nullopt) });
+    reserve(lblDeltaT, { deltaTText(8888.88), deltaTText(std::nullopt) });
     QStringList blocks;
     for (const auto state : { SlidingBlock::State::Resting, SlidingBlock::State::Sliding,
                               SlidingBlock::State::Passed, SlidingBlock::State::Stopped })
@@ -99,6 +92,47 @@ RampWindow::RampWindow(IndexerSimulator &simulator, QWidget *parent)
     refresh();
 }
 
+QString RampWindow::blockText(SlidingBlock::State state)
+{
+    switch (state) {
+    case SlidingBlock::State::Resting:
+        return tr("Block: at rest at the top");
+    case SlidingBlock::State::Sliding:
+        return tr("Block: sliding");
+    case SlidingBlock::State::Passed:
+        return tr("Block: passed the gate");
+    case SlidingBlock::State::Stopped:
+        return tr("Block: stopped by friction");
+    }
+    return {};
+}
+
+QString RampWindow::angleText(double angle)
+{
+    //: The ramp's angle now, in degrees.
+    return tr("Angle: %1°").arg(decimal(angle, 1));
+}
+
+QString RampWindow::slipAngleText(std::optional<double> angle)
+{
+    if (!angle) {
+        //: The block has not slid yet.
+        return tr("Slid at: not yet");
+    }
+    //: The ramp's angle in degrees when the block last slid.
+    return tr("Slid at: %1°").arg(decimal(*angle, 3));
+}
+
+QString RampWindow::deltaTText(std::optional<double> ms)
+{
+    if (!ms) {
+        //: No time from the photogate yet.
+        return tr("Last ΔT: none yet");
+    }
+    //: The photogate's last time.
+    return tr("Last ΔT: %1 ms").arg(decimal(*ms, 2));
+}
+
 void RampWindow::btnPlaceBlock_Click()
 {
     m_simulator.placeBlock();
@@ -111,18 +145,15 @@ void RampWindow::refresh()
     const SlidingBlock::State state = ramp.block().state();
     picRamp->show(angle, ramp.indexer().ramp().maxAngle, state);
 
-    lblAngle->setText(QStringLiteral("Angle: %1°").arg(angle, 0, 'f', 1));
-    const auto slipped = ramp.block().lastSlipAngle();
-    lblSlipAngle->setText(slipped ? QStringLiteral("Slid at: %1°").arg(*slipped, 0, 'f', 3)
-                                  : QStringLiteral("Slid at: not yet"));
-    const auto deltaT = ramp.block().lastDeltaTMs();
-    lblDeltaT->setText(deltaT ? QStringLiteral("Last ΔT: %1 ms").arg(*deltaT, 0, 'f', 2)
-                              : QStringLiteral("Last ΔT: none yet"));
+    lblAngle->setText(angleText(angle));
+    lblSlipAngle->setText(slipAngleText(ramp.block().lastSlipAngle()));
+    lblDeltaT->setText(deltaTText(ramp.block().lastDeltaTMs()));
     lblBlock->setText(blockText(state));
     const QString indexer = m_simulator.indexerLine().toText();
     const auto &program = m_simulator.programLine();
     lblLine->setText(m_simulator.lineMatches()
-                         ? QStringLiteral("Line: %1, as the indexer's").arg(indexer)
-                         : QStringLiteral("Line mismatch: the program set %1, the indexer uses %2")
+                         //: The line settings, such as 9600,n,8,1.
+                         ? tr("Line: %1, as the indexer's").arg(indexer)
+                         : tr("Line mismatch: the program set %1, the indexer uses %2")
                                .arg(program->toText(), indexer));
 }

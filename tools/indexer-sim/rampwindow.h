@@ -1,6 +1,10 @@
 #pragma once
 
+#include "slidingblock.h"
+
 #include <QWidget>
+
+#include <optional>
 
 QT_BEGIN_NAMESPACE
 class QLabel;
@@ -23,6 +27,12 @@ public:
     explicit RampWindow(IndexerSimulator &simulator, QWidget *parent = nullptr);
 
 private:
+    // The values' texts, numbers in the user's locale (a decimal comma in German).
+    static QString blockText(SlidingBlock::State state);
+    static QString angleText(double angle);
+    static QString slipAngleText(std::optional<double> angle);
+    static QString deltaTText(std::optional<double> ms);
+
     void refresh();
     void btnPlaceBlock_Click();
 
