@@ -11,6 +11,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -81,6 +82,17 @@ public:
         const QRectF bounds = QFontMetricsF(font).boundingRect(QRectF(0, 0, width * m_scale, 1e7),
                                                                Qt::TextWordWrap, text);
         return std::max(bounds.height(), QFontMetricsF(font).height()) / m_scale;
+    }
+
+    // The width of the text's longest word: what a wrapping cell cannot go below.
+    double longestWord(const QString &text, const QFont &font) const
+    {
+        const QFontMetricsF metrics(font);
+        double widest = 0.0;
+        for (const QString &word :
+             text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+        return widest / m_scale;
     }
 
     void text(const QRectF &rect, const QString &text, const QFont &font,
@@ -189,16 +201,27 @@ void fact(Pages &pages, const QString &label, const QString &value)
 
 void table(Pages &pages, QList<Column> columns, const QList<Row> &rows)
 {
+    const QFont plain = pages.font(kTableSize);
+    const QFont bold = pages.font(kTableSize, true);
+    const QFont muted = pages.font(kTableSize, false, true);
+
+    // The widths suit the English texts; a longer word (a German heading or kind, a long sample
+    // name) widens its column rather than run into the next one. The last column gives the room.
     double fixed = 0.0;
-    for (const Column &column : columns)
+    for (int c = 0; c < columns.size(); ++c) {
+        Column &column = columns[c];
+        if (column.width == 0.0)
+            continue;
+        double word = pages.longestWord(column.heading, bold);
+        for (const Row &row : rows)
+            word = std::max(word, pages.longestWord(row.cells.value(c), row.muted ? muted : plain));
+        column.width = std::max(column.width, std::ceil(word) + 2 * kCellPadding);
         fixed += column.width;
+    }
     for (Column &column : columns) {
         if (column.width == 0.0)
             column.width = std::max(40.0, pages.width() - fixed);
     }
-    const QFont plain = pages.font(kTableSize);
-    const QFont bold = pages.font(kTableSize, true);
-    const QFont muted = pages.font(kTableSize, false, true);
 
     const auto rowHeight = [&](const QStringList &cells, const QFont &font) {
         double height = 0.0;
