@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ChartPlot</name>
+    <message>
+        <source>Plot</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Coefficient of friction against trial number or ramp angle, one series per sample and kind, with error bars and mean or fitted lines</source>
+        <translation>Reibungszahl über der Versuchsnummer oder dem Rampenwinkel, eine Reihe je Probe und Art, mit Fehlerbalken und Mittelwert- oder Ausgleichsgeraden</translation>
+    </message>
+</context>
+<context>
     <name>FrictionCalc</name>
     <message>
         <source>Error in Angle</source>
@@ -86,6 +97,52 @@
     </message>
 </context>
 <context>
+    <name>LabReport</name>
+    <message>
+        <source>± %1 degrees</source>
+        <translation>± %1 Grad</translation>
+    </message>
+    <message>
+        <source>%1, ± %2 cm, ± %3 ms</source>
+        <translation>%1, ± %2 cm, ± %3 ms</translation>
+    </message>
+    <message>
+        <source>started %1, no trials</source>
+        <translation>begonnen %1, keine Versuche</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>For new trials: %1 (angle, block length, photogate time; g exact)</source>
+        <translation>Für neue Versuche: %1 (Winkel, Klotzlänge, Lichtschrankenzeit; g exakt)</translation>
+    </message>
+    <message>
+        <source>%1 calculated with %2</source>
+        <translation>%1 berechnet mit %2</translation>
+    </message>
+    <message>
+        <source>1 trial</source>
+        <translation>1 Versuch</translation>
+    </message>
+    <message>
+        <source>%1 trials</source>
+        <translation>%1 Versuche</translation>
+    </message>
+    <message>
+        <source>Friction lab report: %1</source>
+        <translation>Protokoll Reibungsversuch: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LazyResultsStore</name>
+    <message>
+        <source>%1 is not the database module</source>
+        <translation>%1 ist nicht das Datenbankmodul</translation>
+    </message>
+</context>
+<context>
     <name>LineSettingsText</name>
     <message>
         <source>Even</source>
@@ -113,11 +170,11 @@
     <name>PhysicsChecks</name>
     <message>
         <source>µk is below 0: the block sped up faster than it could without any friction. Check the photogate time (too short?), the block length and the angle.</source>
-        <translation>µk ist kleiner als 0: Der Block wurde schneller, als es selbst ohne Reibung möglich wäre. Prüfen Sie die Lichtschrankenzeit (zu kurz?), die Blocklänge und den Winkel.</translation>
+        <translation>µk ist kleiner als 0: Der Klotz wurde schneller, als es selbst ohne Reibung möglich wäre. Prüfen Sie die Lichtschrankenzeit (zu kurz?), die Klotzlänge und den Winkel.</translation>
     </message>
     <message>
         <source>µ is over 2: the block would need more than twice its weight to hold it. Check the angle, and for µk the time and the length.</source>
-        <translation>µ ist größer als 2: Der Block bräuchte mehr als das Doppelte seines Gewichts, um gehalten zu werden. Prüfen Sie den Winkel, bei µk auch Zeit und Länge.</translation>
+        <translation>µ ist größer als 2: Der Klotz bräuchte mehr als das Doppelte seines Gewichts, um gehalten zu werden. Prüfen Sie den Winkel, bei µk auch Zeit und Länge.</translation>
     </message>
     <message>
         <source>The angle is 80° or more, steeper than the ramp tilts. Check the angle as typed.</source>
@@ -125,7 +182,55 @@
     </message>
     <message>
         <source>The mean µk is above the mean µs: a block that slides needs less force to keep moving than to start. Check the kinetic trials&apos; times and lengths, and the static angles.</source>
-        <translation>Der Mittelwert von µk liegt über dem von µs: Ein gleitender Block braucht weniger Kraft, um in Bewegung zu bleiben, als um loszugleiten. Prüfen Sie Zeiten und Längen der Gleitversuche und die Haftwinkel.</translation>
+        <translation>Der Mittelwert von µk liegt über dem von µs: Ein gleitender Klotz braucht weniger Kraft, um in Bewegung zu bleiben, als um loszugleiten. Prüfen Sie Zeiten und Längen der Gleitversuche und die Haftwinkel.</translation>
+    </message>
+</context>
+<context>
+    <name>PlotLayout</name>
+    <message>
+        <source>Bars: ± δµ of each trial; lines: weighted least-squares fits of µ against the angle</source>
+        <translation>Balken: ± δµ jedes Versuchs; Linien: gewichtete Ausgleichsgeraden von µ über dem Winkel</translation>
+    </message>
+    <message>
+        <source>*: the slope is not consistent with 0 (more than twice its uncertainty away)</source>
+        <translation>*: Die Steigung ist nicht mit 0 verträglich (mehr als das Doppelte ihrer Unsicherheit entfernt)</translation>
+    </message>
+    <message>
+        <source>Bars: ± δµ of each trial; dashed lines: the mean of each series</source>
+        <translation>Balken: ± δµ jedes Versuchs; gestrichelte Linien: Mittelwert jeder Reihe</translation>
+    </message>
+</context>
+<context>
+    <name>PlotLegendView</name>
+    <message>
+        <source>Legend</source>
+        <translation>Legende</translation>
+    </message>
+</context>
+<context>
+    <name>PlotModule</name>
+    <message>
+        <source>%1 is not the plot module</source>
+        <translation>%1 ist nicht das Diagrammmodul</translation>
+    </message>
+</context>
+<context>
+    <name>PlotScale</name>
+    <message>
+        <source>Trial</source>
+        <translation>Versuch</translation>
+    </message>
+    <message>
+        <source>Ramp angle (degrees)</source>
+        <translation>Rampenwinkel (Grad)</translation>
+    </message>
+    <message>
+        <source>no line: needs two angles and every δµ above 0</source>
+        <translation>keine Gerade: braucht zwei Winkel und jedes δµ über 0</translation>
+    </message>
+    <message>
+        <source>slope %1 per degree, intercept %2%3</source>
+        <translation>Steigung %1 pro Grad, Achsenabschnitt %2%3</translation>
     </message>
 </context>
 <context>
@@ -434,6 +539,319 @@
     </message>
 </context>
 <context>
+    <name>QtPrintDialog</name>
+    <message>
+        <source>Print %1</source>
+        <translation>%1 drucken</translation>
+    </message>
+    <message>
+        <source>the printer %1 cannot be used</source>
+        <translation>der Drucker %1 kann nicht verwendet werden</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPages</name>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Summary of the used trials</source>
+        <translation>Zusammenfassung der verwendeten Versuche</translation>
+    </message>
+    <message>
+        <source>No trial is used.</source>
+        <translation>Kein Versuch wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Weighted mean µ ± σ</source>
+        <translation>Gew. Mittelwert µ ± σ</translation>
+    </message>
+    <message>
+        <source>Weighted mean: each trial counts with 1/δµ², and σ is its uncertainty from the trials&apos; δµ. χ²/ν is about 1 when the trials scatter as their δµ say, and well above 1 when they scatter more. The standard deviation and error are those of the plain mean.</source>
+        <translation>Gewichteter Mittelwert: Jeder Versuch zählt mit 1/δµ², und σ ist seine Unsicherheit aus den δµ der Versuche. χ²/ν ist etwa 1, wenn die Versuche so streuen, wie ihre δµ sagen, und deutlich über 1, wenn sie stärker streuen. Standardabweichung und Standardfehler sind die des einfachen Mittelwerts.</translation>
+    </message>
+    <message>
+        <source>µ against trial number</source>
+        <translation>µ über der Versuchsnummer</translation>
+    </message>
+    <message>
+        <source>µ against the ramp angle, with weighted straight lines</source>
+        <translation>µ über dem Rampenwinkel, mit gewichteten Ausgleichsgeraden</translation>
+    </message>
+    <message>
+        <source>Trials</source>
+        <translation>Versuche</translation>
+    </message>
+    <message>
+        <source>The run has no trials.</source>
+        <translation>Die Messreihe hat keine Versuche.</translation>
+    </message>
+    <message>
+        <source>Angle (°)</source>
+        <translation>Winkel (°)</translation>
+    </message>
+    <message>
+        <source>ΔT (ms)</source>
+        <translation>ΔT (ms)</translation>
+    </message>
+    <message>
+        <source>g (m/s²)</source>
+        <translation>g (m/s²)</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Verwendet</translation>
+    </message>
+    <message>
+        <source>Trial %1 (µ = %2, %3 degrees): %4</source>
+        <translation>Versuch %1 (µ = %2, %3 Grad): %4</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>excluded</source>
+        <translation>ausgelassen</translation>
+    </message>
+    <message>
+        <source>Excluded trials (grey) are kept but left out of the summary and the plot. µ is the calculator&apos;s value; ± δµ is its first-order uncertainty from the ± values it was calculated with.</source>
+        <translation>Ausgelassene Versuche (grau) bleiben erhalten, fehlen aber in der Zusammenfassung und im Diagramm. µ ist der Wert des Rechners; ± δµ ist seine Unsicherheit erster Ordnung aus den ±-Werten, mit denen er berechnet wurde.</translation>
+    </message>
+    <message>
+        <source>Checks (marked ! above)</source>
+        <translation>Prüfungen (oben mit ! markiert)</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Messreihe</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Gemessen</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Printed</source>
+        <translation>Gedruckt</translation>
+    </message>
+    <message>
+        <source>± values</source>
+        <translation>±-Werte</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>the pages could not be started</source>
+        <translation>die Seiten konnten nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>the pages could not be finished</source>
+        <translation>die Seiten konnten nicht abgeschlossen werden</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsMessages</name>
+    <message>
+        <source>Qt&apos;s SQLite driver (%1) is not installed; on Debian it is the package libqt6sql6-sqlite</source>
+        <translation>Der SQLite-Treiber von Qt (%1) ist nicht installiert; unter Debian ist er im Paket libqt6sql6-sqlite</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened (%2)</source>
+        <translation>%1 konnte nicht geöffnet werden (%2)</translation>
+    </message>
+    <message>
+        <source>the disk that holds %1 is full (%2)</source>
+        <translation>der Datenträger mit %1 ist voll (%2)</translation>
+    </message>
+    <message>
+        <source>%1 may not be written (%2)</source>
+        <translation>%1 darf nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>another program kept %1 locked for too long (%2)</source>
+        <translation>ein anderes Programm hat %1 zu lange gesperrt (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or is not a database (%2)</source>
+        <translation>%1 ist beschädigt oder keine Datenbank (%2)</translation>
+    </message>
+    <message>
+        <source>%1 was made by a newer Tiltbench (%2)</source>
+        <translation>%1 wurde von einem neueren Tiltbench angelegt (%2)</translation>
+    </message>
+    <message>
+        <source>Tiltbench&apos;s database module could not be loaded (%1); installing Tiltbench again brings it back</source>
+        <translation>Das Datenbankmodul von Tiltbench konnte nicht geladen werden (%1); eine erneute Installation von Tiltbench stellt es wieder her</translation>
+    </message>
+    <message>
+        <source>The trial could not be saved: %1.
+
+It is shown in the Results window, marked &quot;not saved&quot;, and kept in memory: Tiltbench writes it with the next save that succeeds, or when you press Retry Saving.</source>
+        <translation>Der Versuch konnte nicht gespeichert werden: %1.
+
+Er wird im Ergebnisfenster mit „nicht gespeichert“ markiert angezeigt und im Speicher gehalten: Tiltbench schreibt ihn beim nächsten erfolgreichen Speichern oder wenn Sie auf „Erneut speichern“ klicken.</translation>
+    </message>
+    <message>
+        <source>The change could not be saved: %1.</source>
+        <translation>Die Änderung konnte nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>Not saved yet%1. Kept in memory and written with the next save that succeeds, or with Retry Saving.</source>
+        <translation>Noch nicht gespeichert%1. Im Speicher gehalten und beim nächsten erfolgreichen Speichern geschrieben oder mit „Erneut speichern“.</translation>
+    </message>
+    <message>
+        <source>1 trial or change is</source>
+        <translation>1 Versuch oder Änderung ist</translation>
+    </message>
+    <message>
+        <source>%1 trials or changes are</source>
+        <translation>%1 Versuche oder Änderungen sind</translation>
+    </message>
+    <message>
+        <source>%1 not saved%2.</source>
+        <translation>%1 nicht gespeichert%2.</translation>
+    </message>
+    <message>
+        <source>The results database could not be opened: %1. New trials are kept in memory, marked &quot;not saved&quot;; Retry Saving tries again.</source>
+        <translation>Die Ergebnisdatenbank konnte nicht geöffnet werden: %1. Neue Versuche werden im Speicher gehalten und mit „nicht gespeichert“ markiert; „Erneut speichern“ versucht es noch einmal.</translation>
+    </message>
+    <message>
+        <source>The results database could not be read: %1.</source>
+        <translation>Die Ergebnisdatenbank konnte nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The journals of the previous release could not be imported: %1. They stay where they are, and the next start tries again.</source>
+        <translation>Die Journale der vorigen Version konnten nicht importiert werden: %1. Sie bleiben, wo sie sind, und der nächste Start versucht es erneut.</translation>
+    </message>
+    <message>
+        <source>The journals of the previous release were imported: %1 trials from %2 files, one run per day. The files stay where they are.</source>
+        <translation>Die Journale der vorigen Version wurden importiert: %1 Versuche aus %2 Dateien, eine Messreihe pro Tag. Die Dateien bleiben, wo sie sind.</translation>
+    </message>
+    <message>
+        <source>%1, %2; left out.</source>
+        <translation>%1, %2; ausgelassen.</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2.</source>
+        <translation>%1 wurde nicht importiert: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsSession</name>
+    <message>
+        <source>(no sample)</source>
+        <translation>(keine Probe)</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteResultsStore</name>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>der Ordner konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>layout version %1</source>
+        <translation>Aufbauversion %1</translation>
+    </message>
+    <message>
+        <source>run %1 is not in the database</source>
+        <translation>Messreihe %1 ist nicht in der Datenbank</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryGroup</name>
+    <message>
+        <source>The trials scatter more than their ± δµ allow (χ²/ν = %1, over 3): something varied beyond the stated uncertainties. Check that the ± values are honest, and look for a trial that stands out.</source>
+        <translation>Die Versuche streuen stärker, als ihre ± δµ erlauben (χ²/ν = %1, über 3): Etwas hat sich über die angegebenen Unsicherheiten hinaus verändert. Prüfen Sie, ob die ±-Werte ehrlich sind, und suchen Sie nach einem Versuch, der heraussticht.</translation>
+    </message>
+    <message>
+        <source>Scatter larger than the stated uncertainties.</source>
+        <translation>Streuung größer als die angegebenen Unsicherheiten.</translation>
+    </message>
+    <message>
+        <source>Mean µk above mean µs.</source>
+        <translation>Mittleres µk über mittlerem µs.</translation>
+    </message>
+    <message>
+        <source>No weighted mean: a trial has no δµ above 0.</source>
+        <translation>Kein gewichteter Mittelwert: Ein Versuch hat kein δµ über 0.</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryTableModel</name>
+    <message>
+        <source>Sample</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Mean µ</source>
+        <translation>Mittelwert µ</translation>
+    </message>
+    <message>
+        <source>Std. deviation</source>
+        <translation>Standardabw.</translation>
+    </message>
+    <message>
+        <source>Std. error</source>
+        <translation>Standardfehler</translation>
+    </message>
+    <message>
+        <source>Weighted mean µ</source>
+        <translation>Gew. Mittelwert µ</translation>
+    </message>
+    <message>
+        <source>±</source>
+        <translation>±</translation>
+    </message>
+    <message>
+        <source>χ²/ν</source>
+        <translation>χ²/ν</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>The mean of µ with each trial weighted by 1/δµ²: precise trials count more</source>
+        <translation>Der Mittelwert von µ mit jedem Versuch gewichtet mit 1/δµ²: Genaue Versuche zählen mehr</translation>
+    </message>
+    <message>
+        <source>The uncertainty of the weighted mean, from the trials&apos; δµ</source>
+        <translation>Die Unsicherheit des gewichteten Mittelwerts, aus den δµ der Versuche</translation>
+    </message>
+    <message>
+        <source>Reduced chi-square of the trials about the weighted mean: about 1 when they scatter as their δµ say, well above 1 when they scatter more</source>
+        <translation>Reduziertes Chi-Quadrat der Versuche um den gewichteten Mittelwert: etwa 1, wenn sie so streuen, wie ihre δµ sagen, deutlich über 1, wenn sie stärker streuen</translation>
+    </message>
+</context>
+<context>
     <name>SymbolicLink</name>
     <message>
         <source>this system has no symbolic links for ports</source>
@@ -459,6 +877,242 @@
     <message>
         <source>the disk did not keep up with the traffic</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Trial</name>
+    <message>
+        <source>Static</source>
+        <translation>Haftreibung</translation>
+    </message>
+    <message>
+        <source>Kinetic</source>
+        <translation>Gleitreibung</translation>
+    </message>
+</context>
+<context>
+    <name>TrialCsv</name>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>ein Feld in Anführungszeichen ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>text follows a closing quote</source>
+        <translation>auf ein schließendes Anführungszeichen folgt Text</translation>
+    </message>
+    <message>
+        <source>a quote inside an unquoted field</source>
+        <translation>ein Anführungszeichen in einem Feld ohne Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is out of range</source>
+        <translation>%1 liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>the record has %1 fields instead of %2</source>
+        <translation>der Datensatz hat %1 Felder statt %2</translation>
+    </message>
+    <message>
+        <source>the trial number is not a positive whole number</source>
+        <translation>die Versuchsnummer ist keine positive ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the time is not an ISO 8601 date and time</source>
+        <translation>die Zeit ist kein Datum mit Uhrzeit nach ISO 8601</translation>
+    </message>
+    <message>
+        <source>the kind is neither Static nor Kinetic</source>
+        <translation>die Art (kind) ist weder Static noch Kinetic</translation>
+    </message>
+    <message>
+        <source>the angle</source>
+        <translation>der Winkel</translation>
+    </message>
+    <message>
+        <source>a static trial has no %1</source>
+        <translation>ein Haftreibungsversuch hat kein %1</translation>
+    </message>
+    <message>
+        <source>mu is not a number</source>
+        <translation>mu ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>mu does not follow from the row&apos;s own inputs (they give %1)</source>
+        <translation>mu folgt nicht aus den Eingaben der Zeile (sie ergeben %1)</translation>
+    </message>
+    <message>
+        <source>excluded is neither 0 nor 1</source>
+        <translation>excluded ist weder 0 noch 1</translation>
+    </message>
+    <message>
+        <source>the header row must read %1, optionally followed by ,%2</source>
+        <translation>die Kopfzeile muss %1 lauten, wahlweise gefolgt von ,%2</translation>
+    </message>
+    <message>
+        <source>; the file looks separated by &apos;;&apos;, and then the same names separated by &apos;;&apos; are read</source>
+        <translation>; die Datei scheint durch „;“ getrennt, und dann werden dieselben Namen durch „;“ getrennt gelesen</translation>
+    </message>
+    <message>
+        <source>; the file does not look separated by &apos;;&apos;</source>
+        <translation>; die Datei scheint nicht durch „;“ getrennt</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>the line is incomplete</source>
+        <translation>die Zeile ist unvollständig</translation>
+    </message>
+    <message>
+        <source>lines %1 to %2 (from column %3 of line %1): %4</source>
+        <translation>Zeilen %1 bis %2 (ab Spalte %3 von Zeile %1): %4</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>TrialTableModel</name>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>%1, not saved</source>
+        <translation>%1, nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Verwenden</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Angle (degrees)</source>
+        <translation>Winkel (Grad)</translation>
+    </message>
+    <message>
+        <source>Length (cm)</source>
+        <translation>Länge (cm)</translation>
+    </message>
+    <message>
+        <source>delta T (ms)</source>
+        <translation>delta T (ms)</translation>
+    </message>
+    <message>
+        <source>g (m/s^2)</source>
+        <translation>g (m/s^2)</translation>
+    </message>
+    <message>
+        <source>µ</source>
+        <translation>µ</translation>
+    </message>
+    <message>
+        <source>± δµ</source>
+        <translation>± δµ</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Used in the summary and the plot</source>
+        <translation>In der Zusammenfassung und im Diagramm verwendet</translation>
+    </message>
+    <message>
+        <source>Left out of the summary and the plot</source>
+        <translation>In der Zusammenfassung und im Diagramm ausgelassen</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedPrompt</name>
+    <message>
+        <source>%1
+
+They stay in memory while Tiltbench runs, and are lost when it ends. Export the run to a CSV file first?</source>
+        <translation>%1
+
+Sie bleiben im Speicher, solange Tiltbench läuft, und gehen verloren, wenn es endet. Die Messreihe zuerst in eine CSV-Datei exportieren?</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1
+
+They are lost when Tiltbench ends. Export the run to a CSV file first?</source>
+        <translation>%1
+
+Sie gehen verloren, wenn Tiltbench endet. Die Messreihe zuerst in eine CSV-Datei exportieren?</translation>
+    </message>
+    <message>
+        <source>Quit Without Saving</source>
+        <translation>Beenden ohne Speichern</translation>
+    </message>
+    <message>
+        <source>%1
+
+They belong to the open run and are given up when another run is opened. Export the run to a CSV file first?</source>
+        <translation>%1
+
+Sie gehören zur offenen Messreihe und werden aufgegeben, wenn eine andere Messreihe geöffnet wird. Die Messreihe zuerst in eine CSV-Datei exportieren?</translation>
+    </message>
+    <message>
+        <source>Discard Them</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The trials could not be exported.
+
+%1: %2</source>
+        <translation>Die Versuche konnten nicht exportiert werden.
+
+%1: %2</translation>
     </message>
 </context>
 <context>
@@ -773,6 +1427,37 @@
     </message>
 </context>
 <context>
+    <name>frmNewRun</name>
+    <message>
+        <source>%1 - New Run</source>
+        <translation>%1 - Neue Messreihe</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>The group or session the next trials belong to</source>
+        <translation>Die Gruppe oder Sitzung, zu der die nächsten Versuche gehören</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notizen:</translation>
+    </message>
+    <message>
+        <source>Who measured, the ramp, anything worth keeping</source>
+        <translation>Wer gemessen hat, die Rampe, alles, was festzuhalten ist</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>N&amp;otizen:</translation>
+    </message>
+</context>
+<context>
     <name>frmPortMap</name>
     <message>
         <source>Serial Port Map</source>
@@ -908,6 +1593,384 @@
     <message>
         <source>The previous port, Com%1, could not be opened again: %2</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmResults</name>
+    <message>
+        <source>%1 - Results</source>
+        <translation>%1 - Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Run:</source>
+        <translation>Messreihe:</translation>
+    </message>
+    <message>
+        <source>&amp;New Run...</source>
+        <translation>&amp;Neue Messreihe...</translation>
+    </message>
+    <message>
+        <source>Start a run for the next group (Ctrl+N)</source>
+        <translation>Eine Messreihe für die nächste Gruppe beginnen (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>&amp;Runs...</source>
+        <translation>&amp;Messreihen...</translation>
+    </message>
+    <message>
+        <source>List every run to open, rename or export one</source>
+        <translation>Alle Messreihen auflisten, um eine zu öffnen, umzubenennen oder zu exportieren</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int...</source>
+        <translation>Dr&amp;ucken...</translation>
+    </message>
+    <message>
+        <source>Print the lab report of the run: its facts, the summary, the plot and every trial (Ctrl+P)</source>
+        <translation>Das Protokoll der Messreihe drucken: ihre Angaben, die Zusammenfassung, das Diagramm und jeden Versuch (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>E&amp;xport PDF...</source>
+        <translation>PDF e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Write the lab report of the run to a PDF file</source>
+        <translation>Das Protokoll der Messreihe in eine PDF-Datei schreiben</translation>
+    </message>
+    <message>
+        <source>The surface being measured; each new trial takes it</source>
+        <translation>Die gemessene Oberfläche; jeder neue Versuch übernimmt sie</translation>
+    </message>
+    <message>
+        <source>&amp;Sample:</source>
+        <translation>&amp;Probe:</translation>
+    </message>
+    <message>
+        <source>Sample:</source>
+        <translation>Probe:</translation>
+    </message>
+    <message>
+        <source>Uncertainty of the measured angle, for new trials</source>
+        <translation>Unsicherheit des gemessenen Winkels, für neue Versuche</translation>
+    </message>
+    <message>
+        <source>Uncertainty of the block length, for new trials</source>
+        <translation>Unsicherheit der Klotzlänge, für neue Versuche</translation>
+    </message>
+    <message>
+        <source>Uncertainty of the photogate time, for new trials</source>
+        <translation>Unsicherheit der Lichtschrankenzeit, für neue Versuche</translation>
+    </message>
+    <message>
+        <source>± &amp;angle (degrees):</source>
+        <translation>± &amp;Winkel (Grad):</translation>
+    </message>
+    <message>
+        <source>± &amp;length (cm):</source>
+        <translation>± &amp;Länge (cm):</translation>
+    </message>
+    <message>
+        <source>± &amp;delta T (ms):</source>
+        <translation>± &amp;delta T (ms):</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y to All Trials</source>
+        <translation>Auf &amp;alle Versuche anwenden</translation>
+    </message>
+    <message>
+        <source>Recompute δµ of every trial of the run with these ± values</source>
+        <translation>δµ jedes Versuchs der Messreihe mit diesen ±-Werten neu berechnen</translation>
+    </message>
+    <message>
+        <source>Retry Sa&amp;ving</source>
+        <translation>&amp;Erneut speichern</translation>
+    </message>
+    <message>
+        <source>Write the unsaved trials and changes to the database</source>
+        <translation>Die nicht gespeicherten Versuche und Änderungen in die Datenbank schreiben</translation>
+    </message>
+    <message>
+        <source>Trials</source>
+        <translation>Versuche</translation>
+    </message>
+    <message>
+        <source>Space uses or leaves out the selected trials, Delete removes them, Ctrl+C copies them, F2 edits a sample name or a note</source>
+        <translation>Leertaste verwendet die ausgewählten Versuche oder lässt sie aus, Entf löscht sie, Ctrl+C kopiert sie, F2 bearbeitet einen Probennamen oder eine Notiz</translation>
+    </message>
+    <message>
+        <source>Summary of the used trials</source>
+        <translation>Zusammenfassung der verwendeten Versuche</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Per sample and kind: count, mean, standard deviation and error, the weighted mean with its uncertainty, the reduced chi-square and a note</source>
+        <translation>Je Probe und Art: Anzahl, Mittelwert, Standardabweichung und Standardfehler, der gewichtete Mittelwert mit seiner Unsicherheit, das reduzierte Chi-Quadrat und eine Notiz</translation>
+    </message>
+    <message>
+        <source>Open CSV...</source>
+        <translation>CSV öffnen...</translation>
+    </message>
+    <message>
+        <source>Read the trials of a CSV file into a new run</source>
+        <translation>Die Versuche einer CSV-Datei in eine neue Messreihe einlesen</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the run&apos;s trials to a CSV file</source>
+        <translation>Die Versuche der Messreihe in eine CSV-Datei schreiben</translation>
+    </message>
+    <message>
+        <source>Clear...</source>
+        <translation>Leeren...</translation>
+    </message>
+    <message>
+        <source>Delete every trial of the run</source>
+        <translation>Alle Versuche der Messreihe löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Tabelle</translation>
+    </message>
+    <message>
+        <source>Trial number</source>
+        <translation>Versuchsnummer</translation>
+    </message>
+    <message>
+        <source>Ramp angle</source>
+        <translation>Rampenwinkel</translation>
+    </message>
+    <message>
+        <source>Against the ramp angle each series gets a weighted straight line: a slope not consistent with 0 means that µ depends on the angle</source>
+        <translation>Über dem Rampenwinkel erhält jede Reihe eine gewichtete Ausgleichsgerade: Eine Steigung, die nicht mit 0 verträglich ist, bedeutet, dass µ vom Winkel abhängt</translation>
+    </message>
+    <message>
+        <source>&amp;Horizontal axis:</source>
+        <translation>&amp;Horizontale Achse:</translation>
+    </message>
+    <message>
+        <source>Horizontal axis:</source>
+        <translation>Horizontale Achse:</translation>
+    </message>
+    <message>
+        <source>Save Plot...</source>
+        <translation>Diagramm speichern...</translation>
+    </message>
+    <message>
+        <source>Save the plot as a PNG image or an SVG drawing</source>
+        <translation>Das Diagramm als PNG-Bild oder SVG-Zeichnung speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Plot</source>
+        <translation>D&amp;iagramm</translation>
+    </message>
+    <message>
+        <source>Started %1</source>
+        <translation>Begonnen %1</translation>
+    </message>
+    <message>
+        <source>the selected trial</source>
+        <translation>den ausgewählten Versuch</translation>
+    </message>
+    <message>
+        <source>the %1 selected trials</source>
+        <translation>die %1 ausgewählten Versuche</translation>
+    </message>
+    <message>
+        <source>Delete Trials</source>
+        <translation>Versuche löschen</translation>
+    </message>
+    <message>
+        <source>Delete %1? They cannot be brought back.
+
+To leave a trial out of the summary and the plot but keep it, clear its Use box instead (Space).</source>
+        <translation>%1 löschen? Gelöschte Versuche lassen sich nicht zurückholen.
+
+Um einen Versuch in der Zusammenfassung und im Diagramm auszulassen, ihn aber zu behalten, entfernen Sie stattdessen das Häkchen bei „Verwenden“ (Leertaste).</translation>
+    </message>
+    <message>
+        <source>Apply to All Trials</source>
+        <translation>Auf alle Versuche anwenden</translation>
+    </message>
+    <message>
+        <source>Recompute δµ of all %1 trials of the run %2 with ± %3 degrees, ± %4 cm and ± %5 ms? The values they were calculated with are replaced.</source>
+        <translation>δµ aller %1 Versuche der Messreihe %2 mit ± %3 Grad, ± %4 cm und ± %5 ms neu berechnen? Die Werte, mit denen sie berechnet wurden, werden ersetzt.</translation>
+    </message>
+    <message>
+        <source>Open CSV</source>
+        <translation>CSV öffnen</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: %2.</source>
+        <translation>%1 wurde nicht geöffnet: %2.</translation>
+    </message>
+    <message>
+        <source>The file could not be read</source>
+        <translation>Die Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 holds no trial that could be read.</source>
+        <translation>%1 enthält keinen lesbaren Versuch.</translation>
+    </message>
+    <message>
+        <source>%1 was read into the run %2: %3. These lines were left out:</source>
+        <translation>%1 wurde in die Messreihe %2 eingelesen: %3. Diese Zeilen wurden ausgelassen:</translation>
+    </message>
+    <message>
+        <source>1 trial</source>
+        <translation>1 Versuch</translation>
+    </message>
+    <message>
+        <source>%1 trials</source>
+        <translation>%1 Versuche</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The trials could not be exported</source>
+        <translation>Die Versuche konnten nicht exportiert werden</translation>
+    </message>
+    <message>
+        <source>Clear Results</source>
+        <translation>Ergebnisse leeren</translation>
+    </message>
+    <message>
+        <source>Delete all %1 trials of the run %2? They cannot be brought back.</source>
+        <translation>Alle %1 Versuche der Messreihe %2 löschen? Sie lassen sich nicht zurückholen.</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Plot</source>
+        <translation>Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>The plot could not be saved</source>
+        <translation>Das Diagramm konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: %1.
+
+Export PDF... writes it to a file instead.</source>
+        <translation>Das Protokoll konnte nicht gedruckt werden: %1.
+
+„PDF exportieren...“ schreibt es stattdessen in eine Datei.</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be made: %1.</source>
+        <translation>Das Protokoll konnte nicht erstellt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The report could not be exported</source>
+        <translation>Das Protokoll konnte nicht exportiert werden</translation>
+    </message>
+    <message>
+        <source>The plot cannot be shown: %1.</source>
+        <translation>Das Diagramm kann nicht angezeigt werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmRuns</name>
+    <message>
+        <source>%1 - Runs</source>
+        <translation>%1 - Messreihen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>Trials</source>
+        <translation>Versuche</translation>
+    </message>
+    <message>
+        <source>Last trial</source>
+        <translation>Letzter Versuch</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Messreihen</translation>
+    </message>
+    <message>
+        <source>Enter opens the selected run, F2 renames it</source>
+        <translation>Eingabetaste öffnet die ausgewählte Messreihe, F2 benennt sie um</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Show the selected run in the Results window</source>
+        <translation>Die ausgewählte Messreihe im Ergebnisfenster zeigen</translation>
+    </message>
+    <message>
+        <source>Re&amp;name</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>Edit the name of the selected run</source>
+        <translation>Den Namen der ausgewählten Messreihe bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the selected run&apos;s trials to a CSV file</source>
+        <translation>Die Versuche der ausgewählten Messreihe in eine CSV-Datei schreiben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The trials could not be exported.
+
+%1: %2</source>
+        <translation>Die Versuche konnten nicht exportiert werden.
+
+%1: %2</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "plotlayout.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -54,12 +56,17 @@ PlotLayout PlotLayout::of(const PlotData &plot, double width, double areaHeight)
     }
     // What the lines and bars are, for a reader of the saved picture or the report.
     const QStringList closing = byAngle
-        ? QStringList { QStringLiteral("Bars: \u00b1 \u03b4\u00b5 of each trial; lines: "
-                                       "weighted least-squares fits of \u00b5 against the angle"),
-                        QStringLiteral("*: the slope is not consistent with 0 (more than twice "
-                                       "its uncertainty away)") }
-        : QStringList { QStringLiteral("Bars: \u00b1 \u03b4\u00b5 of each trial; dashed lines: "
-                                       "the mean of each series") };
+        ? QStringList { QCoreApplication::translate(
+                            "PlotLayout",
+                            "Bars: ± δµ of each trial; lines: "
+                            "weighted least-squares fits of µ against the angle"),
+                        QCoreApplication::translate(
+                            "PlotLayout",
+                            "*: the slope is not consistent with 0 (more than twice "
+                            "its uncertainty away)") }
+        : QStringList { QCoreApplication::translate("PlotLayout",
+                                                    "Bars: ± δµ of each trial; dashed lines: "
+                                                    "the mean of each series") };
     for (const QString &text : closing) {
         layout.legend << LegendEntry { -1, false, text, left, y };
         y += kLegendRow;

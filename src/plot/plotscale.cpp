@@ -1,5 +1,6 @@
 #include "plotscale.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -20,8 +21,9 @@ PlotScale PlotScale::of(const PlotData &plot)
 {
     PlotScale scale;
     const bool byTrial = plot.axis == PlotAxis::Trial;
-    scale.xTitle = byTrial ? QStringLiteral("Trial") : QStringLiteral("Ramp angle (degrees)");
-    scale.yTitle = QStringLiteral("\u00b5");
+    scale.xTitle = byTrial ? QCoreApplication::translate("PlotScale", "Trial")
+                           : QCoreApplication::translate("PlotScale", "Ramp angle (degrees)");
+    scale.yTitle = QStringLiteral("µ");
 
     double xMin = INFINITY, xMax = -INFINITY, yMin = INFINITY, yMax = -INFINITY;
     for (const PlotSeries &series : plot.series) {
@@ -80,16 +82,17 @@ QString PlotScale::withUncertainty(double value, double uncertainty)
     if (uncertainty > 0.0 && std::isfinite(uncertainty))
         decimals = std::clamp(1 - int(std::floor(std::log10(uncertainty))), 0, 9);
     const QLocale locale = numberLocale();
-    return QStringLiteral("%1 \u00b1 %2")
-        .arg(locale.toString(value, 'f', decimals), locale.toString(uncertainty, 'f', decimals));
+    return QStringLiteral("%1 ± %2").arg(locale.toString(value, 'f', decimals),
+                                         locale.toString(uncertainty, 'f', decimals));
 }
 
 QString PlotScale::fitText(const PlotSeries &series)
 {
     if (!series.fit)
-        return QStringLiteral("no line: needs two angles and every \u03b4\u00b5 above 0");
+        return QCoreApplication::translate("PlotScale",
+                                           "no line: needs two angles and every δµ above 0");
     const LinearFit &fit = *series.fit;
-    return QStringLiteral("slope %1 per degree, intercept %2%3")
+    return QCoreApplication::translate("PlotScale", "slope %1 per degree, intercept %2%3")
         .arg(withUncertainty(fit.slope, fit.slopeUncertainty),
              withUncertainty(fit.intercept, fit.interceptUncertainty),
              fit.slopeIsSignificant() ? QStringLiteral(" *") : QString());

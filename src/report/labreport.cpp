@@ -5,22 +5,19 @@
 #include "resultssession.h"
 #include "trialtablemodel.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
 
-QString dateTime(const QDateTime &time)
-{
-    return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-}
-
 QString uncertaintiesText(const Uncertainties &u, bool kinetic)
 {
-    const QString angle
-        = QStringLiteral("\u00b1 %1 degrees").arg(ResultsDisplay::exact(u.angleDeg));
+    const QString angle = QCoreApplication::translate("LabReport", "± %1 degrees")
+                              .arg(ResultsDisplay::exact(u.angleDeg));
     if (!kinetic)
         return angle;
-    return QStringLiteral("%1, \u00b1 %2 cm, \u00b1 %3 ms")
+    return QCoreApplication::translate("LabReport", "%1, ± %2 cm, ± %3 ms")
         .arg(angle, ResultsDisplay::exact(u.lengthCm), ResultsDisplay::exact(u.deltaTMs));
 }
 
@@ -40,22 +37,25 @@ LabReport LabReport::of(ResultsSession &session, PlotAxis axis, const QString &s
     report.plot = session.plotData(axis);
 
     if (report.trials.isEmpty()) {
-        report.period = QStringLiteral("started %1, no trials").arg(dateTime(report.run.started));
+        report.period = QCoreApplication::translate("LabReport", "started %1, no trials")
+                            .arg(ResultsDisplay::dateTime(report.run.started));
     } else {
         const auto [first, last]
             = std::minmax_element(report.trials.cbegin(), report.trials.cend(),
                                   [](const Trial &a, const Trial &b) { return a.time < b.time; });
         const QDateTime from = first->time.toLocalTime();
         const QDateTime to = last->time.toLocalTime();
-        report.period = QStringLiteral("%1 to %2")
-                            .arg(dateTime(from),
+        report.period = QCoreApplication::translate("LabReport", "%1 to %2")
+                            .arg(ResultsDisplay::dateTime(from),
                                  to.date() == from.date() ? to.toString(QStringLiteral("HH:mm"))
-                                                          : dateTime(to));
+                                                          : ResultsDisplay::dateTime(to));
     }
 
     const Uncertainties &runs = report.run.uncertainties;
-    report.uncertainties << QStringLiteral("For new trials: %1 (angle, block length, photogate "
-                                           "time; g exact)")
+    report.uncertainties << QCoreApplication::translate(
+                                "LabReport",
+                                "For new trials: %1 (angle, block length, photogate "
+                                "time; g exact)")
                                 .arg(uncertaintiesText(runs, true));
     // Trials keep the values they were calculated with: name any that differ from the run's.
     QList<std::pair<QString, int>> others;
@@ -74,15 +74,17 @@ LabReport LabReport::of(ResultsSession &session, PlotAxis axis, const QString &s
             ++found->second;
     }
     for (const auto &[text, count] : std::as_const(others)) {
-        report.uncertainties << QStringLiteral("%1 calculated with %2")
-                                    .arg(count == 1 ? QStringLiteral("1 trial")
-                                                    : QStringLiteral("%1 trials").arg(count),
-                                         text);
+        report.uncertainties
+            << QCoreApplication::translate("LabReport", "%1 calculated with %2")
+                   .arg(count == 1
+                            ? QCoreApplication::translate("LabReport", "1 trial")
+                            : QCoreApplication::translate("LabReport", "%1 trials").arg(count),
+                        text);
     }
     return report;
 }
 
 QString LabReport::title() const
 {
-    return QStringLiteral("Friction lab report: %1").arg(run.name);
+    return QCoreApplication::translate("LabReport", "Friction lab report: %1").arg(run.name);
 }

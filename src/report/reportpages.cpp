@@ -6,10 +6,12 @@
 #include "trialtablemodel.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -82,6 +84,17 @@ public:
         return std::max(bounds.height(), QFontMetricsF(font).height()) / m_scale;
     }
 
+    // The width of the text's longest word: what a wrapping cell cannot go below.
+    double longestWord(const QString &text, const QFont &font) const
+    {
+        const QFontMetricsF metrics(font);
+        double widest = 0.0;
+        for (const QString &word :
+             text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+        return widest / m_scale;
+    }
+
     void text(const QRectF &rect, const QString &text, const QFont &font,
               Qt::Alignment alignment = Qt::AlignLeft, const QColor &colour = Qt::black)
     {
@@ -130,11 +143,15 @@ private:
     void footer()
     {
         const QFont small = font(kTableSize);
-        const double y = m_bottom + kFooterHeight - height(QStringLiteral("Page"), small, m_width);
+        const double y = m_bottom + kFooterHeight
+            - height(QCoreApplication::translate("ReportPages", "Page"), small, m_width);
         line(0, y - 4, m_width, y - 4, 0.3);
         text(QRectF(0, y, m_width * 0.75, kFooterHeight), m_footer, small);
         text(QRectF(0, y, m_width, kFooterHeight),
-             QStringLiteral("Page %1 of %2").arg(m_page).arg(m_pageCount), small, Qt::AlignRight);
+             QCoreApplication::translate("ReportPages", "Page %1 of %2")
+                 .arg(m_page)
+                 .arg(m_pageCount),
+             small, Qt::AlignRight);
     }
 
     QPagedPaintDevice &m_device;
@@ -184,16 +201,27 @@ void fact(Pages &pages, const QString &label, const QString &value)
 
 void table(Pages &pages, QList<Column> columns, const QList<Row> &rows)
 {
+    const QFont plain = pages.font(kTableSize);
+    const QFont bold = pages.font(kTableSize, true);
+    const QFont muted = pages.font(kTableSize, false, true);
+
+    // The widths suit the English texts; a longer word (a German heading or kind, a long sample
+    // name) widens its column rather than run into the next one. The last column gives the room.
     double fixed = 0.0;
-    for (const Column &column : columns)
+    for (int c = 0; c < columns.size(); ++c) {
+        Column &column = columns[c];
+        if (column.width == 0.0)
+            continue;
+        double word = pages.longestWord(column.heading, bold);
+        for (const Row &row : rows)
+            word = std::max(word, pages.longestWord(row.cells.value(c), row.muted ? muted : plain));
+        column.width = std::max(column.width, std::ceil(word) + 2 * kCellPadding);
         fixed += column.width;
+    }
     for (Column &column : columns) {
         if (column.width == 0.0)
             column.width = std::max(40.0, pages.width() - fixed);
     }
-    const QFont plain = pages.font(kTableSize);
-    const QFont bold = pages.font(kTableSize, true);
-    const QFont muted = pages.font(kTableSize, false, true);
 
     const auto rowHeight = [&](const QStringList &cells, const QFont &font) {
         double height = 0.0;
@@ -241,9 +269,9 @@ void table(Pages &pages, QList<Column> columns, const QList<Row> &rows)
 void summary(Pages &pages, const LabReport &report)
 {
     using S = SummaryTableModel;
-    heading(pages, QStringLiteral("Summary of the used trials"));
+    heading(pages, QCoreApplication::translate("ReportPages", "Summary of the used trials"));
     if (report.summary.isEmpty()) {
-        paragraph(pages, QStringLiteral("No trial is used."));
+        paragraph(pages, QCoreApplication::translate("ReportPages", "No trial is used."));
         return;
     }
     const QList<Column> columns {
@@ -253,15 +281,15 @@ void summary(Pages &pages, const LabReport &report)
         { S::heading(S::Mean), 38.0, Qt::AlignRight },
         { S::heading(S::StandardDeviation), 48.0, Qt::AlignRight },
         { S::heading(S::StandardError), 40.0, Qt::AlignRight },
-        { QStringLiteral("Weighted mean \u00b5 \u00b1 \u03c3"), 74.0, Qt::AlignRight },
+        { QCoreApplication::translate("ReportPages", "Weighted mean µ ± σ"), 74.0, Qt::AlignRight },
         { S::heading(S::ReducedChiSquare), 30.0, Qt::AlignRight },
         { S::heading(S::Note), 0.0, Qt::AlignLeft },
     };
     QList<Row> rows;
     for (const SummaryGroup &group : report.summary) {
         const QString weighted = group.weighted
-            ? QStringLiteral("%1 \u00b1 %2")
-                  .arg(S::text(group, S::WeightedMean), S::text(group, S::WeightedUncertainty))
+            ? QStringLiteral("%1 ± %2").arg(S::text(group, S::WeightedMean),
+                                            S::text(group, S::WeightedUncertainty))
             : QString();
         rows << Row { { S::text(group, S::Sample), S::text(group, S::Kind),
                         S::text(group, S::Count), S::text(group, S::Mean),
@@ -271,14 +299,15 @@ void summary(Pages &pages, const LabReport &report)
                       false };
     }
     table(pages, columns, rows);
-    paragraph(
-        pages,
-        QStringLiteral("Weighted mean: each trial counts with 1/\u03b4\u00b5\u00b2, and \u03c3 "
-                       "is its uncertainty from the trials' \u03b4\u00b5. \u03c7\u00b2/\u03bd "
-                       "is about 1 when the trials scatter as their \u03b4\u00b5 say, and "
-                       "well above 1 when they scatter more. The standard deviation and "
-                       "error are those of the plain mean."),
-        kTableSize);
+    paragraph(pages,
+              QCoreApplication::translate(
+                  "ReportPages",
+                  "Weighted mean: each trial counts with 1/δµ², and σ "
+                  "is its uncertainty from the trials' δµ. χ²/ν "
+                  "is about 1 when the trials scatter as their δµ say, and "
+                  "well above 1 when they scatter more. The standard deviation and "
+                  "error are those of the plain mean."),
+              kTableSize);
 }
 
 void plot(Pages &pages, const LabReport &report)
@@ -288,8 +317,9 @@ void plot(Pages &pages, const LabReport &report)
     const double height = layout.size.height() * width / layout.size.width();
     heading(pages,
             report.plot.axis == PlotAxis::Trial
-                ? QStringLiteral("\u00b5 against trial number")
-                : QStringLiteral("\u00b5 against the ramp angle, with weighted straight lines"),
+                ? QCoreApplication::translate("ReportPages", "µ against trial number")
+                : QCoreApplication::translate(
+                    "ReportPages", "µ against the ramp angle, with weighted straight lines"),
             height);
     if (QPainter *painter = pages.painter()) {
         PlotExport::paint(report.plot, layout, *painter, QPointF(0, pages.y()) * pages.scale(),
@@ -301,9 +331,9 @@ void plot(Pages &pages, const LabReport &report)
 void trials(Pages &pages, const LabReport &report)
 {
     using T = TrialTableModel;
-    heading(pages, QStringLiteral("Trials"));
+    heading(pages, QCoreApplication::translate("ReportPages", "Trials"));
     if (report.trials.isEmpty()) {
-        paragraph(pages, QStringLiteral("The run has no trials."));
+        paragraph(pages, QCoreApplication::translate("ReportPages", "The run has no trials."));
         return;
     }
     // The table's own headings, with the units' signs that print well and take less room.
@@ -312,13 +342,13 @@ void trials(Pages &pages, const LabReport &report)
         { T::heading(T::Time), report.spansDays ? 84.0 : 40.0, Qt::AlignLeft },
         { T::heading(T::Sample), 54.0, Qt::AlignLeft },
         { T::heading(T::Kind), 34.0, Qt::AlignLeft },
-        { QStringLiteral("Angle (\u00b0)"), 40.0, Qt::AlignRight },
+        { QCoreApplication::translate("ReportPages", "Angle (°)"), 40.0, Qt::AlignRight },
         { T::heading(T::Length), 36.0, Qt::AlignRight },
-        { QStringLiteral("\u0394T (ms)"), 38.0, Qt::AlignRight },
-        { QStringLiteral("g (m/s\u00b2)"), 40.0, Qt::AlignRight },
+        { QCoreApplication::translate("ReportPages", "ΔT (ms)"), 38.0, Qt::AlignRight },
+        { QCoreApplication::translate("ReportPages", "g (m/s²)"), 40.0, Qt::AlignRight },
         { T::heading(T::Mu), 46.0, Qt::AlignRight },
         { T::heading(T::MuUncertainty), 34.0, Qt::AlignRight },
-        { QStringLiteral("Used"), 38.0, Qt::AlignLeft },
+        { QCoreApplication::translate("ReportPages", "Used"), 38.0, Qt::AlignLeft },
         { T::heading(T::Note), 0.0, Qt::AlignLeft },
     };
     QList<Row> rows;
@@ -328,26 +358,30 @@ void trials(Pages &pages, const LabReport &report)
         QString mu = cell(T::Mu);
         if (const PhysicsChecks::Flags checks = T::checks(trial); checks != PhysicsChecks::None) {
             mu += QStringLiteral(" !");
-            failed << QStringLiteral("Trial %1 (\u00b5 = %2, %3 degrees): %4")
+            failed << QCoreApplication::translate("ReportPages",
+                                                  "Trial %1 (µ = %2, %3 degrees): %4")
                           .arg(cell(T::Number), cell(T::Mu), cell(T::Angle),
                                PhysicsChecks::explanation(checks).replace(u'\n', u' '));
         }
-        rows << Row {
-            { cell(T::Number), cell(T::Time), cell(T::Sample), cell(T::Kind), cell(T::Angle),
-              cell(T::Length), cell(T::DeltaT), cell(T::Gravity), mu, cell(T::MuUncertainty),
-              trial.used() ? QStringLiteral("yes") : QStringLiteral("excluded"), cell(T::Note) },
-            !trial.used()
-        };
+        rows << Row { { cell(T::Number), cell(T::Time), cell(T::Sample), cell(T::Kind),
+                        cell(T::Angle), cell(T::Length), cell(T::DeltaT), cell(T::Gravity), mu,
+                        cell(T::MuUncertainty),
+                        trial.used() ? QCoreApplication::translate("ReportPages", "yes")
+                                     : QCoreApplication::translate("ReportPages", "excluded"),
+                        cell(T::Note) },
+                      !trial.used() };
     }
     table(pages, columns, rows);
     paragraph(pages,
-              QStringLiteral("Excluded trials (grey) are kept but left out of the summary and the "
-                             "plot. \u00b5 is the calculator's value; \u00b1 \u03b4\u00b5 is its "
-                             "first-order uncertainty from the \u00b1 values it was calculated "
-                             "with."),
+              QCoreApplication::translate(
+                  "ReportPages",
+                  "Excluded trials (grey) are kept but left out of the summary and the "
+                  "plot. µ is the calculator's value; ± δµ is its "
+                  "first-order uncertainty from the ± values it was calculated "
+                  "with."),
               kTableSize);
     if (!failed.isEmpty()) {
-        heading(pages, QStringLiteral("Checks (marked ! above)"));
+        heading(pages, QCoreApplication::translate("ReportPages", "Checks (marked ! above)"));
         for (const QString &line : std::as_const(failed))
             paragraph(pages, line);
     }
@@ -359,15 +393,17 @@ void layOut(Pages &pages, const LabReport &report)
     const double height = pages.height(report.title(), title, pages.width());
     pages.text(QRectF(0, 0, pages.width(), height), report.title(), title);
     pages.advance(height + 8.0);
-    fact(pages, QStringLiteral("Run"), report.run.name);
-    fact(pages, QStringLiteral("Measured"), report.period);
-    fact(pages, QStringLiteral("Station"), report.station);
-    fact(pages, QStringLiteral("Program"), report.programVersion);
-    fact(pages, QStringLiteral("Printed"),
-         report.printed.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
-    fact(pages, QStringLiteral("\u00b1 values"), report.uncertainties.join(u'\n'));
-    fact(pages, QStringLiteral("Notes"),
-         report.run.notes.isEmpty() ? QStringLiteral("(none)") : report.run.notes);
+    fact(pages, QCoreApplication::translate("ReportPages", "Run"), report.run.name);
+    fact(pages, QCoreApplication::translate("ReportPages", "Measured"), report.period);
+    fact(pages, QCoreApplication::translate("ReportPages", "Station"), report.station);
+    fact(pages, QCoreApplication::translate("ReportPages", "Program"), report.programVersion);
+    fact(pages, QCoreApplication::translate("ReportPages", "Printed"),
+         ResultsDisplay::dateTime(report.printed));
+    fact(pages, QCoreApplication::translate("ReportPages", "± values"),
+         report.uncertainties.join(u'\n'));
+    fact(pages, QCoreApplication::translate("ReportPages", "Notes"),
+         report.run.notes.isEmpty() ? QCoreApplication::translate("ReportPages", "(none)")
+                                    : report.run.notes);
     summary(pages, report);
     plot(pages, report);
     trials(pages, report);
@@ -378,18 +414,17 @@ void layOut(Pages &pages, const LabReport &report)
 
 std::optional<QString> ReportPages::paint(const LabReport &report, QPagedPaintDevice &device)
 {
-    const QString footer
-        = QStringLiteral("%1 \u2013 %2").arg(report.programVersion, report.title());
+    const QString footer = QStringLiteral("%1 – %2").arg(report.programVersion, report.title());
     Pages count(device, nullptr, 0, footer);
     layOut(count, report);
 
     QPainter painter;
     if (!painter.begin(&device))
-        return QStringLiteral("the pages could not be started");
+        return QCoreApplication::translate("ReportPages", "the pages could not be started");
     Pages pages(device, &painter, count.page(), footer);
     layOut(pages, report);
     if (!painter.end())
-        return QStringLiteral("the pages could not be finished");
+        return QCoreApplication::translate("ReportPages", "the pages could not be finished");
     return std::nullopt;
 }
 

@@ -33,6 +33,24 @@ QString ResultsDisplay::exact(double value)
     return locale().toString(value, 'g', QLocale::FloatingPointShortest);
 }
 
+QString ResultsDisplay::date(const QDate &date)
+{
+    const QLocale locale;
+    if (locale.language() == QLocale::C || locale.language() == QLocale::English)
+        return date.toString(Qt::ISODate);
+    // A two-digit year ("05.03.24") reads as a day or a month in a lab's records.
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return locale.toString(date, format);
+}
+
+QString ResultsDisplay::dateTime(const QDateTime &time, const QString &timeFormat)
+{
+    const QDateTime local = time.toLocalTime();
+    return date(local.date()) + u' ' + local.toString(timeFormat);
+}
+
 QIcon ResultsDisplay::warningIcon()
 {
     // Made once and kept to the end: a pixmap must not outlive the application object, as a

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QIcon>
 #include <QLocale>
 #include <QString>
@@ -27,6 +28,12 @@ QString number(double value, int decimals);
 QString mu(double value);
 // Every digit needed to read the value back exactly, for tooltips and copying.
 QString exact(double value);
+
+// A date as the locale writes it, with the full year; under C and English the ISO form
+// (2024-03-05) that these windows always showed.
+QString date(const QDate &date);
+// The local date and time: the date as above, then the time in the 24-hour `timeFormat`.
+QString dateTime(const QDateTime &time, const QString &timeFormat = QStringLiteral("HH:mm"));
 
 // The mark beside a value that fails a physics check: a warning triangle drawn here, so that the
 // table, the summary and any other window show the same one.

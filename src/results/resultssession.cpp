@@ -566,8 +566,10 @@ PlotData ResultsSession::plotData(PlotAxis axis)
     const QList<SummaryGroup> groups = ResultsSummary::groups(m_trials);
     for (const SummaryGroup &group : groups) {
         PlotSeries series;
-        series.name = (group.sample.isEmpty() ? QStringLiteral("(no sample)") : group.sample)
-            + QStringLiteral(", ") + Trial::kindText(group.kind);
+        series.name
+            = (group.sample.isEmpty() ? QCoreApplication::translate("ResultsSession", "(no sample)")
+                                      : group.sample)
+            + QStringLiteral(", ") + Trial::kindName(group.kind);
         series.kinetic = group.kind == FrictionTrial::Kind::Kinetic;
         series.mean = group.statistics.mean();
         plot.series.append(series);

@@ -3,26 +3,33 @@
 #include "physicschecks.h"
 #include "resultsdisplay.h"
 
+#include <QCoreApplication>
+
 QStringList SummaryGroup::notes(bool withAdvice) const
 {
     QStringList notes;
     if (weighted && weighted->scatterExceedsUncertainties()) {
         notes << (withAdvice
-                      ? QStringLiteral("The trials scatter more than their \u00b1 \u03b4\u00b5 "
-                                       "allow (\u03c7\u00b2/\u03bd = %1, over 3): something "
-                                       "varied beyond the stated uncertainties. Check that the "
-                                       "\u00b1 values are honest, and look for a trial that "
-                                       "stands out.")
+                      ? QCoreApplication::translate(
+                            "SummaryGroup",
+                            "The trials scatter more than their ± δµ "
+                            "allow (χ²/ν = %1, over 3): something "
+                            "varied beyond the stated uncertainties. Check that the "
+                            "± values are honest, and look for a trial that "
+                            "stands out.")
                             .arg(ResultsDisplay::number(*weighted->reducedChiSquare(),
                                                         ResultsDisplay::kReducedChiSquareDecimals))
-                      : QStringLiteral("Scatter larger than the stated uncertainties."));
+                      : QCoreApplication::translate(
+                          "SummaryGroup", "Scatter larger than the stated uncertainties."));
     }
     if (kineticAboveStatic) {
-        notes << (withAdvice ? PhysicsChecks::kineticExceedsStaticExplanation()
-                             : QStringLiteral("Mean \u00b5k above mean \u00b5s."));
+        notes << (withAdvice
+                      ? PhysicsChecks::kineticExceedsStaticExplanation()
+                      : QCoreApplication::translate("SummaryGroup", "Mean µk above mean µs."));
     }
     if (!weighted && !measurements.isEmpty())
-        notes << QStringLiteral("No weighted mean: a trial has no \u03b4\u00b5 above 0.");
+        notes << QCoreApplication::translate("SummaryGroup",
+                                             "No weighted mean: a trial has no δµ above 0.");
     return notes;
 }
 

@@ -54,7 +54,7 @@ QString SummaryTableModel::text(const SummaryGroup &group, int column)
     case Sample:
         return group.sample;
     case Kind:
-        return Trial::kindText(group.kind);
+        return Trial::kindName(group.kind);
     case Count:
         return QString::number(s.count());
     case Mean:
@@ -79,19 +79,19 @@ QString SummaryTableModel::text(const SummaryGroup &group, int column)
 
 QString SummaryTableModel::heading(int column)
 {
-    static const QStringList headings {
-        QStringLiteral("Sample"),
-        QStringLiteral("Kind"),
-        QStringLiteral("n"),
-        QStringLiteral("Mean \u00b5"),
-        QStringLiteral("Std. deviation"),
-        QStringLiteral("Std. error"),
-        QStringLiteral("Weighted mean \u00b5"),
-        QStringLiteral("\u00b1"),
-        QStringLiteral("\u03c7\u00b2/\u03bd"),
-        QStringLiteral("Note"),
+    static const char *const headings[] {
+        QT_TR_NOOP("Sample"),
+        QT_TR_NOOP("Kind"),
+        QT_TR_NOOP("n"),
+        QT_TR_NOOP("Mean µ"),
+        QT_TR_NOOP("Std. deviation"),
+        QT_TR_NOOP("Std. error"),
+        QT_TR_NOOP("Weighted mean µ"),
+        QT_TR_NOOP("±"),
+        QT_TR_NOOP("χ²/ν"),
+        QT_TR_NOOP("Note"),
     };
-    return headings.value(column);
+    return column >= 0 && column < ColumnCount ? tr(headings[column]) : QString();
 }
 
 int SummaryTableModel::rowCount(const QModelIndex &parent) const
@@ -142,16 +142,14 @@ QVariant SummaryTableModel::headerData(int section, Qt::Orientation orientation,
         return {};
     switch (section) {
     case WeightedMean:
-        return QStringLiteral(
-            "The mean of \u00b5 with each trial weighted by 1/\u03b4\u00b5\u00b2: "
-            "precise trials count more");
+        return tr("The mean of µ with each trial weighted by 1/δµ²: "
+                  "precise trials count more");
     case WeightedUncertainty:
-        return QStringLiteral(
-            "The uncertainty of the weighted mean, from the trials' \u03b4\u00b5");
+        return tr("The uncertainty of the weighted mean, from the trials' δµ");
     case ReducedChiSquare:
-        return QStringLiteral("Reduced chi-square of the trials about the weighted mean: about 1 "
-                              "when they scatter as their \u03b4\u00b5 say, well above 1 when they "
-                              "scatter more");
+        return tr("Reduced chi-square of the trials about the weighted mean: about 1 "
+                  "when they scatter as their δµ say, well above 1 when they "
+                  "scatter more");
     }
     return {};
 }

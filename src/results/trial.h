@@ -3,6 +3,7 @@
 #include "frictiontrial.h"
 #include "uncertaintypropagation.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 
@@ -36,9 +37,17 @@ struct Trial
 
     bool used() const { return !excluded; }
 
+    // The kind as files and the database write it: always English.
     static QString kindText(FrictionTrial::Kind kind)
     {
         return kind == FrictionTrial::Kind::Static ? QStringLiteral("Static")
                                                    : QStringLiteral("Kinetic");
+    }
+    // The kind as the windows and the report show it, in the user's language.
+    static QString kindName(FrictionTrial::Kind kind)
+    {
+        return kind == FrictionTrial::Kind::Static
+            ? QCoreApplication::translate("Trial", "Static")
+            : QCoreApplication::translate("Trial", "Kinetic");
     }
 };

@@ -2,6 +2,7 @@
 
 #include "frictioncalc.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <charconv>
@@ -124,9 +125,10 @@ public:
                 ++m_pos;
                 for (;;) {
                     if (m_pos >= m_text.size()) {
-                        record.fault
-                            = TrialCsv::Fault { field.line, field.column,
-                                                QStringLiteral("a quoted field is not closed") };
+                        record.fault = TrialCsv::Fault {
+                            field.line, field.column,
+                            QCoreApplication::translate("TrialCsv", "a quoted field is not closed")
+                        };
                         return record;
                     }
                     const QChar c = m_text.at(m_pos++);
@@ -144,7 +146,8 @@ public:
                         // A quote left open: the next record is already here.
                         if (startsRecord(m_pos)) {
                             record.fault = TrialCsv::Fault { field.line, field.column,
-                                                             QStringLiteral(
+                                                             QCoreApplication::translate(
+                                                                 "TrialCsv",
                                                                  "a quoted field is not closed") };
                             record.fault->lastLine = m_line - 1;
                             return record;
@@ -154,9 +157,10 @@ public:
                 }
                 if (m_pos < m_text.size() && !isEnd(m_text.at(m_pos))
                     && m_text.at(m_pos) != m_separator) {
-                    record.fault
-                        = TrialCsv::Fault { m_line, column(),
-                                            QStringLiteral("text follows a closing quote") };
+                    record.fault = TrialCsv::Fault {
+                        m_line, column(),
+                        QCoreApplication::translate("TrialCsv", "text follows a closing quote")
+                    };
                     skipToNextRecord(*record.fault);
                     return record;
                 }
@@ -167,9 +171,10 @@ public:
                     ++m_pos;
                 field.text = m_text.mid(start, m_pos - start);
                 if (field.text.contains(u'"')) {
-                    record.fault
-                        = TrialCsv::Fault { field.line, field.column,
-                                            QStringLiteral("a quote inside an unquoted field") };
+                    record.fault = TrialCsv::Fault {
+                        field.line, field.column,
+                        QCoreApplication::translate("TrialCsv", "a quote inside an unquoted field")
+                    };
                     skipToNextRecord(*record.fault);
                     return record;
                 }
@@ -296,9 +301,11 @@ std::variant<double, TrialCsv::Fault> bounded(const Field &field, const QString 
 {
     const auto value = toDouble(field.text, shape);
     if (!value)
-        return faultAt(field, QStringLiteral("%1 is not a number").arg(name));
+        return faultAt(field,
+                       QCoreApplication::translate("TrialCsv", "%1 is not a number").arg(name));
     if (*value < 0.0 || (*value == 0.0 && !orZero) || *value >= upperBound)
-        return faultAt(field, QStringLiteral("%1 is out of range").arg(name));
+        return faultAt(field,
+                       QCoreApplication::translate("TrialCsv", "%1 is out of range").arg(name));
     return *value;
 }
 
@@ -307,20 +314,24 @@ std::variant<Trial, TrialCsv::Fault> toTrial(const Record &record, const Shape &
     const QList<Field> &f = record.fields;
     if (f.size() != shape.columns) {
         const Field &at = f.size() > shape.columns ? f.at(shape.columns) : f.last();
-        return faultAt(at,
-                       QStringLiteral("the record has %1 fields instead of %2")
-                           .arg(f.size())
-                           .arg(shape.columns));
+        return faultAt(
+            at,
+            QCoreApplication::translate("TrialCsv", "the record has %1 fields instead of %2")
+                .arg(f.size())
+                .arg(shape.columns));
     }
     Trial trial;
     bool ok = false;
     trial.number = f.at(Number).text.toInt(&ok);
     if (!ok || trial.number <= 0)
         return faultAt(f.at(Number),
-                       QStringLiteral("the trial number is not a positive whole number"));
+                       QCoreApplication::translate(
+                           "TrialCsv", "the trial number is not a positive whole number"));
     trial.time = QDateTime::fromString(f.at(Time).text, Qt::ISODateWithMs).toUTC();
     if (!trial.time.isValid())
-        return faultAt(f.at(Time), QStringLiteral("the time is not an ISO 8601 date and time"));
+        return faultAt(
+            f.at(Time),
+            QCoreApplication::translate("TrialCsv", "the time is not an ISO 8601 date and time"));
     trial.sample = f.at(Sample).text;
 
     FrictionTrial &m = trial.measurement;
@@ -330,10 +341,13 @@ std::variant<Trial, TrialCsv::Fault> toTrial(const Record &record, const Shape &
     else if (kind == Trial::kindText(FrictionTrial::Kind::Kinetic))
         m.kind = FrictionTrial::Kind::Kinetic;
     else
-        return faultAt(f.at(Kind), QStringLiteral("the kind is neither Static nor Kinetic"));
+        return faultAt(
+            f.at(Kind),
+            QCoreApplication::translate("TrialCsv", "the kind is neither Static nor Kinetic"));
     const bool kinetic = m.kind == FrictionTrial::Kind::Kinetic;
 
-    const auto angle = bounded(f.at(Angle), QStringLiteral("the angle"), shape, false, 90.0);
+    const auto angle = bounded(f.at(Angle), QCoreApplication::translate("TrialCsv", "the angle"),
+                               shape, false, 90.0);
     if (auto *fault = std::get_if<TrialCsv::Fault>(&angle))
         return *fault;
     m.angleDeg = std::get<double>(angle);
@@ -371,20 +385,23 @@ std::variant<Trial, TrialCsv::Fault> toTrial(const Record &record, const Shape &
         for (int column : std::as_const(empty)) {
             if (!f.at(column).text.isEmpty())
                 return faultAt(f.at(column),
-                               QStringLiteral("a static trial has no %1").arg(kColumns.at(column)));
+                               QCoreApplication::translate("TrialCsv", "a static trial has no %1")
+                                   .arg(kColumns.at(column)));
         }
     }
 
     const auto mu = toDouble(f.at(Mu).text, shape);
     if (!mu)
-        return faultAt(f.at(Mu), QStringLiteral("mu is not a number"));
+        return faultAt(f.at(Mu), QCoreApplication::translate("TrialCsv", "mu is not a number"));
     trial.mu = *mu;
     const double expected = FrictionCalc::coefficient(m);
     const double scale = std::max(std::abs(expected), std::abs(trial.mu));
     if (scale > 0.0 && std::abs(expected - trial.mu) / scale > kMuTolerance) {
-        return faultAt(f.at(Mu),
-                       QStringLiteral("mu does not follow from the row's own inputs (they give %1)")
-                           .arg(QString::number(expected, 'g', 17)));
+        return faultAt(
+            f.at(Mu),
+            QCoreApplication::translate(
+                "TrialCsv", "mu does not follow from the row's own inputs (they give %1)")
+                .arg(QString::number(expected, 'g', 17)));
     }
 
     trial.muUncertainty = NAN;
@@ -398,7 +415,8 @@ std::variant<Trial, TrialCsv::Fault> toTrial(const Record &record, const Shape &
     if (shape.columns > kFirstReleaseColumns) {
         const QString excluded = f.at(Excluded).text;
         if (excluded != QLatin1String("0") && excluded != QLatin1String("1"))
-            return faultAt(f.at(Excluded), QStringLiteral("excluded is neither 0 nor 1"));
+            return faultAt(f.at(Excluded),
+                           QCoreApplication::translate("TrialCsv", "excluded is neither 0 nor 1"));
         trial.excluded = excluded == QLatin1String("1");
         trial.note = f.at(Note).text;
     }
@@ -439,11 +457,14 @@ TrialCsv::Fault headerFault(const QString &text, const Record &record)
     }
     const QString required = kColumns.mid(0, kFirstReleaseColumns).join(u',');
     const QString more = kColumns.mid(kFirstReleaseColumns).join(u',');
-    QString what = QStringLiteral("the header row must read %1, optionally followed by ,%2")
+    QString what = QCoreApplication::translate(
+                       "TrialCsv", "the header row must read %1, optionally followed by ,%2")
                        .arg(required, more);
-    what += semicolons ? QStringLiteral("; the file looks separated by ';', and then the same "
-                                        "names separated by ';' are read")
-                       : QStringLiteral("; the file does not look separated by ';'");
+    what += semicolons
+        ? QCoreApplication::translate("TrialCsv",
+                                      "; the file looks separated by ';', and then the same "
+                                      "names separated by ';' are read")
+        : QCoreApplication::translate("TrialCsv", "; the file does not look separated by ';'");
     return { 1, semicolons ? 1 : column, what };
 }
 
@@ -487,7 +508,7 @@ TrialCsv::Parsed TrialCsv::read(const QByteArray &bytes, Source source)
     for (QChar separator : { u',', u';' }) {
         Reader reader(text, separator);
         if (reader.atEnd())
-            return Fault { 1, 1, QStringLiteral("the file is empty") };
+            return Fault { 1, 1, QCoreApplication::translate("TrialCsv", "the file is empty") };
         const Record header = reader.next();
         if (separator == u',')
             first = header;
@@ -519,7 +540,9 @@ TrialCsv::Parsed TrialCsv::read(const QByteArray &bytes, Source source)
             continue;
         }
         if (source == Source::Journal && reader.atEnd() && reader.endedUnterminated()) {
-            read.skipped << Fault { record.line, 1, QStringLiteral("the line is incomplete") };
+            read.skipped << Fault {
+                record.line, 1, QCoreApplication::translate("TrialCsv", "the line is incomplete")
+            };
             continue;
         }
         read.trials << std::get<Trial>(std::move(trial));
@@ -530,13 +553,14 @@ TrialCsv::Parsed TrialCsv::read(const QByteArray &bytes, Source source)
 QString TrialCsv::describe(const Fault &fault)
 {
     if (fault.lastLine > fault.line) {
-        return QStringLiteral("lines %1 to %2 (from column %3 of line %1): %4")
+        return QCoreApplication::translate("TrialCsv",
+                                           "lines %1 to %2 (from column %3 of line %1): %4")
             .arg(fault.line)
             .arg(fault.lastLine)
             .arg(fault.column)
             .arg(fault.what);
     }
-    return QStringLiteral("line %1, column %2: %3")
+    return QCoreApplication::translate("TrialCsv", "line %1, column %2: %3")
         .arg(fault.line)
         .arg(fault.column)
         .arg(fault.what);

@@ -107,20 +107,20 @@ QString TrialTableModel::text(const Trial &trial, int column, bool withDate, boo
     const FrictionTrial &m = trial.measurement;
     switch (column) {
     case Use:
-        return trial.used() ? QStringLiteral("yes") : QStringLiteral("no");
+        return trial.used() ? tr("yes") : tr("no");
     case Number:
         if (trial.saved == Trial::Saved::New)
-            return QStringLiteral("not saved");
+            return tr("not saved");
         if (trial.saved == Trial::Saved::Changed)
-            return QStringLiteral("%1, not saved").arg(trial.number);
+            return tr("%1, not saved").arg(trial.number);
         return QString::number(trial.number);
     case Time:
-        return trial.time.toLocalTime().toString(
-            withDate || exact ? QStringLiteral("yyyy-MM-dd HH:mm:ss") : QStringLiteral("HH:mm:ss"));
+        return withDate || exact ? ResultsDisplay::dateTime(trial.time, QStringLiteral("HH:mm:ss"))
+                                 : trial.time.toLocalTime().toString(QStringLiteral("HH:mm:ss"));
     case Sample:
         return trial.sample;
     case Kind:
-        return Trial::kindText(m.kind);
+        return Trial::kindName(m.kind);
     case Angle:
     case Length:
     case DeltaT:
@@ -155,21 +155,15 @@ QString TrialTableModel::widestText(int column) const
 
 QString TrialTableModel::heading(int column)
 {
-    static const QStringList headings {
-        QStringLiteral("Use"),
-        QStringLiteral("#"),
-        QStringLiteral("Time"),
-        QStringLiteral("Sample"),
-        QStringLiteral("Kind"),
-        QStringLiteral("Angle (degrees)"),
-        QStringLiteral("Length (cm)"),
-        QStringLiteral("delta T (ms)"),
-        QStringLiteral("g (m/s^2)"),
-        QStringLiteral("\u00b5"),
-        QStringLiteral("\u00b1 \u03b4\u00b5"),
-        QStringLiteral("Note"),
+    static const char *const headings[] {
+        QT_TR_NOOP("Use"),         QT_TR_NOOP("#"),
+        QT_TR_NOOP("Time"),        QT_TR_NOOP("Sample"),
+        QT_TR_NOOP("Kind"),        QT_TR_NOOP("Angle (degrees)"),
+        QT_TR_NOOP("Length (cm)"), QT_TR_NOOP("delta T (ms)"),
+        QT_TR_NOOP("g (m/s^2)"),   QT_TR_NOOP("µ"),
+        QT_TR_NOOP("± δµ"),        QT_TR_NOOP("Note"),
     };
-    return headings.value(column);
+    return column >= 0 && column < ColumnCount ? tr(headings[column]) : QString();
 }
 
 bool TrialTableModel::spansDays(const QList<Trial> &trials)
@@ -257,12 +251,12 @@ QVariant TrialTableModel::data(const QModelIndex &index, int role) const
             return tip.isEmpty() ? QVariant() : QVariant(tip.join(u'\n'));
         }
         if (column == Time)
-            return trial.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz t"));
+            return ResultsDisplay::dateTime(trial.time, QStringLiteral("HH:mm:ss.zzz t"));
         if (column == Number && trial.saved != Trial::Saved::Yes)
             return ResultsMessages::notSavedTip(m_session.saveError());
         if (column == Use)
-            return trial.used() ? QStringLiteral("Used in the summary and the plot")
-                                : QStringLiteral("Left out of the summary and the plot");
+            return trial.used() ? tr("Used in the summary and the plot")
+                                : tr("Left out of the summary and the plot");
         // A long sample or note is cut short in its cell: the whole of it here.
         if (column == Sample)
             return trial.sample;

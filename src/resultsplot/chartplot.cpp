@@ -6,6 +6,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QVBoxLayout>
@@ -37,12 +38,16 @@ ChartPlot::ChartPlot(QWidget *parent)
 {
     m_view->setObjectName(QStringLiteral("chartView"));
     m_view->setRenderHint(QPainter::Antialiasing);
-    m_view->setAccessibleName(QStringLiteral("Plot"));
-    m_view->setAccessibleDescription(
-        QStringLiteral("Coefficient of friction against trial number or ramp angle, one series "
-                       "per sample and kind, with error bars and mean or fitted lines"));
+    m_view->setAccessibleName(QCoreApplication::translate("ChartPlot", "Plot"));
+    m_view->setAccessibleDescription(QCoreApplication::translate(
+        "ChartPlot",
+        "Coefficient of friction against trial number or ramp angle, one series "
+        "per sample and kind, with error bars and mean or fitted lines"));
     // Tick labels with the locale's decimal mark, as in the tables and the saved plot.
     m_chart->setLocalizeNumbers(true);
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    m_chart->setLocale(locale);
     m_chart->legend()->hide();
     m_legend->setObjectName(QStringLiteral("plotLegend"));
     auto *layout = new QVBoxLayout(this);

@@ -4,12 +4,13 @@
 #include "plotdrawing.h"
 #include "plotlayout.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 PlotLegendView::PlotLegendView(QWidget *parent)
     : QWidget(parent)
 {
-    setAccessibleName(QStringLiteral("Legend"));
+    setAccessibleName(QCoreApplication::translate("PlotLegendView", "Legend"));
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 

@@ -3,6 +3,8 @@
 #include "programmodule.h"
 #include "resultsstorefactory.h"
 
+#include <QCoreApplication>
+
 LazyResultsStore::LazyResultsStore(const QString &path, QObject *parent)
     : ResultsStore(parent)
     , m_path(path)
@@ -23,7 +25,9 @@ std::variant<ResultsStore *, StoreError> LazyResultsStore::store()
     auto *factory = qobject_cast<ResultsStoreFactory *>(std::get<QObject *>(loaded));
     if (!factory)
         return StoreError { StoreError::Kind::ModuleMissing, m_path,
-                            QStringLiteral("%1 is not the database module").arg(module) };
+                            QCoreApplication::translate("LazyResultsStore",
+                                                        "%1 is not the database module")
+                                .arg(module) };
     m_store.reset(factory->createStore(m_path, [this] { emit changedElsewhere(); }));
     return m_store.get();
 }

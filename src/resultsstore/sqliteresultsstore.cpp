@@ -1,5 +1,6 @@
 #include "sqliteresultsstore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -226,7 +227,8 @@ std::optional<StoreError> SqliteResultsStore::open()
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
         return StoreError { StoreError::Kind::CannotOpen, folder,
-                            QStringLiteral("the folder could not be created") };
+                            QCoreApplication::translate("SqliteResultsStore",
+                                                        "the folder could not be created") };
 
     QSqlDatabase db = QSqlDatabase::contains(m_connection)
         ? database()
@@ -282,7 +284,8 @@ std::optional<StoreError> SqliteResultsStore::migrate()
         return std::nullopt;
     if (std::get<int>(found) > kSchemaVersion) {
         return StoreError { StoreError::Kind::TooNew, m_path,
-                            QStringLiteral("layout version %1").arg(std::get<int>(found)) };
+                            QCoreApplication::translate("SqliteResultsStore", "layout version %1")
+                                .arg(std::get<int>(found)) };
     }
 
     // The write lock first, then the version again: two programs starting at once must not both
@@ -503,7 +506,9 @@ std::variant<ResultsStore::RunState, StoreError> SqliteResultsStore::runState(qi
         return errorOf(query.lastError());
     if (!query.next())
         return StoreError { StoreError::Kind::Other, m_path,
-                            QStringLiteral("run %1 is not in the database").arg(runId) };
+                            QCoreApplication::translate("SqliteResultsStore",
+                                                        "run %1 is not in the database")
+                                .arg(runId) };
     RunState state;
     state.run = runOf(query, 0);
     state.revision = query.value(8).toLongLong();

@@ -12,6 +12,7 @@
 #include "printer.h"
 #include "reportpages.h"
 #include "reportpaper.h"
+#include "resultsdisplay.h"
 #include "resultsmessages.h"
 #include "resultssession.h"
 #include "summarytablemodel.h"
@@ -121,7 +122,7 @@ frmResults::frmResults(ResultsSession &session, MessageBoxes &messageBoxes,
     , m_files(files)
 {
     setObjectName(QStringLiteral("frmResults"));
-    setWindowTitle(AppInfo::title() + QStringLiteral(" - Results"));
+    setWindowTitle(tr("%1 - Results").arg(AppInfo::title()));
     setWindowIcon(AppInfo::windowIcon());
     resize(1100, 700);
 
@@ -184,22 +185,22 @@ void frmResults::buildControls()
     top->addWidget(lblNote);
 
     auto *runLine = new QHBoxLayout;
-    auto *lblRun = new QLabel(QStringLiteral("Run:"), this);
+    auto *lblRun = new QLabel(tr("Run:"), this);
     lblRunName = new QLabel(this);
     lblRunName->setObjectName(QStringLiteral("lblRunName"));
     lblRunName->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont bold = lblRunName->font();
     bold.setBold(true);
     lblRunName->setFont(bold);
-    btnNewRun = makeButton(this, "btnNewRun", QStringLiteral("&New Run..."),
-                           QStringLiteral("Start a run for the next group (Ctrl+N)"));
-    btnRuns = makeButton(this, "btnRuns", QStringLiteral("&Runs..."),
-                         QStringLiteral("List every run to open, rename or export one"));
-    btnPrint = makeButton(this, "btnPrint", QStringLiteral("Pr&int..."),
-                          QStringLiteral("Print the lab report of the run: its facts, the "
-                                         "summary, the plot and every trial (Ctrl+P)"));
-    btnExportPdf = makeButton(this, "btnExportPdf", QStringLiteral("E&xport PDF..."),
-                              QStringLiteral("Write the lab report of the run to a PDF file"));
+    btnNewRun = makeButton(this, "btnNewRun", tr("&New Run..."),
+                           tr("Start a run for the next group (Ctrl+N)"));
+    btnRuns = makeButton(this, "btnRuns", tr("&Runs..."),
+                         tr("List every run to open, rename or export one"));
+    btnPrint = makeButton(this, "btnPrint", tr("Pr&int..."),
+                          tr("Print the lab report of the run: its facts, the "
+                             "summary, the plot and every trial (Ctrl+P)"));
+    btnExportPdf = makeButton(this, "btnExportPdf", tr("E&xport PDF..."),
+                              tr("Write the lab report of the run to a PDF file"));
     runLine->addWidget(lblRun);
     runLine->addWidget(lblRunName, 1);
     runLine->addWidget(btnNewRun);
@@ -212,26 +213,23 @@ void frmResults::buildControls()
     auto *fields = new QHBoxLayout;
     txtSample = new QLineEdit(m_session.sample(), this);
     txtSample->setObjectName(QStringLiteral("txtSample"));
-    txtSample->setToolTip(QStringLiteral("The surface being measured; each new trial takes it"));
-    auto *lblSample = new QLabel(QStringLiteral("&Sample:"), this);
+    txtSample->setToolTip(tr("The surface being measured; each new trial takes it"));
+    auto *lblSample = new QLabel(tr("&Sample:"), this);
     lblSample->setBuddy(txtSample);
-    txtSample->setAccessibleName(QStringLiteral("Sample:"));
+    txtSample->setAccessibleName(tr("Sample:"));
     fields->addWidget(lblSample);
     fields->addWidget(txtSample, 1);
 
-    spnAngleUncertainty
-        = makeUncertainty(this, "spnAngleUncertainty", 45.0, 0.1,
-                          QStringLiteral("Uncertainty of the measured angle, for new trials"));
-    spnLengthUncertainty
-        = makeUncertainty(this, "spnLengthUncertainty", 1000.0, 0.05,
-                          QStringLiteral("Uncertainty of the block length, for new trials"));
-    spnTimeUncertainty
-        = makeUncertainty(this, "spnTimeUncertainty", 10000.0, 0.5,
-                          QStringLiteral("Uncertainty of the photogate time, for new trials"));
+    spnAngleUncertainty = makeUncertainty(this, "spnAngleUncertainty", 45.0, 0.1,
+                                          tr("Uncertainty of the measured angle, for new trials"));
+    spnLengthUncertainty = makeUncertainty(this, "spnLengthUncertainty", 1000.0, 0.05,
+                                           tr("Uncertainty of the block length, for new trials"));
+    spnTimeUncertainty = makeUncertainty(this, "spnTimeUncertainty", 10000.0, 0.5,
+                                         tr("Uncertainty of the photogate time, for new trials"));
     const std::pair<QString, QDoubleSpinBox *> uncertainties[] {
-        { QStringLiteral("\u00b1 &angle (degrees):"), spnAngleUncertainty },
-        { QStringLiteral("\u00b1 &length (cm):"), spnLengthUncertainty },
-        { QStringLiteral("\u00b1 &delta T (ms):"), spnTimeUncertainty },
+        { tr("± &angle (degrees):"), spnAngleUncertainty },
+        { tr("± &length (cm):"), spnLengthUncertainty },
+        { tr("± &delta T (ms):"), spnTimeUncertainty },
     };
     for (const auto &[caption, box] : uncertainties) {
         auto *label = new QLabel(caption, this);
@@ -241,9 +239,9 @@ void frmResults::buildControls()
         fields->addWidget(label);
         fields->addWidget(box);
     }
-    btnApplyAll = makeButton(this, "btnApplyAll", QStringLiteral("Appl&y to All Trials"),
-                             QStringLiteral("Recompute \u03b4\u00b5 of every trial of the run "
-                                            "with these \u00b1 values"));
+    btnApplyAll = makeButton(this, "btnApplyAll", tr("Appl&y to All Trials"),
+                             tr("Recompute δµ of every trial of the run "
+                                "with these ± values"));
     fields->addSpacing(12);
     fields->addWidget(btnApplyAll);
     top->addLayout(fields);
@@ -253,8 +251,8 @@ void frmResults::buildControls()
     lblUnsaved->setObjectName(QStringLiteral("lblUnsaved"));
     lblUnsaved->setWordWrap(true);
     lblUnsaved->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    btnRetry = makeButton(this, "btnRetry", QStringLiteral("Retry Sa&ving"),
-                          QStringLiteral("Write the unsaved trials and changes to the database"));
+    btnRetry = makeButton(this, "btnRetry", tr("Retry Sa&ving"),
+                          tr("Write the unsaved trials and changes to the database"));
     unsavedLine->addWidget(lblUnsaved, 1);
     unsavedLine->addWidget(btnRetry);
     top->addLayout(unsavedLine);
@@ -270,25 +268,25 @@ void frmResults::buildControls()
     splResults = new QSplitter(Qt::Vertical, tableTab);
     splResults->setObjectName(QStringLiteral("splResults"));
     splResults->setChildrenCollapsible(false);
-    grdTrials = makeGrid(splResults, "grdTrials", QStringLiteral("Trials"));
+    grdTrials = makeGrid(splResults, "grdTrials", tr("Trials"));
     grdTrials->setModel(m_trials);
     grdTrials->setAccessibleDescription(
-        QStringLiteral("Space uses or leaves out the selected trials, Delete removes them, "
-                       "Ctrl+C copies them, F2 edits a sample name or a note"));
+        tr("Space uses or leaves out the selected trials, Delete removes them, "
+           "Ctrl+C copies them, F2 edits a sample name or a note"));
     grdTrials->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                                | QAbstractItemView::AnyKeyPressed);
     splResults->addWidget(grdTrials);
     auto *summaryPane = new QWidget(splResults);
     auto *summaryLayout = new QVBoxLayout(summaryPane);
     summaryLayout->setContentsMargins(0, 0, 0, 0);
-    auto *lblSummary = new QLabel(QStringLiteral("Summary of the used trials"), summaryPane);
+    auto *lblSummary = new QLabel(tr("Summary of the used trials"), summaryPane);
     summaryLayout->addWidget(lblSummary);
-    grdSummary = makeGrid(summaryPane, "grdSummary", QStringLiteral("Summary"));
+    grdSummary = makeGrid(summaryPane, "grdSummary", tr("Summary"));
     grdSummary->setModel(m_summary);
     grdSummary->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdSummary->setAccessibleDescription(
-        QStringLiteral("Per sample and kind: count, mean, standard deviation and error, the "
-                       "weighted mean with its uncertainty, the reduced chi-square and a note"));
+        tr("Per sample and kind: count, mean, standard deviation and error, the "
+           "weighted mean with its uncertainty, the reduced chi-square and a note"));
     lblSummary->setBuddy(grdSummary);
     summaryLayout->addWidget(grdSummary, 1);
     splResults->addWidget(summaryPane);
@@ -298,18 +296,18 @@ void frmResults::buildControls()
     tableLayout->addWidget(splResults, 1);
 
     auto *buttons = new QHBoxLayout;
-    btnOpenCsv = makeButton(tableTab, "btnOpenCsv", QStringLiteral("Open CSV..."),
-                            QStringLiteral("Read the trials of a CSV file into a new run"));
-    btnExportCsv = makeButton(tableTab, "btnExportCsv", QStringLiteral("Export CSV..."),
-                              QStringLiteral("Write the run's trials to a CSV file"));
-    btnClear = makeButton(tableTab, "btnClear", QStringLiteral("Clear..."),
-                          QStringLiteral("Delete every trial of the run"));
+    btnOpenCsv = makeButton(tableTab, "btnOpenCsv", tr("Open CSV..."),
+                            tr("Read the trials of a CSV file into a new run"));
+    btnExportCsv = makeButton(tableTab, "btnExportCsv", tr("Export CSV..."),
+                              tr("Write the run's trials to a CSV file"));
+    btnClear
+        = makeButton(tableTab, "btnClear", tr("Clear..."), tr("Delete every trial of the run"));
     buttons->addWidget(btnOpenCsv);
     buttons->addWidget(btnExportCsv);
     buttons->addStretch(1);
     buttons->addWidget(btnClear);
     tableLayout->addLayout(buttons);
-    tabResults->addTab(tableTab, QStringLiteral("&Table"));
+    tabResults->addTab(tableTab, tr("&Table"));
 
     framePlot = new QWidget(tabResults);
     framePlot->setObjectName(QStringLiteral("framePlot"));
@@ -317,15 +315,15 @@ void frmResults::buildControls()
     auto *axisLine = new QHBoxLayout;
     cboPlotAxis = new QComboBox(framePlot);
     cboPlotAxis->setObjectName(QStringLiteral("cboPlotAxis"));
-    cboPlotAxis->addItems({ QStringLiteral("Trial number"), QStringLiteral("Ramp angle") });
-    const QString axisTip = QStringLiteral(
-        "Against the ramp angle each series gets a weighted straight line: a slope not "
-        "consistent with 0 means that \u00b5 depends on the angle");
+    cboPlotAxis->addItems({ tr("Trial number"), tr("Ramp angle") });
+    const QString axisTip
+        = tr("Against the ramp angle each series gets a weighted straight line: a slope not "
+             "consistent with 0 means that µ depends on the angle");
     cboPlotAxis->setToolTip(axisTip);
     cboPlotAxis->setAccessibleDescription(axisTip);
-    auto *lblPlotAxis = new QLabel(QStringLiteral("&Horizontal axis:"), framePlot);
+    auto *lblPlotAxis = new QLabel(tr("&Horizontal axis:"), framePlot);
     lblPlotAxis->setBuddy(cboPlotAxis);
-    cboPlotAxis->setAccessibleName(QStringLiteral("Horizontal axis:"));
+    cboPlotAxis->setAccessibleName(tr("Horizontal axis:"));
     axisLine->addWidget(lblPlotAxis);
     axisLine->addWidget(cboPlotAxis);
     axisLine->addStretch(1);
@@ -336,34 +334,36 @@ void frmResults::buildControls()
     lblPlotMissing->hide();
     m_plotLayout->addWidget(lblPlotMissing);
     auto *plotButtons = new QHBoxLayout;
-    btnSavePlot = makeButton(framePlot, "btnSavePlot", QStringLiteral("Save Plot..."),
-                             QStringLiteral("Save the plot as a PNG image or an SVG drawing"));
+    btnSavePlot = makeButton(framePlot, "btnSavePlot", tr("Save Plot..."),
+                             tr("Save the plot as a PNG image or an SVG drawing"));
     plotButtons->addStretch(1);
     plotButtons->addWidget(btnSavePlot);
     m_plotLayout->addLayout(plotButtons);
-    tabResults->addTab(framePlot, QStringLiteral("&Plot"));
+    tabResults->addTab(framePlot, tr("&Plot"));
 
     // The trial number fits six digits; the numbers their usual values, in the column's format.
     const QLocale locale = QLocale();
     const QString point = locale.decimalPoint();
     sizeColumns(grdTrials,
-                { { QStringLiteral("Use") },
-                  { QStringLiteral("000000"), QStringLiteral("not saved") },
+                { { TrialTableModel::tr("yes"), TrialTableModel::tr("no") },
+                  { QStringLiteral("000000"), TrialTableModel::tr("not saved") },
                   { QStringLiteral("00:00:00") },
-                  { QStringLiteral("Sample") },
-                  { QStringLiteral("Kinetic") },
+                  { TrialTableModel::heading(TrialTableModel::Sample) },
+                  { Trial::kindName(FrictionTrial::Kind::Static),
+                    Trial::kindName(FrictionTrial::Kind::Kinetic) },
                   { QStringLiteral("00") + point + QStringLiteral("000") },
                   { QStringLiteral("00") + point + QStringLiteral("00") },
                   { QStringLiteral("000") + point + QStringLiteral("00") },
                   { QStringLiteral("0") + point + QStringLiteral("00000") },
                   { QStringLiteral("-0") + point + QStringLiteral("0000") },
                   { QStringLiteral("0") + point + QStringLiteral("0000") },
-                  { QStringLiteral("Note") } },
+                  { TrialTableModel::heading(TrialTableModel::Note) } },
                 TrialTableModel::Note);
     const QString mu = QStringLiteral("-0") + point + QStringLiteral("0000");
     sizeColumns(grdSummary,
-                { { QStringLiteral("Sample") },
-                  { QStringLiteral("Kinetic") },
+                { { SummaryTableModel::heading(SummaryTableModel::Sample) },
+                  { Trial::kindName(FrictionTrial::Kind::Static),
+                    Trial::kindName(FrictionTrial::Kind::Kinetic) },
                   { QStringLiteral("0000") },
                   { mu },
                   { mu },
@@ -371,7 +371,7 @@ void frmResults::buildControls()
                   { mu },
                   { mu },
                   { QStringLiteral("00") + point + QStringLiteral("00") },
-                  { QStringLiteral("Note") } },
+                  { SummaryTableModel::heading(SummaryTableModel::Note) } },
                 SummaryTableModel::Note);
     const int sampleWidth = grdTrials->fontMetrics().averageCharWidth() * 16;
     grdTrials->horizontalHeader()->resizeSection(TrialTableModel::Sample, sampleWidth);
@@ -425,10 +425,8 @@ void frmResults::showRun()
 {
     const Run &run = m_session.run();
     lblRunName->setText(run.name);
-    lblRunName->setToolTip(
-        QStringLiteral("Started %1")
-            .arg(run.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")))
-        + (run.notes.isEmpty() ? QString() : QStringLiteral("\n") + run.notes));
+    lblRunName->setToolTip(tr("Started %1").arg(ResultsDisplay::dateTime(run.started))
+                           + (run.notes.isEmpty() ? QString() : QStringLiteral("\n") + run.notes));
     m_showingRun = true;
     spnAngleUncertainty->setValue(run.uncertainties.angleDeg);
     spnLengthUncertainty->setValue(run.uncertainties.lengthCm);
@@ -537,14 +535,12 @@ void frmResults::deleteSelectedRows()
     const QList<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
-    const QString what = rows.size() == 1
-        ? QStringLiteral("the selected trial")
-        : QStringLiteral("the %1 selected trials").arg(rows.size());
+    const QString what = rows.size() == 1 ? tr("the selected trial")
+                                          : tr("the %1 selected trials").arg(rows.size());
     const auto answer = m_messageBoxes.show(
-        this, MessageBoxes::Icon::Question, MessageBoxes::Buttons::OkCancel,
-        QStringLiteral("Delete Trials"),
-        QStringLiteral("Delete %1? They cannot be brought back.\n\nTo leave a trial out of the "
-                       "summary and the plot but keep it, clear its Use box instead (Space).")
+        this, MessageBoxes::Icon::Question, MessageBoxes::Buttons::OkCancel, tr("Delete Trials"),
+        tr("Delete %1? They cannot be brought back.\n\nTo leave a trial out of the "
+           "summary and the plot but keep it, clear its Use box instead (Space).")
             .arg(what));
     if (answer != MessageBoxes::Answer::Ok)
         return;
@@ -587,17 +583,17 @@ void frmResults::btnApplyAll_Click()
     if (count == 0)
         return;
     const Uncertainties u = m_session.run().uncertainties;
-    const auto answer = m_messageBoxes.show(
-        this, MessageBoxes::Icon::Question, MessageBoxes::Buttons::OkCancel,
-        QStringLiteral("Apply to All Trials"),
-        QStringLiteral("Recompute \u03b4\u00b5 of all %1 trials of the run %2 with \u00b1 %3 "
-                       "degrees, \u00b1 %4 cm and \u00b1 %5 ms? The values they were calculated "
-                       "with are replaced.")
-            .arg(count)
-            .arg(m_session.run().name)
-            .arg(QLocale().toString(u.angleDeg))
-            .arg(QLocale().toString(u.lengthCm))
-            .arg(QLocale().toString(u.deltaTMs)));
+    const auto answer
+        = m_messageBoxes.show(this, MessageBoxes::Icon::Question, MessageBoxes::Buttons::OkCancel,
+                              tr("Apply to All Trials"),
+                              tr("Recompute δµ of all %1 trials of the run %2 with ± %3 "
+                                 "degrees, ± %4 cm and ± %5 ms? The values they were calculated "
+                                 "with are replaced.")
+                                  .arg(count)
+                                  .arg(m_session.run().name)
+                                  .arg(QLocale().toString(u.angleDeg))
+                                  .arg(QLocale().toString(u.lengthCm))
+                                  .arg(QLocale().toString(u.deltaTMs)));
     if (answer != MessageBoxes::Answer::Ok)
         return;
     reportStoreError(m_session.applyUncertaintiesToAll());
@@ -610,8 +606,8 @@ void frmResults::btnRetry_Click()
 
 void frmResults::btnOpenCsv_Click()
 {
-    const QString path = m_fileDialogs.openFileName(
-        this, QStringLiteral("Open CSV"), QStringLiteral("CSV files (*.csv);;All files (*)"));
+    const QString path
+        = m_fileDialogs.openFileName(this, tr("Open CSV"), tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
     if (!UnsavedPrompt::allows(UnsavedPrompt::Leaving::Run, m_session, m_messageBoxes,
@@ -620,26 +616,24 @@ void frmResults::btnOpenCsv_Click()
     const QString file = QFileInfo(path).fileName();
     const ResultsSession::Opened opened = m_session.openCsv(path);
     if (const auto *fault = std::get_if<TrialCsv::Fault>(&opened)) {
-        m_messageBoxes.warning(
-            this, AppInfo::title(),
-            QStringLiteral("%1 was not opened: %2.").arg(file, TrialCsv::describe(*fault)));
+        m_messageBoxes.warning(this, AppInfo::title(),
+                               tr("%1 was not opened: %2.").arg(file, TrialCsv::describe(*fault)));
     } else if (const auto *error = std::get_if<FileError>(&opened)) {
-        reportFileError(QStringLiteral("The file could not be read"), error->path, error->cause);
+        reportFileError(tr("The file could not be read"), error->path, error->cause);
     } else if (const auto *error = std::get_if<StoreError>(&opened)) {
         reportStoreError(*error);
     } else {
         const auto &imported = std::get<ResultsSession::Imported>(opened);
         QStringList lines;
         if (imported.added == 0)
-            lines << QStringLiteral("%1 holds no trial that could be read.").arg(file);
+            lines << tr("%1 holds no trial that could be read.").arg(file);
         if (!imported.skipped.isEmpty()) {
             if (imported.added > 0)
-                lines << QStringLiteral("%1 was read into the run %2: %3. These lines were left "
-                                        "out:")
+                lines << tr("%1 was read into the run %2: %3. These lines were left "
+                            "out:")
                              .arg(file, imported.run,
-                                  imported.added == 1
-                                      ? QStringLiteral("1 trial")
-                                      : QStringLiteral("%1 trials").arg(imported.added));
+                                  imported.added == 1 ? tr("1 trial")
+                                                      : tr("%1 trials").arg(imported.added));
             lines << ResultsMessages::skippedLines(imported.skipped);
         }
         if (imported.error)
@@ -651,23 +645,20 @@ void frmResults::btnOpenCsv_Click()
 
 void frmResults::btnExportCsv_Click()
 {
-    const QString path = m_fileDialogs.saveFileName(this, QStringLiteral("Export CSV"),
-                                                    m_session.suggestedExportName(),
-                                                    QStringLiteral("CSV files (*.csv)"));
+    const QString path = m_fileDialogs.saveFileName(
+        this, tr("Export CSV"), m_session.suggestedExportName(), tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     if (const auto error = m_session.exportCsv(path))
-        reportFileError(QStringLiteral("The trials could not be exported"), error->path,
-                        error->cause);
+        reportFileError(tr("The trials could not be exported"), error->path, error->cause);
 }
 
 void frmResults::btnClear_Click()
 {
     const int count = int(m_session.trials().size());
     const auto answer = m_messageBoxes.show(
-        this, MessageBoxes::Icon::Question, MessageBoxes::Buttons::OkCancel,
-        QStringLiteral("Clear Results"),
-        QStringLiteral("Delete all %1 trials of the run %2? They cannot be brought back.")
+        this, MessageBoxes::Icon::Question, MessageBoxes::Buttons::OkCancel, tr("Clear Results"),
+        tr("Delete all %1 trials of the run %2? They cannot be brought back.")
             .arg(count)
             .arg(m_session.run().name));
     if (answer != MessageBoxes::Answer::Ok)
@@ -677,12 +668,11 @@ void frmResults::btnClear_Click()
 
 void frmResults::btnSavePlot_Click()
 {
-    const QString png = QStringLiteral("PNG image (*.png)");
-    const QString svg = QStringLiteral("SVG drawing (*.svg)");
+    const QString png = tr("PNG image (*.png)");
+    const QString svg = tr("SVG drawing (*.svg)");
     QString filter = png;
-    QString path
-        = m_fileDialogs.saveFileName(this, QStringLiteral("Save Plot"), QStringLiteral("plot.png"),
-                                     png + QStringLiteral(";;") + svg, &filter);
+    QString path = m_fileDialogs.saveFileName(this, tr("Save Plot"), QStringLiteral("plot.png"),
+                                              png + QStringLiteral(";;") + svg, &filter);
     if (path.isEmpty())
         return;
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -694,7 +684,7 @@ void frmResults::btnSavePlot_Click()
     const PlotData plot = m_session.plotData(plotAxis());
     const QByteArray bytes = asSvg ? PlotExport::svg(plot) : PlotExport::png(plot);
     if (const auto error = m_files.replace(path, bytes))
-        reportFileError(QStringLiteral("The plot could not be saved"), error->path, error->cause);
+        reportFileError(tr("The plot could not be saved"), error->path, error->cause);
 }
 
 void frmResults::btnPrint_Click()
@@ -706,8 +696,8 @@ void frmResults::btnPrint_Click()
         [&report](QPagedPaintDevice &device) { return ReportPages::paint(report, device); });
     if (const auto *failed = std::get_if<Printer::Failed>(&outcome)) {
         m_messageBoxes.warning(this, AppInfo::title(),
-                               QStringLiteral("The report could not be printed: %1.\n\nExport "
-                                              "PDF... writes it to a file instead.")
+                               tr("The report could not be printed: %1.\n\nExport "
+                                  "PDF... writes it to a file instead.")
                                    .arg(failed->cause));
     }
 }
@@ -716,8 +706,8 @@ void frmResults::btnExportPdf_Click()
 {
     QString suggested = m_session.suggestedExportName();
     suggested.replace(QRegularExpression(QStringLiteral("\\.csv$")), QStringLiteral(".pdf"));
-    QString path = m_fileDialogs.saveFileName(this, QStringLiteral("Export PDF"), suggested,
-                                              QStringLiteral("PDF files (*.pdf)"));
+    QString path
+        = m_fileDialogs.saveFileName(this, tr("Export PDF"), suggested, tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -727,12 +717,11 @@ void frmResults::btnExportPdf_Click()
     const auto pdf = ReportPages::pdf(report, ReportPaper::forLocale());
     if (const auto *why = std::get_if<QString>(&pdf)) {
         m_messageBoxes.warning(this, AppInfo::title(),
-                               QStringLiteral("The report could not be made: %1.").arg(*why));
+                               tr("The report could not be made: %1.").arg(*why));
         return;
     }
     if (const auto error = m_files.replace(path, std::get<QByteArray>(pdf)))
-        reportFileError(QStringLiteral("The report could not be exported"), error->path,
-                        error->cause);
+        reportFileError(tr("The report could not be exported"), error->path, error->cause);
 }
 
 void frmResults::tabResults_CurrentChanged(int index)
@@ -761,7 +750,7 @@ void frmResults::refreshPlot()
             m_plotLayout->insertWidget(1, m_plot, 1);
         } else {
             lblPlotMissing->setText(
-                QStringLiteral("The plot cannot be shown: %1.").arg(std::get<QString>(factory)));
+                tr("The plot cannot be shown: %1.").arg(std::get<QString>(factory)));
             lblPlotMissing->show();
         }
     }

@@ -3,6 +3,8 @@
 #include "programmodule.h"
 #include "trialplot.h"
 
+#include <QCoreApplication>
+
 std::variant<TrialPlotFactory *, QString> PlotModule::factory()
 {
     const auto loaded = ProgramModule::load(QStringLiteral(TILTBENCH_PLOT_MODULE),
@@ -12,5 +14,6 @@ std::variant<TrialPlotFactory *, QString> PlotModule::factory()
         return *why;
     if (auto *factory = qobject_cast<TrialPlotFactory *>(std::get<QObject *>(loaded)))
         return factory;
-    return QStringLiteral("%1 is not the plot module").arg(QStringLiteral(TILTBENCH_PLOT_MODULE));
+    return QCoreApplication::translate("PlotModule", "%1 is not the plot module")
+        .arg(QStringLiteral(TILTBENCH_PLOT_MODULE));
 }

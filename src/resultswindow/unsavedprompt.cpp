@@ -6,6 +6,8 @@
 #include "resultsmessages.h"
 #include "resultssession.h"
 
+#include <QCoreApplication>
+
 bool UnsavedPrompt::allows(Leaving leaving, ResultsSession &session, MessageBoxes &messageBoxes,
                            FileDialogs &fileDialogs, QWidget *parent)
 {
@@ -21,38 +23,47 @@ bool UnsavedPrompt::allows(Leaving leaving, ResultsSession &session, MessageBoxe
     QString goOn;
     switch (leaving) {
     case Leaving::Window:
-        text = QStringLiteral("%1\n\nThey stay in memory while Tiltbench runs, and are lost when "
-                              "it ends. Export the run to a CSV file first?")
+        text = QCoreApplication::translate(
+                   "UnsavedPrompt",
+                   "%1\n\nThey stay in memory while Tiltbench runs, and are lost when "
+                   "it ends. Export the run to a CSV file first?")
                    .arg(status);
-        goOn = QStringLiteral("Close");
+        goOn = QCoreApplication::translate("UnsavedPrompt", "Close");
         break;
     case Leaving::Program:
-        text = QStringLiteral("%1\n\nThey are lost when Tiltbench ends. Export the run to a CSV "
-                              "file first?")
+        text = QCoreApplication::translate(
+                   "UnsavedPrompt",
+                   "%1\n\nThey are lost when Tiltbench ends. Export the run to a CSV "
+                   "file first?")
                    .arg(status);
-        goOn = QStringLiteral("Quit Without Saving");
+        goOn = QCoreApplication::translate("UnsavedPrompt", "Quit Without Saving");
         break;
     case Leaving::Run:
-        text = QStringLiteral("%1\n\nThey belong to the open run and are given up when another "
-                              "run is opened. Export the run to a CSV file first?")
+        text = QCoreApplication::translate(
+                   "UnsavedPrompt",
+                   "%1\n\nThey belong to the open run and are given up when another "
+                   "run is opened. Export the run to a CSV file first?")
                    .arg(status);
-        goOn = QStringLiteral("Discard Them");
+        goOn = QCoreApplication::translate("UnsavedPrompt", "Discard Them");
         break;
     }
-    const QStringList buttons { QStringLiteral("Export CSV..."), goOn, QStringLiteral("Cancel") };
+    const QStringList buttons { QCoreApplication::translate("UnsavedPrompt", "Export CSV..."), goOn,
+                                QCoreApplication::translate("UnsavedPrompt", "Cancel") };
     const int choice
         = messageBoxes.choose(parent, MessageBoxes::Icon::Warning, AppInfo::title(), text, buttons);
     if (choice == 2 || choice < 0)
         return false;
     if (choice == 0) {
-        const QString path = fileDialogs.saveFileName(parent, QStringLiteral("Export CSV"),
-                                                      session.suggestedExportName(),
-                                                      QStringLiteral("CSV files (*.csv)"));
+        const QString path = fileDialogs.saveFileName(
+            parent, QCoreApplication::translate("UnsavedPrompt", "Export CSV"),
+            session.suggestedExportName(),
+            QCoreApplication::translate("UnsavedPrompt", "CSV files (*.csv)"));
         if (path.isEmpty())
             return false;
         if (const auto error = session.exportCsv(path)) {
             messageBoxes.warning(parent, AppInfo::title(),
-                                 QStringLiteral("The trials could not be exported.\n\n%1: %2")
+                                 QCoreApplication::translate(
+                                     "UnsavedPrompt", "The trials could not be exported.\n\n%1: %2")
                                      .arg(error->path, error->cause));
             return false;
         }

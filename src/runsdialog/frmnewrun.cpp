@@ -13,22 +13,22 @@ frmNewRun::frmNewRun(const QString &suggestedName, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmNewRun"));
-    setWindowTitle(AppInfo::title() + QStringLiteral(" - New Run"));
+    setWindowTitle(tr("%1 - New Run").arg(AppInfo::title()));
 
     txtRunName = new QLineEdit(suggestedName, this);
     txtRunName->setObjectName(QStringLiteral("txtRunName"));
-    txtRunName->setAccessibleName(QStringLiteral("Name:"));
-    txtRunName->setToolTip(QStringLiteral("The group or session the next trials belong to"));
+    txtRunName->setAccessibleName(tr("Name:"));
+    txtRunName->setToolTip(tr("The group or session the next trials belong to"));
     txtRunName->selectAll();
     txtRunNotes = new QLineEdit(this);
     txtRunNotes->setObjectName(QStringLiteral("txtRunNotes"));
-    txtRunNotes->setAccessibleName(QStringLiteral("Notes:"));
-    txtRunNotes->setToolTip(QStringLiteral("Who measured, the ramp, anything worth keeping"));
+    txtRunNotes->setAccessibleName(tr("Notes:"));
+    txtRunNotes->setToolTip(tr("Who measured, the ramp, anything worth keeping"));
 
     auto *form = new QFormLayout;
-    auto *lblName = new QLabel(QStringLiteral("&Name:"), this);
+    auto *lblName = new QLabel(tr("&Name:"), this);
     lblName->setBuddy(txtRunName);
-    auto *lblNotes = new QLabel(QStringLiteral("N&otes:"), this);
+    auto *lblNotes = new QLabel(tr("N&otes:"), this);
     lblNotes->setBuddy(txtRunNotes);
     form->addRow(lblName, txtRunName);
     form->addRow(lblNotes, txtRunNotes);

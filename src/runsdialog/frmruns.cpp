@@ -3,6 +3,7 @@
 #include "appinfo.h"
 #include "filedialogs.h"
 #include "messageboxes.h"
+#include "resultsdisplay.h"
 #include "resultsmessages.h"
 #include "resultssession.h"
 
@@ -22,8 +23,7 @@ constexpr int kIdRole = Qt::UserRole + 1;
 
 QString shown(const QDateTime &time)
 {
-    return time.isValid() ? time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
-                          : QString();
+    return time.isValid() ? ResultsDisplay::dateTime(time) : QString();
 }
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
@@ -46,17 +46,16 @@ frmRuns::frmRuns(ResultsSession &session, MessageBoxes &messageBoxes, FileDialog
     , m_fileDialogs(fileDialogs)
 {
     setObjectName(QStringLiteral("frmRuns"));
-    setWindowTitle(AppInfo::title() + QStringLiteral(" - Runs"));
+    setWindowTitle(tr("%1 - Runs").arg(AppInfo::title()));
     resize(640, 400);
 
     m_model = new QStandardItemModel(0, ColumnCount, this);
-    m_model->setHorizontalHeaderLabels({ QStringLiteral("Name"), QStringLiteral("Started"),
-                                         QStringLiteral("Trials"), QStringLiteral("Last trial") });
+    m_model->setHorizontalHeaderLabels(
+        { tr("Name"), tr("Started"), tr("Trials"), tr("Last trial") });
     grdRuns = new QTableView(this);
     grdRuns->setObjectName(QStringLiteral("grdRuns"));
-    grdRuns->setAccessibleName(QStringLiteral("Runs"));
-    grdRuns->setAccessibleDescription(
-        QStringLiteral("Enter opens the selected run, F2 renames it"));
+    grdRuns->setAccessibleName(tr("Runs"));
+    grdRuns->setAccessibleDescription(tr("Enter opens the selected run, F2 renames it"));
     grdRuns->setModel(m_model);
     grdRuns->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdRuns->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -64,13 +63,13 @@ frmRuns::frmRuns(ResultsSession &session, MessageBoxes &messageBoxes, FileDialog
     grdRuns->verticalHeader()->hide();
     grdRuns->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
 
-    btnOpenRun = makeButton(this, "btnOpenRun", QStringLiteral("&Open"),
-                            QStringLiteral("Show the selected run in the Results window"));
-    btnRenameRun = makeButton(this, "btnRenameRun", QStringLiteral("Re&name"),
-                              QStringLiteral("Edit the name of the selected run"));
-    btnExportRun = makeButton(this, "btnExportRun", QStringLiteral("&Export CSV..."),
-                              QStringLiteral("Write the selected run's trials to a CSV file"));
-    btnCloseRuns = makeButton(this, "btnCloseRuns", QStringLiteral("Close"), QString());
+    btnOpenRun = makeButton(this, "btnOpenRun", tr("&Open"),
+                            tr("Show the selected run in the Results window"));
+    btnRenameRun
+        = makeButton(this, "btnRenameRun", tr("Re&name"), tr("Edit the name of the selected run"));
+    btnExportRun = makeButton(this, "btnExportRun", tr("&Export CSV..."),
+                              tr("Write the selected run's trials to a CSV file"));
+    btnCloseRuns = makeButton(this, "btnCloseRuns", tr("Close"), QString());
     btnOpenRun->setDefault(true);
 
     auto *buttons = new QHBoxLayout;
@@ -167,16 +166,15 @@ void frmRuns::btnExportRun_Click()
     if (!id)
         return;
     const QString name = m_model->index(grdRuns->currentIndex().row(), Name).data().toString();
-    const QString path = m_fileDialogs.saveFileName(this, QStringLiteral("Export CSV"),
-                                                    name + QStringLiteral(".csv"),
-                                                    QStringLiteral("CSV files (*.csv)"));
+    const QString path = m_fileDialogs.saveFileName(
+        this, tr("Export CSV"), name + QStringLiteral(".csv"), tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     const auto exported = m_session.exportRun(id, path);
     if (const auto *error = std::get_if<FileError>(&exported)) {
-        m_messageBoxes.warning(this, AppInfo::title(),
-                               QStringLiteral("The trials could not be exported.\n\n%1: %2")
-                                   .arg(error->path, error->cause));
+        m_messageBoxes.warning(
+            this, AppInfo::title(),
+            tr("The trials could not be exported.\n\n%1: %2").arg(error->path, error->cause));
     } else if (const auto *error = std::get_if<StoreError>(&exported)) {
         m_messageBoxes.warning(this, AppInfo::title(), ResultsMessages::notRead(*error));
     }

@@ -70,16 +70,19 @@ QStringList clippedTexts(QWidget *root)
     };
 
     for (const QLabel *label : root->findChildren<QLabel *>()) {
-        if (label->text().isEmpty() || !label->pixmap().isNull())
+        // A label on a page not shown (another tab) has not been laid out yet.
+        if (label->text().isEmpty() || !label->pixmap().isNull() || !label->isVisibleTo(root))
             continue;
+        // With a buddy the ampersand marks the access key, as on a button.
+        const QString text = label->buddy() ? plainCaption(label->text()) : label->text();
         const QRect room = label->contentsRect();
         const QFontMetrics fm = label->fontMetrics();
         // Only the horizontal alignment bears on the size: centred vertically in the tall
         // measuring box, the text could round to a pixel more than it takes.
         const int flags = int(label->alignment() & Qt::AlignHorizontal_Mask)
             | (label->wordWrap() ? Qt::TextWordWrap : 0);
-        const QRect used = fm.boundingRect(QRect(0, 0, room.width(), 10000), flags, label->text());
-        check(label, label->text(), used.size(), room.size());
+        const QRect used = fm.boundingRect(QRect(0, 0, room.width(), 10000), flags, text);
+        check(label, text, used.size(), room.size());
     }
 
     for (const QAbstractButton *button : root->findChildren<QAbstractButton *>()) {

@@ -8,6 +8,8 @@
 #include "resultssession.h"
 #include "sqliteresultsstore.h"
 #include "summarytablemodel.h"
+#include "testlanguage.h"
+#include "textfit.h"
 #include "trialtablemodel.h"
 
 #include <QAbstractItemView>
@@ -20,7 +22,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -102,6 +106,8 @@ private slots:
     void reportIsPrintedOrExported_data();
     void reportIsPrintedOrExported();
     void printFailureIsTold();
+    void captionsFit();
+    void germanCommasOnScreenPointsInTheCsv();
 
 private:
     template<typename T> T *child(const char *name) const
@@ -606,6 +612,65 @@ void tst_frmResults::printFailureIsTold()
     QCOMPARE(m_boxes->boxes.at(0).text,
              QStringLiteral("The report could not be printed: the printer is out of paper.\n\n"
                             "Export PDF... writes it to a file instead."));
+}
+
+void tst_frmResults::captionsFit()
+{
+    // The window with a trial, both of its pages, and the two dialogs it opens.
+    m_session->addTrial(staticTrial(30));
+    QStringList clipped = clippedTexts(m_window);
+    QTabBar *tabs = child<QTabWidget>("tabResults")->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QCOMPARE(tabs->currentIndex(), 1);
+    clipped << clippedTexts(m_window);
+    const auto check = [&clipped](QWidget *dialog) {
+        clipped << clippedTexts(dialog);
+        dialog->close();
+    };
+    onModal(check);
+    QTest::mouseClick(child<QPushButton>("btnNewRun"), Qt::LeftButton);
+    onModal(check);
+    QTest::mouseClick(child<QPushButton>("btnRuns"), Qt::LeftButton);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+}
+
+void tst_frmResults::germanCommasOnScreenPointsInTheCsv()
+{
+    // The window as a German desktop opens it.
+    const TestLanguage german(QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY(german.isLoaded());
+    delete m_window;
+    m_window = new frmResults(*m_session, *m_boxes, *m_dialogs, m_printer, *m_files);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+
+    QTest::keyClicks(child<QLineEdit>("txtSample"), QStringLiteral("Filz"));
+    auto *angle = child<QDoubleSpinBox>("spnAngleUncertainty");
+    angle->setFocus();
+    QTest::keyClick(angle, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(angle, QStringLiteral("1,5"));
+    QCOMPARE(m_session->run().uncertainties.angleDeg, 1.5);
+    // tan 30° = 0.57735; sec² 30° × 1.5° = 4/3 × 0.0261799 = 0.0349066.
+    m_session->addTrial(staticTrial(30));
+    QCOMPARE(cell(0, TrialTableModel::Mu), QStringLiteral("0,5774"));
+    QCOMPARE(cell(0, TrialTableModel::MuUncertainty), QStringLiteral("0,0349"));
+    QCOMPARE(cell(0, TrialTableModel::Kind), QStringLiteral("Haftreibung"));
+    QCOMPARE(child<QTableView>("grdSummary")
+                 ->model()
+                 ->index(0, SummaryTableModel::WeightedMean)
+                 .data()
+                 .toString(),
+             QStringLiteral("0,5774"));
+
+    // The file is for other programs: points, the English kind.
+    m_dialogs->saveNames << QStringLiteral("/lab/filz.csv");
+    QTest::mouseClick(child<QPushButton>("btnExportCsv"), Qt::LeftButton);
+    QCOMPARE(m_dialogs->captions, QStringList { QStringLiteral("CSV exportieren") });
+    const QString csv = QString::fromUtf8(m_files->files.value(QStringLiteral("/lab/filz.csv")));
+    QVERIFY2(csv.contains(QRegularExpression(
+                 QStringLiteral("\\n1,2026-12-07T09:30:00\\.000Z,Filz,Static,30,,,,0\\.57735\\d*,"
+                                "0\\.03490658\\d*,2026-12-07 09:30,1\\.5,,,0,\\n"))),
+             qPrintable(csv));
 }
 
 QTEST_MAIN(tst_frmResults)
