@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Provided as is, without warranty of any kind.</source>
-        <translation>Bereitgestellt wie besehen, ohne jegliche Gewährleistung.</translation>
+        <translation>Ohne jegliche Gewährleistung bereitgestellt.</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -594,7 +594,7 @@
     </message>
     <message>
         <source>Motor moves a set distance</source>
-        <translation>Der Motor fährt eine feste Strecke</translation>
+        <translation>Der Motor fährt einen festen Weg</translation>
     </message>
     <message>
         <source>Continuous Mode (resets counter)</source>
@@ -606,7 +606,7 @@
     </message>
     <message>
         <source>Acceleration (rps^2)</source>
-        <translation>Beschleunigung (U/s^2)</translation>
+        <translation>Beschl. (U/s^2)</translation>
     </message>
     <message>
         <source>Adjust acceleration of motor (rps^2)</source>
@@ -630,15 +630,15 @@
     </message>
     <message>
         <source>Distance (rotations)</source>
-        <translation>Strecke (Umdrehungen)</translation>
+        <translation>Weg (Umdrehungen)</translation>
     </message>
     <message>
         <source>Adjust distance for motor to move (rotations)</source>
-        <translation>Strecke einstellen, die der Motor fährt (Umdrehungen)</translation>
+        <translation>Weg einstellen, den der Motor fährt (Umdrehungen)</translation>
     </message>
     <message>
         <source>Value of distance for motor to move (rotations)</source>
-        <translation>Wert der Strecke, die der Motor fährt (Umdrehungen)</translation>
+        <translation>Wert des Wegs, den der Motor fährt (Umdrehungen)</translation>
     </message>
     <message>
         <source>Up</source>
@@ -670,7 +670,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Nullen</translation>
     </message>
     <message>
         <source>Step Counter</source>
@@ -742,7 +742,7 @@
     </message>
     <message>
         <source>Overflow: the step count cannot go beyond %1 to %2 steps. The count stays at %3; press Reset to start counting again.</source>
-        <translation>Überlauf: Die Schrittzahl kann den Bereich von %1 bis %2 Schritten nicht verlassen. Der Zähler bleibt bei %3; drücken Sie Zurücksetzen, um neu zu zählen.</translation>
+        <translation>Überlauf: Die Schrittzahl kann den Bereich von %1 bis %2 Schritten nicht verlassen. Der Zähler bleibt bei %3; drücken Sie Nullen, um neu zu zählen.</translation>
     </message>
     <message>
         <source>The command was not sent: the character &quot;%1&quot; at position %2 cannot be sent to the indexer, which takes only Latin-1 characters. Replace it, then press Send again.</source>
