@@ -100,6 +100,12 @@ frmProperties::frmProperties(SerialPort &MSComm1, MessageBoxes &messageBoxes, Se
 
     Label1 = makeLabel(fraSettings, "Label1", tr("Port:"), { 330, 180, 495, 315 });
     cboPort = makeList(fraSettings, "cboPort", { 900, 150, 1425, 315 });
+    // A longer caption than the design's (German "Anschluss:") widens the label and moves the list
+    // along; the row has room up to the OK button. The English caption fits and moves nothing.
+    if (const int more = Label1->sizeHint().width() - Label1->width(); more > 0) {
+        Label1->resize(Label1->width() + more, Label1->height());
+        cboPort->move(cboPort->x() + more, cboPort->y());
+    }
 
     Frame1 = makeFrame(fraSettings, "Frame1", tr("Maximum Speed"), { 180, 630, 2340, 870 });
     cboSpeed = makeList(Frame1, "cboSpeed", { 375, 330, 1695, 315 });

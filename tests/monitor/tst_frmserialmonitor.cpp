@@ -9,6 +9,7 @@
 #include "qtserialport.h"
 #include "recordingserialport.h"
 #include "temporaryportmap.h"
+#include "textfit.h"
 #include "trafficlog.h"
 #include "trafficrecorder.h"
 
@@ -35,6 +36,7 @@ class tst_frmSerialMonitor : public QObject
 private slots:
     void init();
     void cleanup();
+    void noCaptionClipped();
     void moveShowsSixTxLines();
     void answerShownAsTextOrHex();
     void pauseFreezesAndClearEmpties();
@@ -391,6 +393,21 @@ void tst_frmSerialMonitor::logRunsUntilStopped()
     QCOMPARE(m_logFile.contents(path), logged);
     // Stopping asks for no file.
     QCOMPARE(m_saveDialog.captions.size(), asked + 1);
+}
+
+// Every caption fits, in whatever language the run has: the window as it opens, and the log
+// button's longer caption while a log is written.
+void tst_frmSerialMonitor::noCaptionClipped()
+{
+    QStringList clipped = clippedTexts(m_monitor.get());
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+
+    QTemporaryDir dir;
+    m_saveDialog.saveNames = { dir.filePath(QStringLiteral("line.log")) };
+    QTest::mouseClick(monitorChild<QPushButton>("btnLog"), Qt::LeftButton);
+    QTRY_VERIFY(m_log->isRunning());
+    clipped = clippedTexts(m_monitor.get());
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
 }
 
 QTEST_MAIN(tst_frmSerialMonitor)

@@ -5,6 +5,7 @@
 #include "pseudoterminal.h"
 #include "qtserialport.h"
 #include "temporaryportmap.h"
+#include "textfit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -31,6 +32,7 @@ private slots:
     void rowsShowTheMap();
     void openPortFollowsItsRow_data();
     void openPortFollowsItsRow();
+    void noCaptionClipped();
 
 private:
     void makeDialog();
@@ -272,6 +274,14 @@ void tst_frmPortMap::openPortFollowsItsRow()
     PseudoTerminal &other = moved ? first : second;
     QCOMPARE(reached.readAtLeast(2), QByteArray("G\r"));
     QCOMPARE(other.readAvailable(), QByteArray());
+}
+
+// Every caption fits, in whatever language the run has.
+void tst_frmPortMap::noCaptionClipped()
+{
+    makeDialog();
+    const QStringList clipped = clippedTexts(m_dialog.get());
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
 }
 
 QTEST_MAIN(tst_frmPortMap)

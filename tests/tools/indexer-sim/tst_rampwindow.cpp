@@ -19,6 +19,7 @@ class tst_RampWindow : public QObject
 
 private slots:
     void showsTheTrial();
+    void longestTextsFit();
 
 private:
     QString text(const RampWindow &window, const char *label)
@@ -82,6 +83,40 @@ void tst_RampWindow::showsTheTrial()
     QVERIFY(!simulator.ramp().indexer().isMoving());
     QCOMPARE(text(window, "lblAngle"), QStringLiteral("Angle: 10.0°"));
     // The longer message wraps in its room: the window keeps its size and shows every word.
+    QCOMPARE(window.size(), size);
+    const QStringList clipped = clippedTexts(&window);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+    ::close(fd);
+}
+
+// The window's longest states, in whatever language the run has: the block past the gate with
+// its time, and a line mismatch; they fit without the window growing.
+void tst_RampWindow::longestTextsFit()
+{
+    IndexerSimulator::Options options;
+    options.ramp.ramp.stepsPerDegree = 2500;
+    IndexerSimulator simulator(options);
+    QCOMPARE(simulator.open(), QString());
+    RampWindow window(simulator);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QSize size = window.size();
+    const QString noTime = text(window, "lblDeltaT");
+    const QString sameLine = text(window, "lblLine");
+
+    const int fd = ::open(QFile::encodeName(simulator.devicePath()).constData(), O_RDWR | O_NOCTTY);
+    QVERIFY(fd >= 0);
+    const QByteArray trial("A10\rV10\rD75000\rMN\rG\r");
+    QVERIFY(::write(fd, trial.constData(), size_t(trial.size())) == trial.size());
+    QTRY_VERIFY(text(window, "lblDeltaT") != noTime);
+    termios settings = {};
+    ::tcgetattr(fd, &settings);
+    ::cfsetspeed(&settings, B19200);
+    QVERIFY(::tcsetattr(fd, TCSANOW, &settings) == 0);
+    const QByteArray move("D50000\rG\r");
+    QVERIFY(::write(fd, move.constData(), size_t(move.size())) == move.size());
+    QTRY_VERIFY(text(window, "lblLine") != sameLine);
+
     QCOMPARE(window.size(), size);
     const QStringList clipped = clippedTexts(&window);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
