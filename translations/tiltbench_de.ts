@@ -13,6 +13,333 @@
     </message>
 </context>
 <context>
+    <name>ClassMessages</name>
+    <message>
+        <source>service %1</source>
+        <translation>Service %1</translation>
+    </message>
+    <message>
+        <source>, database %1</source>
+        <translation>, Datenbank %1</translation>
+    </message>
+    <message>
+        <source>%1 not installed</source>
+        <translation>%1 nicht installiert</translation>
+    </message>
+    <message>
+        <source>settings not usable</source>
+        <translation>Einstellungen unbrauchbar</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>Host nicht gefunden</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgewiesen</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>wrong password</source>
+        <translation>falsches Passwort</translation>
+    </message>
+    <message>
+        <source>no password in .pgpass</source>
+        <translation>kein Passwort in .pgpass</translation>
+    </message>
+    <message>
+        <source>TLS required</source>
+        <translation>TLS erforderlich</translation>
+    </message>
+    <message>
+        <source>certificate not trusted</source>
+        <translation>Zertifikat nicht vertrauenswürdig</translation>
+    </message>
+    <message>
+        <source>CA file missing</source>
+        <translation>CA-Datei fehlt</translation>
+    </message>
+    <message>
+        <source>no such database</source>
+        <translation>Datenbank unbekannt</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>database not prepared</source>
+        <translation>Datenbank nicht eingerichtet</translation>
+    </message>
+    <message>
+        <source>connection lost</source>
+        <translation>Verbindung verloren</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver (QPSQL) is not installed, so Tiltbench cannot reach a class server. Install the package %1 (sudo apt-get install %1) and try again.</source>
+        <translation>Der PostgreSQL-Treiber von Qt (QPSQL) ist nicht installiert, daher kann Tiltbench keinen Klassenserver erreichen. Installieren Sie das Paket %1 (sudo apt-get install %1) und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The class server settings cannot be used</source>
+        <translation>Die Einstellungen des Klassenservers sind nicht verwendbar</translation>
+    </message>
+    <message>
+        <source>Correct them in Options &gt; Class Server....</source>
+        <translation>Korrigieren Sie sie unter Optionen &gt; Klassenserver....</translation>
+    </message>
+    <message>
+        <source>The class server&apos;s host name was not found (%1)</source>
+        <translation>Der Hostname des Klassenservers wurde nicht gefunden (%1)</translation>
+    </message>
+    <message>
+        <source>Check the host name and the network connection.</source>
+        <translation>Prüfen Sie den Hostnamen und die Netzwerkverbindung.</translation>
+    </message>
+    <message>
+        <source>The class server refused the connection: nothing answers at %1</source>
+        <translation>Der Klassenserver hat die Verbindung abgewiesen: Unter %1 antwortet nichts</translation>
+    </message>
+    <message>
+        <source>Check the host and port, and that the server is running.</source>
+        <translation>Prüfen Sie Host und Port und ob der Server läuft.</translation>
+    </message>
+    <message>
+        <source>The class server did not answer (%1)</source>
+        <translation>Der Klassenserver hat nicht geantwortet (%1)</translation>
+    </message>
+    <message>
+        <source>Check the network connection, the host and the port.</source>
+        <translation>Prüfen Sie die Netzwerkverbindung, den Host und den Port.</translation>
+    </message>
+    <message>
+        <source>The class server refused the password of the login &quot;%1&quot; (%2)</source>
+        <translation>Der Klassenserver hat das Passwort der Anmeldung „%1“ abgewiesen (%2)</translation>
+    </message>
+    <message>
+        <source>Correct the password for this login in %1, or ask the server&apos;s administrator whether the login exists.</source>
+        <translation>Korrigieren Sie das Passwort dieser Anmeldung in %1 oder fragen Sie die Administration des Servers, ob die Anmeldung existiert.</translation>
+    </message>
+    <message>
+        <source>The class server asks for a password, and %1 holds none for the login &quot;%2&quot;</source>
+        <translation>Der Klassenserver verlangt ein Passwort, und %1 enthält keines für die Anmeldung „%2“</translation>
+    </message>
+    <message>
+        <source>Add a line host:port:database:login:password to that file (readable by you alone: chmod 600). Tiltbench does not store passwords.</source>
+        <translation>Fügen Sie dieser Datei eine Zeile host:port:database:login:password hinzu (nur für Sie lesbar: chmod 600). Tiltbench speichert keine Passwörter.</translation>
+    </message>
+    <message>
+        <source>The connection needs TLS on one side and the other does not offer it (%1)</source>
+        <translation>Die Verbindung verlangt auf einer Seite TLS, und die andere bietet es nicht an (%1)</translation>
+    </message>
+    <message>
+        <source>Ask the server&apos;s administrator to turn TLS on, or choose the TLS mode the server supports.</source>
+        <translation>Bitten Sie die Administration des Servers, TLS einzuschalten, oder wählen Sie den TLS-Modus, den der Server unterstützt.</translation>
+    </message>
+    <message>
+        <source>The class server&apos;s certificate is not trusted: it is not signed by the CA file given, or it names another host (%1)</source>
+        <translation>Das Zertifikat des Klassenservers ist nicht vertrauenswürdig: Es ist nicht von der angegebenen CA-Datei signiert, oder es nennt einen anderen Host (%1)</translation>
+    </message>
+    <message>
+        <source>Check the CA file and that the host name is the one in the server&apos;s certificate.</source>
+        <translation>Prüfen Sie die CA-Datei und ob der Hostname der im Zertifikat des Servers ist.</translation>
+    </message>
+    <message>
+        <source>The CA file for verify-full cannot be read</source>
+        <translation>Die CA-Datei für verify-full kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Choose the certificate authority&apos;s file in Options &gt; Class Server....</source>
+        <translation>Wählen Sie die Datei der Zertifizierungsstelle unter Optionen &gt; Klassenserver....</translation>
+    </message>
+    <message>
+        <source>The class server has no such database (%1)</source>
+        <translation>Der Klassenserver hat keine solche Datenbank (%1)</translation>
+    </message>
+    <message>
+        <source>Check the database name.</source>
+        <translation>Prüfen Sie den Namen der Datenbank.</translation>
+    </message>
+    <message>
+        <source>The class server denied the login &quot;%1&quot; permission (%2)</source>
+        <translation>Der Klassenserver hat der Anmeldung „%1“ den Zugriff verweigert (%2)</translation>
+    </message>
+    <message>
+        <source>Ask the server&apos;s administrator to grant the login the role tiltbench_station (benches) or tiltbench_instructor.</source>
+        <translation>Bitten Sie die Administration des Servers, der Anmeldung die Rolle tiltbench_station (Plätze) oder tiltbench_instructor zu geben.</translation>
+    </message>
+    <message>
+        <source>The database has not been prepared for Tiltbench (%1)</source>
+        <translation>Die Datenbank ist nicht für Tiltbench eingerichtet (%1)</translation>
+    </message>
+    <message>
+        <source>The server&apos;s administrator loads class-server.sql into it (see docs/class-server.md).</source>
+        <translation>Die Administration des Servers lädt class-server.sql in sie (siehe docs/class-server.md).</translation>
+    </message>
+    <message>
+        <source>The connection to the class server was lost (%1)</source>
+        <translation>Die Verbindung zum Klassenserver ist verloren gegangen (%1)</translation>
+    </message>
+    <message>
+        <source>Tiltbench tries again by itself; nothing waiting is lost.</source>
+        <translation>Tiltbench versucht es selbst erneut; nichts Wartendes geht verloren.</translation>
+    </message>
+    <message>
+        <source>The class server reported a failure (%1)</source>
+        <translation>Der Klassenserver hat einen Fehler gemeldet (%1)</translation>
+    </message>
+    <message>
+        <source>
+
+The server said: %1</source>
+        <translation>
+
+Der Server meldete: %1</translation>
+    </message>
+    <message>
+        <source>Class: offline (%1), %2 waiting</source>
+        <translation>Klasse: offline (%1), %2 wartend</translation>
+    </message>
+    <message>
+        <source>Class: offline (%1)</source>
+        <translation>Klasse: offline (%1)</translation>
+    </message>
+    <message>
+        <source>Class: %1 waiting</source>
+        <translation>Klasse: %1 wartend</translation>
+    </message>
+    <message>
+        <source>Class: connecting</source>
+        <translation>Klasse: verbindet</translation>
+    </message>
+    <message>
+        <source>Class: connected</source>
+        <translation>Klasse: verbunden</translation>
+    </message>
+</context>
+<context>
+    <name>ClassServerSettings</name>
+    <message>
+        <source>service</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>database</source>
+        <translation>Datenbank</translation>
+    </message>
+    <message>
+        <source>station</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>CA file</source>
+        <translation>CA-Datei</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSummaryModel</name>
+    <message>
+        <source>Mean µ</source>
+        <translation>Mittelwert µ</translation>
+    </message>
+    <message>
+        <source>Std. deviation</source>
+        <translation>Standardabw.</translation>
+    </message>
+    <message>
+        <source>Std. error</source>
+        <translation>Standardfehler</translation>
+    </message>
+    <message>
+        <source>Weighted mean µ</source>
+        <translation>Gew. Mittelwert µ</translation>
+    </message>
+    <message>
+        <source>± weighted</source>
+        <translation>± gewichtet</translation>
+    </message>
+</context>
+<context>
+    <name>ClassTools</name>
+    <message>
+        <source>Every trial goes to the class server (%1) as well.</source>
+        <translation>Jeder Versuch geht auch an den Klassenserver (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>ClassTrialModel</name>
+    <message>
+        <source>Static</source>
+        <translation>Haftreibung</translation>
+    </message>
+    <message>
+        <source>Kinetic</source>
+        <translation>Gleitreibung</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Messreihe</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Left out of the summary at its station</source>
+        <translation>An seinem Platz aus der Zusammenfassung genommen</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Angle (degrees)</source>
+        <translation>Winkel (Grad)</translation>
+    </message>
+    <message>
+        <source>Length (cm)</source>
+        <translation>Länge (cm)</translation>
+    </message>
+    <message>
+        <source>delta T (ms)</source>
+        <translation>delta T (ms)</translation>
+    </message>
+    <message>
+        <source>g (m/s^2)</source>
+        <translation>g (m/s^2)</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Verwenden</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+</context>
+<context>
     <name>FrictionCalc</name>
     <message>
         <source>Error in Angle</source>
@@ -133,6 +460,13 @@
     <message>
         <source>Friction lab report: %1</source>
         <translation>Protokoll Reibungsversuch: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LazyClassModule</name>
+    <message>
+        <source>%1 is not the class module</source>
+        <translation>%1 ist nicht das Klassenmodul</translation>
     </message>
 </context>
 <context>
@@ -518,6 +852,25 @@
         <source>%1 was not found</source>
         <extracomment>%1 is the file name of one of the program&apos;s modules.</extracomment>
         <translation>%1 wurde nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>PsqlDatabase</name>
+    <message>
+        <source>the %1 holds a &apos;;&apos;</source>
+        <translation>das Feld %1 enthält ein &apos;;&apos;</translation>
+    </message>
+    <message>
+        <source>the table tiltbench.trials does not exist</source>
+        <translation>die Tabelle tiltbench.trials existiert nicht</translation>
+    </message>
+    <message>
+        <source>the login &quot;%1&quot; is not a member of tiltbench_station or tiltbench_instructor</source>
+        <translation>die Anmeldung „%1“ ist kein Mitglied von tiltbench_station oder tiltbench_instructor</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>nicht verbunden</translation>
     </message>
 </context>
 <context>
@@ -1229,6 +1582,216 @@ Sie gehören zur offenen Messreihe und werden aufgegeben, wenn eine andere Messr
     <message>
         <source>Accel Due to Gravity (m/s^2)</source>
         <translation>Fallbeschleunigung (m/s^2)</translation>
+    </message>
+</context>
+<context>
+    <name>frmClassResults</name>
+    <message>
+        <source>%1 - Class Results</source>
+        <translation>%1 - Klassenergebnisse</translation>
+    </message>
+    <message>
+        <source>The first day whose trials are shown</source>
+        <translation>Der erste Tag, dessen Versuche gezeigt werden</translation>
+    </message>
+    <message>
+        <source>The last day whose trials are shown</source>
+        <translation>Der letzte Tag, dessen Versuche gezeigt werden</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>&amp;All dates</source>
+        <translation>&amp;Alle Tage</translation>
+    </message>
+    <message>
+        <source>Show the trials of every day</source>
+        <translation>Die Versuche aller Tage zeigen</translation>
+    </message>
+    <message>
+        <source>Show only runs whose name holds this text</source>
+        <translation>Nur Messreihen zeigen, deren Name diesen Text enthält</translation>
+    </message>
+    <message>
+        <source>&amp;Run name:</source>
+        <translation>&amp;Name der Messreihe:</translation>
+    </message>
+    <message>
+        <source>Trials</source>
+        <translation>Versuche</translation>
+    </message>
+    <message>
+        <source>S&amp;ummary</source>
+        <translation>&amp;Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the trials shown to a CSV file</source>
+        <translation>Die gezeigten Versuche in eine CSV-Datei schreiben</translation>
+    </message>
+    <message>
+        <source>%1 trials from %2 stations</source>
+        <translation>%1 Versuche von %2 Plätzen</translation>
+    </message>
+    <message>
+        <source>Reading the class&apos;s trials from %1...</source>
+        <translation>Die Versuche der Klasse werden von %1 gelesen...</translation>
+    </message>
+    <message>
+        <source>Live: %1.</source>
+        <translation>Live: %1.</translation>
+    </message>
+    <message>
+        <source>New trials appear as their stations send them</source>
+        <translation>Neue Versuche erscheinen, sobald ihre Plätze sie senden</translation>
+    </message>
+    <message>
+        <source>Offline (%1): showing the %2 read before; trying again by itself.</source>
+        <translation>Offline (%1): Gezeigt werden die zuvor gelesenen %2; neuer Versuch erfolgt selbsttätig.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The class results could not be exported.
+
+%1: %2</source>
+        <translation>Die Klassenergebnisse konnten nicht exportiert werden.
+
+%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmClassServer</name>
+    <message>
+        <source>Class Server</source>
+        <translation>Klassenserver</translation>
+    </message>
+    <message>
+        <source>The class server&apos;s host name or address</source>
+        <translation>Hostname oder Adresse des Klassenservers</translation>
+    </message>
+    <message>
+        <source>PostgreSQL&apos;s port, usually 5432</source>
+        <translation>Port von PostgreSQL, meist 5432</translation>
+    </message>
+    <message>
+        <source>The class&apos;s database on the server</source>
+        <translation>Die Datenbank der Klasse auf dem Server</translation>
+    </message>
+    <message>
+        <source>This bench&apos;s login on the server; its trials are filed under it</source>
+        <translation>Die Anmeldung dieses Platzes am Server; seine Versuche werden darunter abgelegt</translation>
+    </message>
+    <message>
+        <source>prefer: TLS where the server offers it; require: only with TLS; verify-full: only with TLS, to a server whose certificate the CA file vouches for</source>
+        <translation>prefer: TLS, wo der Server es anbietet; require: nur mit TLS; verify-full: nur mit TLS, zu einem Server, dessen Zertifikat die CA-Datei bestätigt</translation>
+    </message>
+    <message>
+        <source>The certificate authority that signed the server&apos;s certificate (verify-full)</source>
+        <translation>Die Zertifizierungsstelle, die das Zertifikat des Servers signiert hat (verify-full)</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Durch&amp;suchen...</translation>
+    </message>
+    <message>
+        <source>A service of pg_service.conf; when given, it replaces all the fields above</source>
+        <translation>Ein Service aus pg_service.conf; wenn angegeben, ersetzt er alle Felder darüber</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Database:</source>
+        <translation>&amp;Datenbank:</translation>
+    </message>
+    <message>
+        <source>&amp;Station name:</source>
+        <translation>Plat&amp;zname:</translation>
+    </message>
+    <message>
+        <source>T&amp;LS:</source>
+        <translation>T&amp;LS:</translation>
+    </message>
+    <message>
+        <source>&amp;CA file:</source>
+        <translation>&amp;CA-Datei:</translation>
+    </message>
+    <message>
+        <source>Or ser&amp;vice:</source>
+        <translation>Oder Se&amp;rvice:</translation>
+    </message>
+    <message>
+        <source>Tiltbench stores no password: libpq reads it from ~/.pgpass (or the file PGPASSFILE names).</source>
+        <translation>Tiltbench speichert kein Passwort: libpq liest es aus ~/.pgpass (oder der Datei, die PGPASSFILE nennt).</translation>
+    </message>
+    <message>
+        <source>&amp;Test Connection</source>
+        <translation>Verbindung &amp;testen</translation>
+    </message>
+    <message>
+        <source>Connect with the settings above and say what failed</source>
+        <translation>Mit den Einstellungen oben verbinden und sagen, was fehlschlug</translation>
+    </message>
+    <message>
+        <source>Give a host or a service first.</source>
+        <translation>Geben Sie zuerst einen Host oder einen Service an.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Verbindung zu %1 wird hergestellt...</translation>
+    </message>
+    <message>
+        <source>it sends this bench&apos;s trials and reads every station&apos;s</source>
+        <translation>er sendet die Versuche dieses Platzes und liest die aller Plätze</translation>
+    </message>
+    <message>
+        <source>it sends this bench&apos;s trials</source>
+        <translation>er sendet die Versuche dieses Platzes</translation>
+    </message>
+    <message>
+        <source>it reads every station&apos;s trials (it cannot send)</source>
+        <translation>er liest die Versuche aller Plätze (er kann nicht senden)</translation>
+    </message>
+    <message>
+        <source>Connected to %1 as &quot;%2&quot;: %3.</source>
+        <translation>Verbunden mit %1 als „%2“: %3.</translation>
+    </message>
+    <message>
+        <source>CA File</source>
+        <translation>CA-Datei</translation>
+    </message>
+    <message>
+        <source>Certificates (*.crt *.pem *.cer);;All files (*)</source>
+        <translation>Zertifikate (*.crt *.pem *.cer);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The class server settings could not be saved in Tiltbench&apos;s settings file. Check that your configuration folder is writable.</source>
+        <translation>Die Einstellungen des Klassenservers konnten nicht in der Einstellungsdatei von Tiltbench gespeichert werden. Prüfen Sie, ob Ihr Konfigurationsordner beschreibbar ist.</translation>
     </message>
 </context>
 <context>

@@ -24,9 +24,9 @@ std::optional<LinearFit> LinearFit::of(const QList<FitPoint> &points)
     }
     // Two different x at least. Asked of the values themselves: the centred sum below is not
     // exactly 0 for one x taken three times, and would give a slope out of rounding errors.
-    if (points.size() < 2
-        || std::all_of(points.cbegin(), points.cend(),
-                       [&](const FitPoint &p) { return p.x == points.constFirst().x; }))
+    if (points.size() < 2 || std::all_of(points.cbegin(), points.cend(), [&](const FitPoint &p) {
+            return p.x == points.constFirst().x;
+        }))
         return std::nullopt;
     const double xMean = sx / s;
     double stt = 0.0, sty = 0.0, sy = 0.0;

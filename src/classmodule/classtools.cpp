@@ -6,6 +6,8 @@
 #include "frmclassresults.h"
 #include "frmclassserver.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // A sender with its connection, for the whole run.
@@ -30,7 +32,8 @@ public:
         const ClassSender::Status status = m_sender.status();
         if (status.state == ClassSender::State::Offline)
             return ClassMessages::describe(status.fault, m_settings);
-        return QStringLiteral("Every trial goes to the class server (%1) as well.")
+        return QCoreApplication::translate("ClassTools",
+                                           "Every trial goes to the class server (%1) as well.")
             .arg(ClassMessages::server(m_settings));
     }
 

@@ -2,6 +2,7 @@
 
 #include "programmodule.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 ClassModule *LazyClassModule::module()
@@ -17,7 +18,8 @@ ClassModule *LazyClassModule::module()
     }
     m_module = qobject_cast<ClassModule *>(std::get<QObject *>(loaded));
     if (!m_module)
-        m_error = QStringLiteral("%1 is not the class module").arg(name);
+        m_error = QCoreApplication::translate("LazyClassModule", "%1 is not the class module")
+                      .arg(name);
     return m_module;
 }
 

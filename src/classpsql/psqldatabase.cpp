@@ -147,7 +147,9 @@ std::optional<ClassFault> PsqlDatabase::connectIfClosed()
     const auto options = m_settings.connectOptions();
     if (const auto *rejected = std::get_if<ClassServerSettings::Rejected>(&options)) {
         return ClassFault { ClassFault::Kind::BadSettings,
-                            QStringLiteral("the %1 holds a ';'").arg(rejected->field),
+                            tr("the %1 holds a ';'")
+                                .arg(QCoreApplication::translate(
+                                    "ClassServerSettings", rejected->field.toUtf8().constData())),
                             {} };
     }
 
@@ -182,13 +184,13 @@ std::optional<ClassFault> PsqlDatabase::checkLogin(QSqlDatabase &db)
     m_login = { query.value(0).toString(), query.value(1).toBool(), query.value(2).toBool() };
     if (!query.value(3).toBool()) {
         return ClassFault { ClassFault::Kind::NotPrepared,
-                            QStringLiteral("the table tiltbench.trials does not exist"),
+                            tr("the table tiltbench.trials does not exist"),
                             {} };
     }
     if (!m_login.station && !m_login.instructor) {
         return ClassFault { ClassFault::Kind::PermissionDenied,
-                            QStringLiteral("the login \"%1\" is not a member of tiltbench_station "
-                                           "or tiltbench_instructor")
+                            tr("the login \"%1\" is not a member of tiltbench_station "
+                               "or tiltbench_instructor")
                                 .arg(m_login.user),
                             QStringLiteral("42501") };
     }
@@ -395,7 +397,7 @@ std::optional<ClassFault> PsqlDatabase::listen(std::function<void(const QString 
 std::optional<ClassFault> PsqlDatabase::ping()
 {
     if (!m_open)
-        return ClassFault { ClassFault::Kind::ConnectionLost, QStringLiteral("not connected"), {} };
+        return ClassFault { ClassFault::Kind::ConnectionLost, tr("not connected"), {} };
     QSqlQuery query(QSqlDatabase::database(m_name, false));
     if (!query.exec(QStringLiteral("SELECT 1")))
         return fail(faultOf(query.lastError()));

@@ -2,6 +2,7 @@
 
 #include "classdatabase.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <functional>
@@ -15,6 +16,8 @@ QT_END_NAMESPACE
 // Qt allows to be used only on the thread that made it: the connection's own thread.
 class PsqlDatabase : public ClassDatabase
 {
+    Q_DECLARE_TR_FUNCTIONS(PsqlDatabase)
+
 public:
     PsqlDatabase(const ClassServerSettings &settings, const QString &driver);
     ~PsqlDatabase() override;

@@ -1,6 +1,8 @@
 #include "classsummarymodel.h"
 
+#include "classtrialmodel.h"
 #include "frictioncalc.h"
+#include "resultsdisplay.h"
 #include "weightedmean.h"
 
 #include <QLocale>
@@ -73,9 +75,8 @@ QVariant ClassSummaryModel::data(const QModelIndex &index, int role) const
     const Group &group = m_groups.at(index.row());
     const RunningStatistics &s = group.statistics;
     // As in the Results window: the spread one decimal finer than µ.
-    const auto spread = [](double value) {
-        return std::isnan(value) ? QString() : QLocale().toString(value, 'f', 4);
-    };
+    const auto spread
+        = [](double value) { return ResultsDisplay::number(value, ResultsDisplay::kMuDecimals); };
     switch (index.column()) {
     case Station:
         return group.station;
@@ -84,18 +85,20 @@ QVariant ClassSummaryModel::data(const QModelIndex &index, int role) const
     case Sample:
         return group.sample;
     case Kind:
-        return group.kind == ClassTrial::Kind::Static ? QStringLiteral("Static")
-                                                      : QStringLiteral("Kinetic");
+        return group.kind == ClassTrial::Kind::Static ? ClassTrialModel::tr("Static")
+                                                      : ClassTrialModel::tr("Kinetic");
     case Count:
         return s.count();
     case Mean:
-        return FrictionCalc::format(s.mean());
+        return FrictionCalc::format(s.mean(), ResultsDisplay::locale());
     case StandardDeviation:
         return spread(s.standardDeviation());
     case StandardError:
         return spread(s.standardError());
     case WeightedMeanValue:
-        return group.weightedMean ? FrictionCalc::format(*group.weightedMean) : QString();
+        return group.weightedMean
+            ? FrictionCalc::format(*group.weightedMean, ResultsDisplay::locale())
+            : QString();
     case WeightedMeanUncertainty:
         return group.weightedMeanUncertainty ? spread(*group.weightedMeanUncertainty) : QString();
     }
@@ -106,15 +109,27 @@ QVariant ClassSummaryModel::headerData(int section, Qt::Orientation orientation,
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};
-    static const QStringList headers { QStringLiteral("Station"),
-                                       QStringLiteral("Run"),
-                                       QStringLiteral("Sample"),
-                                       QStringLiteral("Kind"),
-                                       QStringLiteral("n"),
-                                       QStringLiteral("Mean \u00b5"),
-                                       QStringLiteral("Std. deviation"),
-                                       QStringLiteral("Std. error"),
-                                       QStringLiteral("Weighted mean \u00b5"),
-                                       QStringLiteral("\u00b1 weighted") };
-    return headers.value(section);
+    switch (section) {
+    case Station:
+        return ClassTrialModel::tr("Station");
+    case Run:
+        return ClassTrialModel::tr("Run");
+    case Sample:
+        return ClassTrialModel::tr("Sample");
+    case Kind:
+        return ClassTrialModel::tr("Kind");
+    case Count:
+        return QStringLiteral("n");
+    case Mean:
+        return tr("Mean \u00b5");
+    case StandardDeviation:
+        return tr("Std. deviation");
+    case StandardError:
+        return tr("Std. error");
+    case WeightedMeanValue:
+        return tr("Weighted mean \u00b5");
+    case WeightedMeanUncertainty:
+        return tr("\u00b1 weighted");
+    }
+    return {};
 }

@@ -1,6 +1,7 @@
 #include "classtrialmodel.h"
 
 #include "frictioncalc.h"
+#include "resultsdisplay.h"
 
 #include <QBrush>
 #include <QLocale>
@@ -8,9 +9,11 @@
 
 namespace {
 
-QString number(const std::optional<double> &value)
+// The user's decimal mark, no digit grouping, and as many decimals as the Results window gives the
+// same quantity, so that a bench's numbers read the same in both windows.
+QString number(const std::optional<double> &value, int decimals)
 {
-    return value ? QLocale().toString(*value, 'g', 6) : QString();
+    return value ? ResultsDisplay::number(*value, decimals) : QString();
 }
 
 } // namespace
@@ -93,22 +96,21 @@ QString ClassTrialModel::text(int row, int column) const
     case Sample:
         return trial.sample;
     case Kind:
-        return trial.kind == ClassTrial::Kind::Static ? QStringLiteral("Static")
-                                                      : QStringLiteral("Kinetic");
+        return trial.kind == ClassTrial::Kind::Static ? tr("Static") : tr("Kinetic");
     case Angle:
-        return number(trial.angleDeg);
+        return number(trial.angleDeg, ResultsDisplay::kAngleDecimals);
     case Length:
-        return number(trial.lengthCm);
+        return number(trial.lengthCm, ResultsDisplay::kLengthDecimals);
     case DeltaT:
-        return number(trial.deltaTMs);
+        return number(trial.deltaTMs, ResultsDisplay::kDeltaTDecimals);
     case Gravity:
-        return number(trial.gMs2);
+        return number(trial.gMs2, ResultsDisplay::kGravityDecimals);
     case Mu:
-        return FrictionCalc::format(trial.mu);
+        return FrictionCalc::format(trial.mu, ResultsDisplay::locale());
     case MuUncertainty:
-        return FrictionCalc::format(trial.muUncertainty);
+        return FrictionCalc::format(trial.muUncertainty, ResultsDisplay::locale());
     case Use:
-        return trial.excluded ? QStringLiteral("no") : QStringLiteral("yes");
+        return trial.excluded ? tr("no") : tr("yes");
     case Note:
         return trial.note;
     }
@@ -132,7 +134,7 @@ QVariant ClassTrialModel::data(const QModelIndex &index, int role) const
         if (index.column() == Note && !trial.note.isEmpty())
             return trial.note;
         if (index.column() == Use && trial.excluded)
-            return QStringLiteral("Left out of the summary at its station");
+            return tr("Left out of the summary at its station");
         return {};
     case Qt::ForegroundRole:
         // An excluded trial stays in the list, greyed, as at its bench.
@@ -151,19 +153,36 @@ QVariant ClassTrialModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};
-    static const QStringList headers { QStringLiteral("Station"),
-                                       QStringLiteral("Run"),
-                                       QStringLiteral("#"),
-                                       QStringLiteral("Time"),
-                                       QStringLiteral("Sample"),
-                                       QStringLiteral("Kind"),
-                                       QStringLiteral("Angle (degrees)"),
-                                       QStringLiteral("Length (cm)"),
-                                       QStringLiteral("delta T (ms)"),
-                                       QStringLiteral("g (m/s^2)"),
-                                       QStringLiteral("\u00b5"),
-                                       QStringLiteral("\u00b1 \u03b4\u00b5"),
-                                       QStringLiteral("Use"),
-                                       QStringLiteral("Note") };
-    return headers.value(section);
+    // Made on each call rather than kept, so that they follow the language installed.
+    switch (section) {
+    case Station:
+        return tr("Station");
+    case Run:
+        return tr("Run");
+    case Number:
+        return QStringLiteral("#");
+    case Time:
+        return tr("Time");
+    case Sample:
+        return tr("Sample");
+    case Kind:
+        return tr("Kind");
+    case Angle:
+        return tr("Angle (degrees)");
+    case Length:
+        return tr("Length (cm)");
+    case DeltaT:
+        return tr("delta T (ms)");
+    case Gravity:
+        return tr("g (m/s^2)");
+    case Mu:
+        return QStringLiteral("\u00b5");
+    case MuUncertainty:
+        return QStringLiteral("\u00b1 \u03b4\u00b5");
+    case Use:
+        return tr("Use");
+    case Note:
+        return tr("Note");
+    }
+    return {};
 }

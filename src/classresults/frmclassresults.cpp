@@ -87,7 +87,7 @@ frmClassResults::frmClassResults(std::unique_ptr<ClassConnection> connection,
     , m_summaryPending(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmClassResults"));
-    setWindowTitle(AppInfo::title() + QStringLiteral(" - Class Results"));
+    setWindowTitle(tr("%1 - Class Results").arg(AppInfo::title()));
     setWindowIcon(AppInfo::windowIcon());
     resize(1100, 700);
 
@@ -149,39 +149,38 @@ void frmClassResults::buildControls()
         filters->addWidget(field);
         filters->addSpacing(12);
     };
-    dtpFrom = makeDate(this, "dtpFrom", m_today,
-                       QStringLiteral("The first day whose trials are shown"));
-    dtpTo = makeDate(this, "dtpTo", m_today, QStringLiteral("The last day whose trials are shown"));
-    labelled(QStringLiteral("&From:"), dtpFrom);
-    labelled(QStringLiteral("&To:"), dtpTo);
-    chkAllDates = new QCheckBox(QStringLiteral("&All dates"), this);
+    dtpFrom = makeDate(this, "dtpFrom", m_today, tr("The first day whose trials are shown"));
+    dtpTo = makeDate(this, "dtpTo", m_today, tr("The last day whose trials are shown"));
+    labelled(tr("&From:"), dtpFrom);
+    labelled(tr("&To:"), dtpTo);
+    chkAllDates = new QCheckBox(tr("&All dates"), this);
     chkAllDates->setObjectName(QStringLiteral("chkAllDates"));
-    chkAllDates->setToolTip(QStringLiteral("Show the trials of every day"));
+    chkAllDates->setToolTip(tr("Show the trials of every day"));
     filters->addWidget(chkAllDates);
     filters->addSpacing(12);
     txtRunName = new QLineEdit(this);
     txtRunName->setObjectName(QStringLiteral("txtRunName"));
-    txtRunName->setToolTip(QStringLiteral("Show only runs whose name holds this text"));
+    txtRunName->setToolTip(tr("Show only runs whose name holds this text"));
     txtRunName->setAccessibleDescription(txtRunName->toolTip());
     txtRunName->setClearButtonEnabled(true);
-    labelled(QStringLiteral("&Run name:"), txtRunName);
+    labelled(tr("&Run name:"), txtRunName);
     filters->addStretch(1);
     top->addLayout(filters);
 
-    grdTrials = makeGrid(this, "grdTrials", QStringLiteral("Trials"));
+    grdTrials = makeGrid(this, "grdTrials", tr("Trials"));
     grdTrials->setModel(m_ordered);
     top->addWidget(grdTrials, 3);
-    auto *lblSummary = new QLabel(QStringLiteral("S&ummary"), this);
+    auto *lblSummary = new QLabel(tr("S&ummary"), this);
     top->addWidget(lblSummary);
-    grdSummary = makeGrid(this, "grdSummary", QStringLiteral("Summary"));
+    grdSummary = makeGrid(this, "grdSummary", tr("Summary"));
     grdSummary->setModel(m_summary);
     lblSummary->setBuddy(grdSummary);
     top->addWidget(grdSummary, 2);
 
     auto *buttons = new QHBoxLayout;
-    btnExportCsv = new QPushButton(QStringLiteral("&Export CSV..."), this);
+    btnExportCsv = new QPushButton(tr("&Export CSV..."), this);
     btnExportCsv->setObjectName(QStringLiteral("btnExportCsv"));
-    btnExportCsv->setToolTip(QStringLiteral("Write the trials shown to a CSV file"));
+    btnExportCsv->setToolTip(tr("Write the trials shown to a CSV file"));
     btnExportCsv->setAutoDefault(false);
     buttons->addWidget(btnExportCsv);
     buttons->addStretch(1);
@@ -189,16 +188,16 @@ void frmClassResults::buildControls()
 
     sizeColumns(grdTrials,
                 { QStringLiteral("bench-00"), QStringLiteral("Group 0 run"), QStringLiteral("0000"),
-                  QStringLiteral("0000-00-00 00:00:00"), QStringLiteral("Sample"),
-                  QStringLiteral("Kinetic"), QStringLiteral("00.000"), QStringLiteral("00.00"),
+                  QStringLiteral("0000-00-00 00:00:00"), ClassTrialModel::tr("Sample"),
+                  ClassTrialModel::tr("Kinetic"), QStringLiteral("00.000"), QStringLiteral("00.00"),
                   QStringLiteral("000.00"), QStringLiteral("9.80665"), QStringLiteral("-0.000"),
-                  QStringLiteral("0.000"), QStringLiteral("yes") },
+                  QStringLiteral("0.000"), ClassTrialModel::tr("yes") },
                 ClassTrialModel::Note);
     sizeColumns(grdSummary,
                 { QStringLiteral("bench-00"), QStringLiteral("Group 0 run"),
-                  QStringLiteral("Sample"), QStringLiteral("Kinetic"), QStringLiteral("0000"),
-                  QStringLiteral("-0.000"), QStringLiteral("0.0000"), QStringLiteral("0.0000"),
-                  QStringLiteral("-0.000"), QStringLiteral("0.0000") },
+                  ClassTrialModel::tr("Sample"), ClassTrialModel::tr("Kinetic"),
+                  QStringLiteral("0000"), QStringLiteral("-0.000"), QStringLiteral("0.0000"),
+                  QStringLiteral("0.0000"), QStringLiteral("-0.000"), QStringLiteral("0.0000") },
                 ClassSummaryModel::Sample);
     setTabOrder(dtpFrom, dtpTo);
     setTabOrder(dtpTo, chkAllDates);
@@ -235,21 +234,20 @@ void frmClassResults::showState()
     QSet<QString> stations;
     for (const ClassResult &result : results)
         stations.insert(result.station);
-    const QString shown
-        = QStringLiteral("%1 trials from %2 stations").arg(results.size()).arg(stations.size());
+    const QString shown = tr("%1 trials from %2 stations").arg(results.size()).arg(stations.size());
     switch (m_feed->state()) {
     case ClassFeed::State::Loading:
-        lblState->setText(QStringLiteral("Reading the class's trials from %1...")
-                              .arg(ClassMessages::server(m_settings)));
+        lblState->setText(
+            tr("Reading the class's trials from %1...").arg(ClassMessages::server(m_settings)));
         lblState->setToolTip({});
         break;
     case ClassFeed::State::Live:
-        lblState->setText(QStringLiteral("Live: %1.").arg(shown));
-        lblState->setToolTip(QStringLiteral("New trials appear as their stations send them"));
+        lblState->setText(tr("Live: %1.").arg(shown));
+        lblState->setToolTip(tr("New trials appear as their stations send them"));
         break;
     case ClassFeed::State::Offline:
-        lblState->setText(QStringLiteral("Offline (%1): showing the %2 read before; trying again "
-                                         "by itself.")
+        lblState->setText(tr("Offline (%1): showing the %2 read before; trying again "
+                             "by itself.")
                               .arg(ClassMessages::reason(m_feed->fault()), shown));
         lblState->setToolTip(ClassMessages::describe(m_feed->fault(), m_settings));
         break;
@@ -259,9 +257,9 @@ void frmClassResults::showState()
 void frmClassResults::btnExportCsv_Click()
 {
     const QString path = m_fileDialogs.saveFileName(
-        this, QStringLiteral("Export CSV"),
+        this, tr("Export CSV"),
         QStringLiteral("class-results-%1.csv").arg(m_today.toString(Qt::ISODate)),
-        QStringLiteral("CSV files (*.csv)"));
+        tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     // In the order shown.
@@ -271,7 +269,7 @@ void frmClassResults::btnExportCsv_Click()
         shown << m_trials->results().at(m_ordered->mapToSource(m_ordered->index(row, 0)).row());
     if (const auto error = m_files.replace(path, ClassResultsCsv::write(shown))) {
         m_messageBoxes.warning(this, AppInfo::title(),
-                               QStringLiteral("The class results could not be exported.\n\n%1: %2")
+                               tr("The class results could not be exported.\n\n%1: %2")
                                    .arg(error->path, error->cause));
     }
 }

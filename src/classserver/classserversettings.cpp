@@ -2,6 +2,7 @@
 
 #include "settingsstore.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QSysInfo>
 
@@ -53,11 +54,12 @@ std::variant<QString, ClassServerSettings::Rejected> ClassServerSettings::connec
     // The driver turns every ';' of its options into a space before libpq sees them, so a value
     // holding one would be cut in two.
     const std::pair<QString, QString> fields[] {
-        { QStringLiteral("service"), service.trimmed() },
-        { QStringLiteral("host"), host.trimmed() },
-        { QStringLiteral("database"), database.trimmed() },
-        { QStringLiteral("station"), station.trimmed() },
-        { QStringLiteral("CA file"), caFile.trimmed() },
+        { QStringLiteral(QT_TRANSLATE_NOOP("ClassServerSettings", "service")), service.trimmed() },
+        { QStringLiteral(QT_TRANSLATE_NOOP("ClassServerSettings", "host")), host.trimmed() },
+        { QStringLiteral(QT_TRANSLATE_NOOP("ClassServerSettings", "database")),
+          database.trimmed() },
+        { QStringLiteral(QT_TRANSLATE_NOOP("ClassServerSettings", "station")), station.trimmed() },
+        { QStringLiteral(QT_TRANSLATE_NOOP("ClassServerSettings", "CA file")), caFile.trimmed() },
     };
     for (const auto &[field, value] : fields) {
         if (value.contains(u';'))

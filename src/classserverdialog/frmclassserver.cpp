@@ -42,7 +42,7 @@ frmClassServer::frmClassServer(ClassServer &server, SettingsStore &settingsStore
     , m_messageBoxes(messageBoxes)
 {
     setObjectName(QStringLiteral("frmClassServer"));
-    setWindowTitle(QStringLiteral("Class Server"));
+    setWindowTitle(tr("Class Server"));
     setModal(true);
     buildControls();
     showSettings(ClassServerSettings::read(m_settingsStore));
@@ -78,36 +78,35 @@ void frmClassServer::buildControls()
 
     auto *form = new QFormLayout;
     txtHost = named(new QLineEdit(this), "txtHost");
-    describe(txtHost, QStringLiteral("The class server's host name or address"));
+    describe(txtHost, tr("The class server's host name or address"));
     spnPort = named(new QSpinBox(this), "spnPort");
     spnPort->setRange(1, 65535);
-    describe(spnPort, QStringLiteral("PostgreSQL's port, usually 5432"));
+    describe(spnPort, tr("PostgreSQL's port, usually 5432"));
     txtDatabase = named(new QLineEdit(this), "txtDatabase");
-    describe(txtDatabase, QStringLiteral("The class's database on the server"));
+    describe(txtDatabase, tr("The class's database on the server"));
     txtStation = named(new QLineEdit(this), "txtStation");
-    describe(txtStation,
-             QStringLiteral("This bench's login on the server; its trials are filed under it"));
+    describe(txtStation, tr("This bench's login on the server; its trials are filed under it"));
     cboTls = named(new QComboBox(this), "cboTls");
     for (auto tls : { ClassServerSettings::Tls::Prefer, ClassServerSettings::Tls::Require,
                       ClassServerSettings::Tls::VerifyFull })
         cboTls->addItem(ClassServerSettings::tlsText(tls), int(tls));
     describe(cboTls,
-             QStringLiteral("prefer: TLS where the server offers it; require: only with TLS; "
-                            "verify-full: only with TLS, to a server whose certificate the CA "
-                            "file vouches for"));
+             tr("prefer: TLS where the server offers it; require: only with TLS; "
+                "verify-full: only with TLS, to a server whose certificate the CA "
+                "file vouches for"));
     txtCaFile = named(new QLineEdit(this), "txtCaFile");
     describe(txtCaFile,
-             QStringLiteral("The certificate authority that signed the server's "
-                            "certificate (verify-full)"));
-    btnBrowseCa = named(new QPushButton(QStringLiteral("&Browse..."), this), "btnBrowseCa");
+             tr("The certificate authority that signed the server's "
+                "certificate (verify-full)"));
+    btnBrowseCa = named(new QPushButton(tr("&Browse..."), this), "btnBrowseCa");
     btnBrowseCa->setAutoDefault(false);
     auto *caRow = new QHBoxLayout;
     caRow->addWidget(txtCaFile, 1);
     caRow->addWidget(btnBrowseCa);
     txtService = named(new QLineEdit(this), "txtService");
     describe(txtService,
-             QStringLiteral("A service of pg_service.conf; when given, it replaces "
-                            "all the fields above"));
+             tr("A service of pg_service.conf; when given, it replaces "
+                "all the fields above"));
 
     const auto row = [this, form](const QString &caption, QWidget *field, QLayout *layout) {
         auto *label = new QLabel(caption, this);
@@ -118,27 +117,27 @@ void frmClassServer::buildControls()
         else
             form->addRow(label, field);
     };
-    row(QStringLiteral("&Host:"), txtHost, nullptr);
-    row(QStringLiteral("&Port:"), spnPort, nullptr);
-    row(QStringLiteral("&Database:"), txtDatabase, nullptr);
-    row(QStringLiteral("&Station name:"), txtStation, nullptr);
-    row(QStringLiteral("T&LS:"), cboTls, nullptr);
-    row(QStringLiteral("&CA file:"), txtCaFile, caRow);
-    row(QStringLiteral("Or ser&vice:"), txtService, nullptr);
+    row(tr("&Host:"), txtHost, nullptr);
+    row(tr("&Port:"), spnPort, nullptr);
+    row(tr("&Database:"), txtDatabase, nullptr);
+    row(tr("&Station name:"), txtStation, nullptr);
+    row(tr("T&LS:"), cboTls, nullptr);
+    row(tr("&CA file:"), txtCaFile, caRow);
+    row(tr("Or ser&vice:"), txtService, nullptr);
     top->addLayout(form);
 
-    auto *passwords = named(
-        new QLabel(QStringLiteral("Tiltbench stores no password: libpq reads it from ~/.pgpass "
-                                  "(or the file PGPASSFILE names)."),
-                   this),
-        "lblPasswords");
+    auto *passwords
+        = named(new QLabel(tr("Tiltbench stores no password: libpq reads it from ~/.pgpass "
+                              "(or the file PGPASSFILE names)."),
+                           this),
+                "lblPasswords");
     passwords->setWordWrap(true);
     top->addWidget(passwords);
 
     auto *testRow = new QHBoxLayout;
-    btnTest = named(new QPushButton(QStringLiteral("&Test Connection"), this), "btnTest");
+    btnTest = named(new QPushButton(tr("&Test Connection"), this), "btnTest");
     btnTest->setAutoDefault(false);
-    describe(btnTest, QStringLiteral("Connect with the settings above and say what failed"));
+    describe(btnTest, tr("Connect with the settings above and say what failed"));
     testRow->addWidget(btnTest);
     testRow->addStretch(1);
     top->addLayout(testRow);
@@ -198,15 +197,14 @@ void frmClassServer::btnTest_Click()
 {
     m_tested = settings();
     if (!m_tested.isConfigured()) {
-        lblTestResult->setText(QStringLiteral("Give a host or a service first."));
+        lblTestResult->setText(tr("Give a host or a service first."));
         return;
     }
     // A new test replaces one still waiting: only the latest answer is shown.
     m_test = m_server.connect(m_tested);
     connect(m_test.get(), &ClassConnection::opened, this, &frmClassServer::testOpened);
     connect(m_test.get(), &ClassConnection::failed, this, &frmClassServer::testFailed);
-    lblTestResult->setText(
-        QStringLiteral("Connecting to %1...").arg(ClassMessages::server(m_tested)));
+    lblTestResult->setText(tr("Connecting to %1...").arg(ClassMessages::server(m_tested)));
     m_test->open();
 }
 
@@ -214,12 +212,12 @@ void frmClassServer::testOpened(const ClassLogin &login)
 {
     QString rights;
     if (login.station && login.instructor)
-        rights = QStringLiteral("it sends this bench's trials and reads every station's");
+        rights = tr("it sends this bench's trials and reads every station's");
     else if (login.station)
-        rights = QStringLiteral("it sends this bench's trials");
+        rights = tr("it sends this bench's trials");
     else
-        rights = QStringLiteral("it reads every station's trials (it cannot send)");
-    lblTestResult->setText(QStringLiteral("Connected to %1 as \"%2\": %3.")
+        rights = tr("it reads every station's trials (it cannot send)");
+    lblTestResult->setText(tr("Connected to %1 as \"%2\": %3.")
                                .arg(ClassMessages::server(m_tested), login.user, rights));
     m_test.release()->deleteLater();
 }
@@ -233,8 +231,7 @@ void frmClassServer::testFailed(const ClassFault &fault)
 void frmClassServer::btnBrowseCa_Click()
 {
     const QString path = m_fileDialogs.openFileName(
-        this, QStringLiteral("CA File"),
-        QStringLiteral("Certificates (*.crt *.pem *.cer);;All files (*)"));
+        this, tr("CA File"), tr("Certificates (*.crt *.pem *.cer);;All files (*)"));
     if (!path.isEmpty())
         txtCaFile->setText(path);
 }
@@ -243,9 +240,9 @@ void frmClassServer::btnOK_Click()
 {
     if (!settings().write(m_settingsStore)) {
         m_messageBoxes.warning(this, AppInfo::title(),
-                               QStringLiteral("The class server settings could not be saved in "
-                                              "Tiltbench's settings file. Check that your "
-                                              "configuration folder is writable."));
+                               tr("The class server settings could not be saved in "
+                                  "Tiltbench's settings file. Check that your "
+                                  "configuration folder is writable."));
         return;
     }
     accept();

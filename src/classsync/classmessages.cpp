@@ -9,10 +9,10 @@ QString ClassMessages::passwordFile()
 QString ClassMessages::server(const ClassServerSettings &settings)
 {
     if (!settings.service.trimmed().isEmpty())
-        return QStringLiteral("service %1").arg(settings.service.trimmed());
+        return tr("service %1").arg(settings.service.trimmed());
     QString text = QStringLiteral("%1:%2").arg(settings.host.trimmed()).arg(settings.port);
     if (!settings.database.trimmed().isEmpty())
-        text += QStringLiteral(", database %1").arg(settings.database.trimmed());
+        text += tr(", database %1").arg(settings.database.trimmed());
     return text;
 }
 
@@ -21,33 +21,33 @@ QString ClassMessages::reason(const ClassFault &fault)
     using Kind = ClassFault::Kind;
     switch (fault.kind) {
     case Kind::DriverMissing:
-        return QStringLiteral("%1 not installed").arg(driverPackage());
+        return tr("%1 not installed").arg(driverPackage());
     case Kind::BadSettings:
-        return QStringLiteral("settings not usable");
+        return tr("settings not usable");
     case Kind::HostNotFound:
-        return QStringLiteral("host not found");
+        return tr("host not found");
     case Kind::Refused:
-        return QStringLiteral("refused");
+        return tr("refused");
     case Kind::Unreachable:
-        return QStringLiteral("no answer");
+        return tr("no answer");
     case Kind::WrongPassword:
-        return QStringLiteral("wrong password");
+        return tr("wrong password");
     case Kind::NoPassword:
-        return QStringLiteral("no password in .pgpass");
+        return tr("no password in .pgpass");
     case Kind::TlsRequired:
-        return QStringLiteral("TLS required");
+        return tr("TLS required");
     case Kind::CertificateNotTrusted:
-        return QStringLiteral("certificate not trusted");
+        return tr("certificate not trusted");
     case Kind::CaFileMissing:
-        return QStringLiteral("CA file missing");
+        return tr("CA file missing");
     case Kind::NoSuchDatabase:
-        return QStringLiteral("no such database");
+        return tr("no such database");
     case Kind::PermissionDenied:
-        return QStringLiteral("permission denied");
+        return tr("permission denied");
     case Kind::NotPrepared:
-        return QStringLiteral("database not prepared");
+        return tr("database not prepared");
     case Kind::ConnectionLost:
-        return QStringLiteral("connection lost");
+        return tr("connection lost");
     case Kind::Other:
         break;
     }
@@ -65,105 +65,101 @@ QString ClassMessages::describe(const ClassFault &fault, const ClassServerSettin
     QString todo;
     switch (fault.kind) {
     case Kind::DriverMissing:
-        return QStringLiteral(
-                   "Qt's PostgreSQL driver (QPSQL) is not installed, so Tiltbench cannot "
-                   "reach a class server. Install the package %1 (sudo apt-get install "
-                   "%1) and try again.")
+        return tr("Qt's PostgreSQL driver (QPSQL) is not installed, so Tiltbench cannot "
+                  "reach a class server. Install the package %1 (sudo apt-get install "
+                  "%1) and try again.")
             .arg(driverPackage());
     case Kind::BadSettings:
-        what = QStringLiteral("The class server settings cannot be used");
-        todo = QStringLiteral("Correct them in Options > Class Server....");
+        what = tr("The class server settings cannot be used");
+        todo = tr("Correct them in Options > Class Server....");
         break;
     case Kind::HostNotFound:
-        what = QStringLiteral("The class server's host name was not found (%1)").arg(where);
-        todo = QStringLiteral("Check the host name and the network connection.");
+        what = tr("The class server's host name was not found (%1)").arg(where);
+        todo = tr("Check the host name and the network connection.");
         break;
     case Kind::Refused:
-        what = QStringLiteral("The class server refused the connection: nothing answers at %1")
-                   .arg(where);
-        todo = QStringLiteral("Check the host and port, and that the server is running.");
+        what = tr("The class server refused the connection: nothing answers at %1").arg(where);
+        todo = tr("Check the host and port, and that the server is running.");
         break;
     case Kind::Unreachable:
-        what = QStringLiteral("The class server did not answer (%1)").arg(where);
-        todo = QStringLiteral("Check the network connection, the host and the port.");
+        what = tr("The class server did not answer (%1)").arg(where);
+        todo = tr("Check the network connection, the host and the port.");
         break;
     case Kind::WrongPassword:
-        what = QStringLiteral("The class server refused the password of the login \"%1\" (%2)")
+        what = tr("The class server refused the password of the login \"%1\" (%2)")
                    .arg(station, where);
-        todo = QStringLiteral("Correct the password for this login in %1, or ask the server's "
-                              "administrator whether the login exists.")
+        todo = tr("Correct the password for this login in %1, or ask the server's "
+                  "administrator whether the login exists.")
                    .arg(passwordFile());
         break;
     case Kind::NoPassword:
-        what = QStringLiteral("The class server asks for a password, and %1 holds none for the "
-                              "login \"%2\"")
+        what = tr("The class server asks for a password, and %1 holds none for the "
+                  "login \"%2\"")
                    .arg(passwordFile(), station);
-        todo = QStringLiteral("Add a line host:port:database:login:password to that file (readable "
-                              "by you alone: chmod 600). Tiltbench does not store passwords.");
+        todo = tr("Add a line host:port:database:login:password to that file (readable "
+                  "by you alone: chmod 600). Tiltbench does not store passwords.");
         break;
     case Kind::TlsRequired:
-        what = QStringLiteral("The connection needs TLS on one side and the other does not offer "
-                              "it (%1)")
+        what = tr("The connection needs TLS on one side and the other does not offer "
+                  "it (%1)")
                    .arg(where);
-        todo = QStringLiteral("Ask the server's administrator to turn TLS on, or choose the TLS "
-                              "mode the server supports.");
+        todo = tr("Ask the server's administrator to turn TLS on, or choose the TLS "
+                  "mode the server supports.");
         break;
     case Kind::CertificateNotTrusted:
-        what = QStringLiteral("The class server's certificate is not trusted: it is not signed by "
-                              "the CA file given, or it names another host (%1)")
+        what = tr("The class server's certificate is not trusted: it is not signed by "
+                  "the CA file given, or it names another host (%1)")
                    .arg(where);
-        todo = QStringLiteral("Check the CA file and that the host name is the one in the "
-                              "server's certificate.");
+        todo = tr("Check the CA file and that the host name is the one in the "
+                  "server's certificate.");
         break;
     case Kind::CaFileMissing:
-        what = QStringLiteral("The CA file for verify-full cannot be read");
-        todo = QStringLiteral("Choose the certificate authority's file in Options > Class "
-                              "Server....");
+        what = tr("The CA file for verify-full cannot be read");
+        todo = tr("Choose the certificate authority's file in Options > Class "
+                  "Server....");
         break;
     case Kind::NoSuchDatabase:
-        what = QStringLiteral("The class server has no such database (%1)").arg(where);
-        todo = QStringLiteral("Check the database name.");
+        what = tr("The class server has no such database (%1)").arg(where);
+        todo = tr("Check the database name.");
         break;
     case Kind::PermissionDenied:
-        what = QStringLiteral("The class server denied the login \"%1\" permission (%2)")
-                   .arg(station, where);
-        todo = QStringLiteral("Ask the server's administrator to grant the login the role "
-                              "tiltbench_station (benches) or tiltbench_instructor.");
+        what = tr("The class server denied the login \"%1\" permission (%2)").arg(station, where);
+        todo = tr("Ask the server's administrator to grant the login the role "
+                  "tiltbench_station (benches) or tiltbench_instructor.");
         break;
     case Kind::NotPrepared:
-        what = QStringLiteral("The database has not been prepared for Tiltbench (%1)").arg(where);
-        todo = QStringLiteral("The server's administrator loads class-server.sql into it (see "
-                              "docs/class-server.md).");
+        what = tr("The database has not been prepared for Tiltbench (%1)").arg(where);
+        todo = tr("The server's administrator loads class-server.sql into it (see "
+                  "docs/class-server.md).");
         break;
     case Kind::ConnectionLost:
-        what = QStringLiteral("The connection to the class server was lost (%1)").arg(where);
-        todo = QStringLiteral("Tiltbench tries again by itself; nothing waiting is lost.");
+        what = tr("The connection to the class server was lost (%1)").arg(where);
+        todo = tr("Tiltbench tries again by itself; nothing waiting is lost.");
         break;
     case Kind::Other:
-        what = QStringLiteral("The class server reported a failure (%1)").arg(where);
-        todo = QStringLiteral("Tiltbench tries again by itself; nothing waiting is lost.");
+        what = tr("The class server reported a failure (%1)").arg(where);
+        todo = tr("Tiltbench tries again by itself; nothing waiting is lost.");
         break;
     }
     QString text = what + QLatin1Char('.');
     if (!fault.message.isEmpty())
-        text += QStringLiteral("\n\nThe server said: %1").arg(fault.message);
+        text += tr("\n\nThe server said: %1").arg(fault.message);
     return text + QStringLiteral("\n\n") + todo;
 }
 
 QString ClassMessages::status(const ClassSender::Status &status)
 {
-    const QString waiting = QStringLiteral("%1 waiting").arg(status.waiting);
+    const qsizetype waiting = status.waiting;
     switch (status.state) {
     case ClassSender::State::Offline: {
-        const QString offline = QStringLiteral("Class: offline (%1)").arg(reason(status.fault));
-        return status.waiting > 0 ? offline + QStringLiteral(", ") + waiting : offline;
+        const QString why = reason(status.fault);
+        return waiting > 0 ? tr("Class: offline (%1), %2 waiting").arg(why).arg(waiting)
+                           : tr("Class: offline (%1)").arg(why);
     }
     case ClassSender::State::Connecting:
-        return status.waiting > 0 ? QStringLiteral("Class: ") + waiting
-                                  : QStringLiteral("Class: connecting");
+        return waiting > 0 ? tr("Class: %1 waiting").arg(waiting) : tr("Class: connecting");
     case ClassSender::State::Connected:
         break;
     }
-    return status.waiting > 0 ? QStringLiteral("Class: ") + waiting
-                              : QStringLiteral("Class: connected");
+    return waiting > 0 ? tr("Class: %1 waiting").arg(waiting) : tr("Class: connected");
 }

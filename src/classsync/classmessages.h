@@ -4,6 +4,7 @@
 #include "classsender.h"
 #include "classserversettings.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // The operator's words about the class server: what failed and what to do, for the Class Server
@@ -11,6 +12,8 @@
 // database's terms; this is the one place that says them to a person.
 class ClassMessages
 {
+    Q_DECLARE_TR_FUNCTIONS(ClassMessages)
+
 public:
     // The Debian package that holds Qt's PostgreSQL driver.
     static QString driverPackage() { return QStringLiteral("libqt6sql6-psql"); }

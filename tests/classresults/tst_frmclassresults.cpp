@@ -6,6 +6,8 @@
 #include "fakemessageboxes.h"
 #include "frmclassresults.h"
 #include "psqlclassserver.h"
+#include "testlanguage.h"
+#include "textfit.h"
 #include "throwawaypostgres.h"
 
 #include <QApplication>
@@ -37,6 +39,8 @@ private slots:
     void initTestCase();
     void trialsArriveLiveGroupedFilteredAndExported();
     void goesOnAfterTheServerRestarts();
+    void germanDesktopShowsDecimalCommasButExportsPoints();
+    void noCaptionClipped();
 
 private:
     void send(const QString &station, const QList<OutboxItem> &items)
@@ -172,6 +176,66 @@ void tst_frmClassResults::goesOnAfterTheServerRestarts()
     send(QStringLiteral("bench-2"), { { 9, ClassTrials::staticTrial(run, 1) } });
     QTRY_COMPARE_WITH_TIMEOUT(trials->model()->rowCount(), before + 1, 20000);
     QVERIFY(state->text().startsWith(QLatin1String("Live: ")));
+}
+
+void tst_frmClassResults::germanDesktopShowsDecimalCommasButExportsPoints()
+{
+    TestLanguage german(QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY(german.isLoaded());
+    // A day of its own, so that the other cases' trials stay out of the view.
+    const QDate day = kDay.addDays(40);
+    ClassRun run = ClassTrials::run(QStringLiteral("Gruppe 3"));
+    run.startedUtc = QDateTime(day, QTime(9, 0), Qt::UTC);
+    NewTrial trial = ClassTrials::staticTrial(run, 1);
+    trial.trial.lengthCm = 1234.5;
+    send(QStringLiteral("bench-1"), { { 10, trial } });
+
+    FakeFileDialogs dialogs;
+    FakeDataFiles files;
+    FakeMessageBoxes boxes;
+    frmClassResults window(m_server.connect(m_pg->settings(kDatabase, QStringLiteral("teacher"))),
+                           m_pg->settings(kDatabase, QStringLiteral("teacher")), dialogs, files,
+                           boxes, day);
+    window.show();
+    auto *trials = window.findChild<QTableView *>(QStringLiteral("grdTrials"));
+    auto *summary = window.findChild<QTableView *>(QStringLiteral("grdSummary"));
+    QTRY_COMPARE_WITH_TIMEOUT(trials->model()->rowCount(), 1, 10000);
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("lblState"))->text(),
+             QStringLiteral("Live: 1 Versuche von 1 Pl\u00e4tzen."));
+    // Comma decimals, no digit grouping, the decimals of the Results window's columns.
+    QCOMPARE(cell(trials, 0, ClassTrialModel::Angle), QStringLiteral("24,228"));
+    QCOMPARE(cell(trials, 0, ClassTrialModel::Length), QStringLiteral("1234,50"));
+    QCOMPARE(cell(trials, 0, ClassTrialModel::Mu), QStringLiteral("0,450"));
+    QCOMPARE(cell(trials, 0, ClassTrialModel::MuUncertainty), QStringLiteral("0,010"));
+    QCOMPARE(cell(trials, 0, ClassTrialModel::Kind), QStringLiteral("Haftreibung"));
+    QTRY_COMPARE(summary->model()->rowCount(), 1);
+    QCOMPARE(cell(summary, 0, ClassSummaryModel::Mean), QStringLiteral("0,450"));
+
+    dialogs.saveNames = QStringList { QStringLiteral("/out/klasse.csv") };
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("btnExportCsv")),
+                      Qt::LeftButton);
+    const QList<QByteArray> lines
+        = files.files.value(QStringLiteral("/out/klasse.csv")).split('\n');
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.at(1),
+             QByteArray("bench-1,1,2026-04-18T09:01:00.123Z,oak,Static,24.228,1234.5,,,"
+                        "0.450005345171587,0.009983,Gruppe 3,0.5,,,0,"));
+}
+
+void tst_frmClassResults::noCaptionClipped()
+{
+    FakeFileDialogs dialogs;
+    FakeDataFiles files;
+    FakeMessageBoxes boxes;
+    frmClassResults window(m_server.connect(m_pg->settings(kDatabase, QStringLiteral("teacher"))),
+                           m_pg->settings(kDatabase, QStringLiteral("teacher")), dialogs, files,
+                           boxes, kDay);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *state = window.findChild<QLabel *>(QStringLiteral("lblState"));
+    QTRY_VERIFY_WITH_TIMEOUT(state->text().startsWith(QLatin1String("Live")), 10000);
+    const QStringList clipped = clippedTexts(&window);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
 }
 
 TILTBENCH_POSTGRES_TEST_MAIN(tst_frmClassResults, QApplication)

@@ -3,6 +3,8 @@
 #include "fakesettingsstore.h"
 #include "frmclassserver.h"
 #include "psqlclassserver.h"
+#include "testlanguage.h"
+#include "textfit.h"
 #include "throwawaypostgres.h"
 
 #include <QApplication>
@@ -12,6 +14,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+
+#include <optional>
 
 // The Class Server dialog driven by keys and clicks, its Test Connection against a real server.
 class tst_frmClassServer : public QObject
@@ -25,6 +29,7 @@ private slots:
     void testConnectionSaysWhatFailed();
     void okStoresTheSettingsAndNoPassword();
     void missingDriverNamesItsPackage();
+    void noCaptionClipped();
 
 private:
     template<typename T> static T *child(QWidget *window, const char *name)
@@ -65,16 +70,25 @@ void tst_frmClassServer::testConnectionSaysWhatFailed_data()
     QTest::addColumn<QString>("station");
     QTest::addColumn<QString>("database");
     QTest::addColumn<QString>("said");
+    QTest::addColumn<bool>("german");
 
     QTest::newRow("connects") << "bench-3"
                               << "lab"
-                              << "Connected to ";
+                              << "Connected to " << false;
     QTest::newRow("wrong password") << "bench-9"
                                     << "lab"
-                                    << "refused the password";
+                                    << "refused the password" << false;
     QTest::newRow("missing database") << "bench-3"
                                       << "labb"
-                                      << "has no such database";
+                                      << "has no such database" << false;
+    QTest::newRow("wrong password, German desktop")
+        << "bench-9"
+        << "lab"
+        << "Der Klassenserver hat das Passwort der Anmeldung \u201ebench-9\u201c abgewiesen"
+        << true;
+    QTest::newRow("connects, German desktop") << "bench-3"
+                                              << "lab"
+                                              << "Verbunden mit " << true;
 }
 
 void tst_frmClassServer::testConnectionSaysWhatFailed()
@@ -82,7 +96,13 @@ void tst_frmClassServer::testConnectionSaysWhatFailed()
     QFETCH(QString, station);
     QFETCH(QString, database);
     QFETCH(QString, said);
+    QFETCH(bool, german);
 
+    std::optional<TestLanguage> language;
+    if (german) {
+        language.emplace(QLocale(QLocale::German, QLocale::Germany));
+        QVERIFY(language->isLoaded());
+    }
     PsqlClassServer server;
     FakeSettingsStore store;
     frmClassServer dialog(server, store, m_fileDialogs, m_boxes);
@@ -142,6 +162,18 @@ void tst_frmClassServer::missingDriverNamesItsPackage()
     auto *driver = child<QLabel>(&dialog, "lblDriver");
     QVERIFY(driver->isVisible());
     QVERIFY2(driver->text().contains(QLatin1String("libqt6sql6-psql")), qPrintable(driver->text()));
+}
+
+// The longest text the dialog shows before a test, the missing driver's, included.
+void tst_frmClassServer::noCaptionClipped()
+{
+    PsqlClassServer server(QStringLiteral("QNOSUCHDRIVER"));
+    FakeSettingsStore store;
+    frmClassServer dialog(server, store, m_fileDialogs, m_boxes);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QStringList clipped = clippedTexts(&dialog);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
 }
 
 TILTBENCH_POSTGRES_TEST_MAIN(tst_frmClassServer, QApplication)
